@@ -1,0 +1,35 @@
+# The two commands of the README. Both install what is missing first.
+JOBS := $(shell nproc)
+
+.PHONY: run test build data bench clean
+
+run: build
+	./build/tessalog/tessalog
+
+build:
+	./scripts/install-deps
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALOG_TESTS=OFF \
+		-DTESSALOG_PROGRAM_DIR=$(CURDIR)/build/tessalog
+	cmake --build build/release
+
+test:
+	./scripts/install-deps
+	cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWERROR=ON
+	cmake --build build/debug
+	cd build/debug && ctest --no-tests=error --output-on-failure -j $(JOBS)
+
+# Regenerates the default data files of data/ from the public reference data.
+data:
+	./scripts/install-deps
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALOG_TESTS=OFF
+	cmake --build build/release --target gendata
+	./build/release/tools/gendata/gendata ../shared/data data
+
+bench:
+	./scripts/install-deps
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALOG_TESTS=OFF -DTESSALOG_BENCH=ON
+	cmake --build build/bench
+	for b in build/bench/bench/bench_*; do $$b; done
+
+clean:
+	rm -rf build/release build/debug build/bench

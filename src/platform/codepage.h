@@ -1,0 +1,17 @@
+#pragma once
+// Conversion between the program's single-byte code page (Windows-1252) and Qt's text.
+// Logic keeps text as bytes; windows convert at their boundary, here and nowhere else.
+
+#include <QString>
+#include <string>
+
+namespace tsl {
+
+// The slashed zero that call signs carry in place of the digit 0.
+inline constexpr char slashedzero = static_cast<char>(216);
+
+QString toqt(const std::string& bytes);
+// Characters the code page cannot hold become "?".
+std::string fromqt(const QString& text);
+
+} // namespace tsl

@@ -1,0 +1,22 @@
+#pragma once
+// Whole-file reading and the safe rewrite of a file: the new contents go to a temporary
+// file in the same folder, are flushed, and replace the old file by a rename, so a failed
+// write never leaves a half-written file behind.
+
+#include <optional>
+#include <string>
+
+namespace tsl {
+
+// The file's bytes, or nothing when it cannot be opened or read.
+std::optional<std::string> readwholefile(const std::string& path);
+
+// Empty on success, else the reason (the old file is then untouched).
+std::string writefilesafely(const std::string& path, const std::string& bytes);
+
+bool fileexists(const std::string& path);
+
+// Copies source to destination, replacing it; empty on success, else the reason.
+std::string copyfile(const std::string& source, const std::string& destination);
+
+} // namespace tsl

@@ -1,0 +1,59 @@
+#include "qtdialogs.h"
+
+#include "codepage.h"
+
+#include <QMessageBox>
+
+namespace tsl {
+
+msganswer QtDialogs::msgbox(const std::string& text, msgbuttons buttons, msgicon icon,
+                            const std::string& title) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(toqt(title));
+    box.setText(toqt(text).replace("\r\n", "\n"));
+    switch (icon) {
+    case msgicon::none:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case msgicon::critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case msgicon::question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case msgicon::exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case msgicon::information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    }
+    switch (buttons) {
+    case msgbuttons::ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case msgbuttons::okcancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case msgbuttons::yesno:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case msgbuttons::yesnocancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return msganswer::yes;
+    case QMessageBox::No:
+        return msganswer::no;
+    case QMessageBox::Cancel:
+        return msganswer::cancel;
+    default:
+        break;
+    }
+    // A Yes/No box closed by its title bar answers No.
+    return buttons == msgbuttons::yesno ? msganswer::no : msganswer::ok;
+}
+
+} // namespace tsl

@@ -1,0 +1,21 @@
+#pragma once
+// The dialogs service on Qt's message boxes.
+
+#include "dialogs.h"
+
+class QWidget;
+
+namespace tsl {
+
+class QtDialogs : public Dialogs {
+  public:
+    // Message boxes are modal to the given window (none during start-up).
+    void setparent(QWidget* parent) { parent_ = parent; }
+    msganswer msgbox(const std::string& text, msgbuttons buttons, msgicon icon,
+                     const std::string& title) override;
+
+  private:
+    QWidget* parent_ = nullptr;
+};
+
+} // namespace tsl

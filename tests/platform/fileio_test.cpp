@@ -1,0 +1,100 @@
+#include "platform/fileio.h"
+#include "support/tempfolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <string>
+#include <sys/resource.h>
+
+using namespace tsl;
+using tsl::test::TempFolder;
+
+namespace {
+
+QStringList entries(const std::string& folder) {
+    return QDir(QString::fromStdString(folder))
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+} // namespace
+
+TEST(FileIo, WrittenBytesReadBackUnchanged) {
+    TempFolder folder;
+    const std::string path = folder.path() + "log.dat";
+    const std::string bytes = std::string("\"K0ABC\",1\r\n\0\xd8\x1a", 16);
+    EXPECT_EQ(writefilesafely(path, bytes), "");
+    EXPECT_TRUE(fileexists(path));
+    EXPECT_EQ(readwholefile(path), bytes);
+}
+
+TEST(FileIo, SuccessfulWriteReplacesTheWholeFile) {
+    TempFolder folder;
+    const std::string path = folder.path() + "log.dat";
+    folder.write("log.dat", std::string(5000, 'x'));
+    EXPECT_EQ(writefilesafely(path, "short"), "");
+    EXPECT_EQ(readwholefile(path), "short");
+    EXPECT_EQ(writefilesafely(path, ""), "");
+    EXPECT_EQ(readwholefile(path), "");
+    EXPECT_EQ(entries(folder.path()), QStringList{"log.dat"}); // no temporary file left
+}
+
+TEST(FileIo, WriteIntoAMissingFolderFailsWithAReason) {
+    TempFolder folder;
+    folder.write("log.dat", "old");
+    const std::string path = folder.path() + "missing/log.dat";
+    EXPECT_NE(writefilesafely(path, "new"), "");
+    EXPECT_FALSE(fileexists(path));
+    EXPECT_EQ(readwholefile(folder.path() + "log.dat"), "old");
+    EXPECT_EQ(entries(folder.path()), QStringList{"log.dat"});
+}
+
+TEST(FileIo, WriteOverAFolderFailsAndLeavesItAlone) {
+    TempFolder folder;
+    ASSERT_TRUE(QDir(QString::fromStdString(folder.path())).mkdir("log.dat"));
+    folder.write("log.dat/inside", "old");
+    EXPECT_NE(writefilesafely(folder.path() + "log.dat", "new"), "");
+    EXPECT_EQ(readwholefile(folder.path() + "log.dat/inside"), "old");
+    EXPECT_EQ(entries(folder.path()), QStringList{"log.dat"});
+}
+
+TEST(FileIo, WriteThatBreaksOffKeepsTheOldFile) {
+    // A file size limit makes the write itself fail halfway, whoever runs the test.
+    TempFolder folder;
+    folder.write("log.dat", "old contents");
+    const std::string path = folder.path() + "log.dat";
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldhandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string reason = writefilesafely(path, std::string(100000, 'n'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldhandler);
+    EXPECT_NE(reason, "");
+    EXPECT_EQ(readwholefile(path), "old contents");
+    EXPECT_EQ(entries(folder.path()), QStringList{"log.dat"});
+}
+
+TEST(FileIo, ReadingAndExistenceOfMissingThings) {
+    TempFolder folder;
+    EXPECT_EQ(readwholefile(folder.path() + "none.dat"), std::nullopt);
+    EXPECT_FALSE(fileexists(folder.path() + "none.dat"));
+    EXPECT_FALSE(fileexists(folder.path())); // a folder is not a file
+    folder.write("empty.dat", "");
+    EXPECT_EQ(readwholefile(folder.path() + "empty.dat"), "");
+    EXPECT_TRUE(fileexists(folder.path() + "empty.dat"));
+}
+
+TEST(FileIo, CopyReplacesTheDestinationOrReportsWhy) {
+    TempFolder folder;
+    folder.write("a.dat", "first");
+    folder.write("b.dat", "a much longer old text");
+    EXPECT_EQ(copyfile(folder.path() + "a.dat", folder.path() + "b.dat"), "");
+    EXPECT_EQ(readwholefile(folder.path() + "b.dat"), "first");
+    EXPECT_EQ(readwholefile(folder.path() + "a.dat"), "first");
+    EXPECT_NE(copyfile(folder.path() + "none.dat", folder.path() + "b.dat"), "");
+    EXPECT_EQ(readwholefile(folder.path() + "b.dat"), "first");
+}
