@@ -1,0 +1,26 @@
+#pragma once
+// The tracked awards read from "awards.dat": number awards first, then the list awards
+// with their entry names, and the table index of every award the program treats specially.
+
+#include <cstdint>
+#include <string>
+
+namespace tsl {
+
+struct AppState;
+class Dialogs;
+
+inline constexpr int maxawards = 500;
+inline constexpr int maxawardentries = 26000;
+
+struct awardrecord {
+    int16_t first = 0; // index of the first entry in awardentries
+    int16_t last = 0;  // index of the last entry; first - 1 for a number award
+    std::string name;
+};
+
+// Reads "awards.dat" into the state. On any failure shows "No Awards file, awards.dat" and
+// returns false: the program cannot run without it.
+bool loadawards(AppState& state, Dialogs& dialogs);
+
+} // namespace tsl

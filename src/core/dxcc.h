@@ -1,0 +1,50 @@
+#pragma once
+// The DXCC entity table read from "dxcc.dat", and the four prefix tables by prefix length
+// that the lookup of a call searches.
+
+#include "fixedtext.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tsl {
+
+struct AppState;
+class Dialogs;
+
+inline constexpr int maxdxccentities = 500;
+inline constexpr int prefixslots = 42; // slot 41 is never filled
+inline constexpr int filledprefixslots = 41;
+inline constexpr int prefixtablesize = 2001;
+
+struct dxccrecord {
+    FixedText<6> dxcckey;
+    std::array<FixedText<4>, prefixslots> prefix;
+    FixedText<1> status; // "D" deleted, "X" US states apply, "C" Canadian provinces apply
+    std::string country;
+    FixedText<2> cont;
+    std::string ituzones; // 3 or more characters: several zones
+    std::string cqzones;
+    float lat = 0; // degrees, not signed
+    FixedText<1> ns;
+    float lon = 0;
+    FixedText<1> ew;
+    int16_t dxccnum = 0;
+};
+
+template <std::size_t L> struct prefixrecord {
+    FixedText<L> prefix;
+    int16_t entity = 0; // dxcctable index
+};
+
+template <std::size_t L> struct prefixtable {
+    std::array<prefixrecord<L>, prefixtablesize> entries;
+    int16_t count = 0;
+};
+
+// Reads "dxcc.dat" into the state. On any failure shows "No DXCC data file, dxcc.dat" and
+// returns false: the program cannot run without it.
+bool loaddxcc(AppState& state, Dialogs& dialogs);
+
+} // namespace tsl

@@ -1,0 +1,114 @@
+#include "settings.h"
+
+#include "listfile.h"
+#include "numbers.h"
+#include "platform/dialogs.h"
+#include "platform/fileio.h"
+#include "state.h"
+
+#include <cmath>
+
+namespace tsl {
+
+namespace {
+
+struct settingsvalues {
+    std::string call;
+    float lon = 0;
+    std::string londir;
+    float lat = 0;
+    std::string latdir;
+    float offset = 0;
+    int16_t dateorder = 0;
+    int16_t units = 0;
+    std::string message;
+};
+
+std::optional<settingsvalues> readsettings(const std::string& path) {
+    const auto bytes = readwholefile(path);
+    if (!bytes) return std::nullopt;
+    ListReader in(*bytes);
+    settingsvalues v;
+    auto call = in.text();
+    auto lon = in.single();
+    auto londir = in.text();
+    auto lat = in.single();
+    auto latdir = in.text();
+    auto offset = in.single();
+    auto dateorder = in.int16();
+    auto units = in.int16();
+    auto message = in.text();
+    if (!call || !lon || !londir || !lat || !latdir || !offset || !dateorder || !units || !message)
+        return std::nullopt;
+    return settingsvalues{*call,   *lon,       *londir, *lat,    *latdir,
+                          *offset, *dateorder, *units,  *message};
+}
+
+// A value passed through its decimal text of at most seven significant digits.
+float throughtext(float value) {
+    const auto back = parsenumber(singletext(value));
+    return back ? static_cast<float>(*back) : value;
+}
+
+} // namespace
+
+std::string storedowncall(const std::string& call) {
+    std::string six = FixedText<6>(call).str();
+    for (char& c : six)
+        if (c == '0') c = static_cast<char>(216);
+    return six;
+}
+
+void computeutcnow(AppState& state) {
+    const QDateTime local = state.localnow();
+    // Plain clock arithmetic, as on a calendar: no time zone rules apply to it.
+    const QDateTime wall(local.date(), local.time(), Qt::UTC);
+    const double minutes = std::nearbyint(static_cast<double>(state.gmtoffset) * -60.0);
+    state.utcnow = wall.addSecs(static_cast<qint64>(minutes) * 60);
+}
+
+bool loadsettings(AppState& state, Dialogs& dialogs) {
+    state.mycall = "";
+    const auto v = readsettings(state.apppath + "tsl.ini");
+    if (!v) {
+        dialogs.msgbox("Your initialization file, tsl.ini, is missing.", msgbuttons::ok,
+                       msgicon::critical, state.apptitle);
+        return false;
+    }
+    state.lonsetting = v->lon;
+    state.londirsetting = v->londir;
+    state.latsetting = v->lat;
+    state.latdirsetting = v->latdir;
+    state.gmtoffset = v->offset;
+    state.dateformatflag = v->dateorder;
+    state.unitsflag = v->units;
+    state.labelmessage = v->message;
+    computeutcnow(state);
+    state.mylon = throughtext(state.londirsetting == "W" ? -state.lonsetting : state.lonsetting);
+    state.mylat = throughtext(state.latdirsetting == "S" ? -state.latsetting : state.latsetting);
+    state.mycall = storedowncall(v->call);
+    return true;
+}
+
+std::string utcdatetext(const AppState& state) {
+    const QString pattern = state.dateformatflag != 0 ? "dd/MM/yyyy" : "MM/dd/yyyy";
+    return state.utcnow.toString(pattern).toStdString();
+}
+
+std::string utctimetext(const AppState& state) {
+    return state.utcnow.toString("HH:mm").toStdString();
+}
+
+std::string distanceunittext(const AppState& state) {
+    return state.unitsflag != 0 ? "Kilometers" : "Miles";
+}
+
+std::string logbookcaption(const AppState& state) {
+    std::string call = state.mycall.str();
+    const auto first = call.find_first_not_of(' ');
+    const auto last = call.find_last_not_of(' ');
+    call = first == std::string::npos ? "" : call.substr(first, last - first + 1);
+    return state.apptitle + " " + call;
+}
+
+} // namespace tsl

@@ -1,0 +1,37 @@
+#pragma once
+// The station settings and their file "tsl.ini": one line of nine items (own call,
+// longitude and its hemisphere, latitude and its hemisphere, UTC offset, date order,
+// distance unit, QSO-label message).
+
+#include <QDateTime>
+
+#include <string>
+
+namespace tsl {
+
+struct AppState;
+class Dialogs;
+
+// Reads "tsl.ini" into the settings globals and sets utcnow. On any failure shows "Your
+// initialization file, tsl.ini, is missing." and returns false: there are no default
+// settings, so the program cannot start.
+bool loadsettings(AppState& state, Dialogs& dialogs);
+
+// Sets utcnow: the local time now minus the UTC offset, in whole minutes.
+void computeutcnow(AppState& state);
+
+// utcnow as the date box shows it ("mm/dd/yyyy", or "dd/mm/yyyy" in the day-first order)
+// and as the time box shows it ("HH:MM").
+std::string utcdatetext(const AppState& state);
+std::string utctimetext(const AppState& state);
+
+// "Miles" or "Kilometers" by the distance unit.
+std::string distanceunittext(const AppState& state);
+
+// The main window's caption: the program title, a blank and the own call trimmed.
+std::string logbookcaption(const AppState& state);
+
+// The own call as held: its first six characters, blank-padded, every 0 a slashed zero.
+std::string storedowncall(const std::string& call);
+
+} // namespace tsl
