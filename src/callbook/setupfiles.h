@@ -1,0 +1,30 @@
+#pragma once
+// Start-up readers of the call-book and eQSL set-up files: "qsldata.ini" (the call-book
+// source and the CD path), "hamcall.ini" and "qrz.ini" (online log-ins) and "eqsl.ini"
+// (the eQSL log-in, whose presence turns the upload on).
+
+namespace tsl {
+
+struct AppState;
+class Dialogs;
+
+// Call-book sources.
+inline constexpr int callbooknone = 0;
+inline constexpr int callbookfiles = 1;
+inline constexpr int callbookhamcallcd = 2;
+inline constexpr int callbookqrzcd = 3;
+inline constexpr int callbookqrzonline = 4;
+inline constexpr int callbookhamcallonline = 5;
+
+// Reads "qsldata.ini". Without a usable source it says so in a message box; a missing or
+// unreadable file means no source. Start-up goes on in every case.
+void loadqsldata(AppState& state, Dialogs& dialogs);
+
+// Reads the log-in of the chosen online service ("hamcall.ini" for HamCall online,
+// "qrz.ini" for QRZ online); silent when the file is missing.
+void loadcallbooklogin(AppState& state);
+
+// Reads "eqsl.ini" and turns the eQSL upload on; silent when the file is missing.
+void loadeqsllogin(AppState& state);
+
+} // namespace tsl

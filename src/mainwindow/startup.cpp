@@ -1,0 +1,49 @@
+#include "startup.h"
+
+#include "callbook/setupfiles.h"
+#include "core/awards.h"
+#include "core/dxcc.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/tables.h"
+#include "flash.h"
+#include "logbook.h"
+#include "platform/codepage.h"
+#include "platform/flexgrid.h"
+
+namespace tsl {
+
+std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, const std::string& apppath) {
+    auto splash = std::make_unique<flash>(toqt(programtitle));
+    splash->flash_Form_Load();
+    state.apptitle = programtitle;
+
+    // Naming the main window loads it: its load handler sees the values in force now.
+    auto window = std::make_unique<logbook>(state, dialogs);
+    window->setWindowTitle(toqt(state.apptitle));
+    window->logbook_Form_Load();
+
+    setstartvalues(state, apppath, static_cast<int16_t>(window->grid()->rows()));
+
+    if (!loadsettings(state, dialogs)) return nullptr;
+    window->applysettings();
+    loadtables(state);
+    window->filltablelists();
+
+    loadqsldata(state, dialogs);
+    if (state.callbooksource == callbookqrzonline || state.callbooksource == callbookhamcallonline)
+        loadcallbooklogin(state);
+    loadeqsllogin(state);
+
+    if (!loadawards(state, dialogs)) return nullptr;
+    window->fillawardlists();
+    if (!loaddxcc(state, dialogs)) return nullptr;
+    window->filldxcclist();
+
+    splash.reset();
+    window->lower();
+    window->show();
+    return window;
+}
+
+} // namespace tsl

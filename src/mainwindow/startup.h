@@ -1,0 +1,21 @@
+#pragma once
+// The start-up sequence: splash, program title, start values, then the settings, the
+// tables and the data files in their fixed order, and finally the main window.
+
+#include <memory>
+#include <string>
+
+namespace tsl {
+
+struct AppState;
+class Dialogs;
+class logbook;
+
+inline constexpr const char* programtitle = "Tessalog ";
+
+// Runs start-up for the program folder apppath (ending in "/"). Returns the main window,
+// shown, or nothing when a file the program cannot run without is missing or unreadable
+// (its message has then been shown).
+std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, const std::string& apppath);
+
+} // namespace tsl

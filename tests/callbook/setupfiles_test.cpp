@@ -1,0 +1,126 @@
+#include "callbook/setupfiles.h"
+#include "core/state.h"
+#include "support/scripteddialogs.h"
+#include "support/tempfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tsl;
+using namespace tsl::test;
+
+namespace {
+
+const char* nosource = "No source for Call Book Info specified.\r\n"
+                       "You will not be able to print address labels.\r\n"
+                       "Click on Setup / Select Source of Call Book Info";
+
+struct SetupFiles : ::testing::Test {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<AppState> s = std::make_unique<AppState>();
+    SetupFiles() {
+        setstartvalues(*s, folder.path(), 1000);
+        s->apptitle = "Tessalog ";
+    }
+};
+
+} // namespace
+
+TEST_F(SetupFiles, NoQslDataFileMeansNoSourceWithTheThreeLineMessage) {
+    loadqsldata(*s, dialogs);
+    EXPECT_EQ(s->callbooksource, 0);
+    EXPECT_TRUE(s->nocallbook);
+    EXPECT_EQ(s->callbookpath, folder.path());
+    EXPECT_EQ(s->callbookroot, folder.path().substr(0, 3));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, nosource);
+    EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::ok);
+    EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
+}
+
+TEST_F(SetupFiles, SourceZeroKeepsItsPathAndStillSaysSo) {
+    folder.write("qsldata.ini", "0,\"D:\\Ham0\"\r\n");
+    loadqsldata(*s, dialogs);
+    EXPECT_EQ(s->callbooksource, 0);
+    EXPECT_TRUE(s->nocallbook);
+    EXPECT_EQ(s->callbookpath, "D:\\Ham0");
+    EXPECT_EQ(s->callbookroot, "D:\\");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, nosource);
+}
+
+TEST_F(SetupFiles, AChosenSourceIsTakenSilently) {
+    folder.write("qsldata.ini", "2,\"D:\\Ham0\"\r\n");
+    loadqsldata(*s, dialogs);
+    EXPECT_EQ(s->callbooksource, 2);
+    EXPECT_FALSE(s->nocallbook);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(SetupFiles, AnUnreadableQslDataFileMeansNoSource) {
+    for (const char* bad : {"\"two\",\"D:\\\"\r\n", "2\r\n", "99999,\"x\"\r\n"}) {
+        dialogs.shown.clear();
+        s->callbooksource = 5;
+        s->nocallbook = false;
+        folder.write("qsldata.ini", bad);
+        loadqsldata(*s, dialogs);
+        EXPECT_EQ(s->callbooksource, 0) << bad;
+        EXPECT_TRUE(s->nocallbook) << bad;
+        EXPECT_EQ(s->callbookpath, folder.path());
+        EXPECT_EQ(dialogs.shown.size(), 1u) << bad;
+    }
+}
+
+TEST_F(SetupFiles, OnlineLoginsAreReadForTheirOwnSourceOnly) {
+    folder.write("hamcall.ini", "\"hcuser\",\"hcpass\"\r\n");
+    folder.write("qrz.ini", "\"qrzuser\",\"qrzpass\"\r\n");
+    s->callbooksource = callbookhamcallcd;
+    loadcallbooklogin(*s);
+    EXPECT_EQ(s->hamcalluser, "");
+    EXPECT_EQ(s->qrzuser, "");
+
+    s->callbooksource = callbookhamcallonline;
+    loadcallbooklogin(*s);
+    EXPECT_EQ(s->hamcalluser, "hcuser");
+    EXPECT_EQ(s->hamcallpassword, "hcpass");
+    EXPECT_EQ(s->qrzuser, "");
+
+    s->callbooksource = callbookqrzonline;
+    loadcallbooklogin(*s);
+    EXPECT_EQ(s->qrzuser, "qrzuser");
+    EXPECT_EQ(s->qrzpassword, "qrzpass");
+}
+
+TEST_F(SetupFiles, AMissingLoginFileLeavesTheLoginEmpty) {
+    s->callbooksource = callbookhamcallonline;
+    s->hamcalluser = "stale";
+    loadcallbooklogin(*s);
+    EXPECT_EQ(s->hamcalluser, "");
+    EXPECT_EQ(s->hamcallpassword, "");
+}
+
+TEST_F(SetupFiles, TheEqslFileTurnsTheUploadOn) {
+    loadeqsllogin(*s);
+    EXPECT_FALSE(s->eqslenabled);
+    EXPECT_EQ(s->eqsluser, "");
+
+    folder.write("eqsl.ini", "\"\",\"\"\r\n");
+    loadeqsllogin(*s);
+    EXPECT_TRUE(s->eqslenabled);
+    EXPECT_EQ(s->eqsluser, "");
+
+    s->eqslenabled = false;
+    folder.write("eqsl.ini", "\"me\",\"secret\"\r\n");
+    loadeqsllogin(*s);
+    EXPECT_TRUE(s->eqslenabled);
+    EXPECT_EQ(s->eqsluser, "me");
+    EXPECT_EQ(s->eqslpassword, "secret");
+
+    s->eqslenabled = false;
+    folder.write("eqsl.ini", "\"only one\"\r\n");
+    loadeqsllogin(*s);
+    EXPECT_FALSE(s->eqslenabled);
+    EXPECT_EQ(s->eqsluser, "");
+}

@@ -1,0 +1,151 @@
+#include "core/state.h"
+#include "mainwindow/logbook.h"
+#include "mainwindow/startup.h"
+#include "platform/codepage.h"
+#include "support/datafiles.h"
+#include "support/scripteddialogs.h"
+#include "support/tempfolder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tsl;
+using namespace tsl::test;
+
+namespace {
+
+struct Startup : ::testing::Test {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<AppState> s = std::make_unique<AppState>();
+
+    Startup() {
+        s->localnow = [] { return QDateTime(QDate(2024, 8, 25), QTime(14, 30)); };
+        folder.write("tsl.ini", "\"K0ABC\",71.06,\"W\",42.36,\"N\",-5,0,1,\"Tnx\"\r\n");
+        folder.write("awards.dat", smallawards());
+        folder.write("dxcc.dat", smalldxcc());
+        folder.write("qsldata.ini", "1,\"\"\r\n");
+    }
+
+    std::unique_ptr<logbook> start() { return Main(*s, dialogs, folder.path()); }
+
+    void remove(const char* name) { QFile::remove(QString::fromStdString(folder.path() + name)); }
+
+    void expectonlymessage(const std::string& text) {
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, text);
+        EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
+    }
+};
+
+template <class W> W* child(QWidget* window, const char* name) {
+    W* w = window->findChild<W*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+} // namespace
+
+TEST_F(Startup, MissingSettingsEndTheProgramWithoutAMainWindow) {
+    remove("tsl.ini");
+    EXPECT_EQ(start(), nullptr);
+    expectonlymessage("Your initialization file, tsl.ini, is missing.");
+    EXPECT_EQ(dialogs.shown[0].icon, msgicon::critical);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(Startup, MissingAwardsEndTheProgramBeforeTheDxccFileIsRead) {
+    remove("awards.dat");
+    folder.write("dxcc.dat", "not a dxcc file");
+    EXPECT_EQ(start(), nullptr);
+    // Had dxcc.dat been read, its own message would follow.
+    expectonlymessage("No Awards file, awards.dat");
+}
+
+TEST_F(Startup, ADxccFileOfTooManyEntitiesEndsTheProgram) {
+    std::string file;
+    for (int i = 1; i <= 501; ++i)
+        file += dxccline("K", {}, " ", "E" + std::to_string(i), i + 1);
+    folder.write("dxcc.dat", file);
+    EXPECT_EQ(start(), nullptr);
+    expectonlymessage("No DXCC data file, dxcc.dat");
+}
+
+TEST_F(Startup, SettingsShowInTheMainWindow) {
+    auto window = start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(fromqt(window->windowTitle()), "Tessalog  K\xd8"
+                                             "ABC");
+    EXPECT_EQ(child<QLabel>(window.get(), "Distancemeasure")->text(), "Kilometers");
+    // Five hours after the local 14:30.
+    EXPECT_EQ(child<QLineEdit>(window.get(), "showtime")->text(), "19:30");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "showdate")->text(), "08/25/2024");
+    EXPECT_EQ(s->pagerows, 1000);
+    EXPECT_EQ(s->awardslots, 4);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_NE(w->objectName(), "flash") << "the splash window outlives start-up";
+}
+
+TEST_F(Startup, ListsHoldTheirTablesFromIndexZero) {
+    auto window = start();
+    ASSERT_NE(window, nullptr);
+    QWidget* w = window.get();
+    EXPECT_EQ(child<QComboBox>(w, "modesel")->count(), 19);
+    EXPECT_EQ(child<QComboBox>(w, "bandsel")->count(), 27);
+    EXPECT_EQ(child<QComboBox>(w, "propsel")->count(), 11);
+    auto* continent = child<QComboBox>(w, "continent");
+    EXPECT_EQ(continent->count(), 8);
+    EXPECT_EQ(continent->itemText(0), "  ");
+    EXPECT_EQ(continent->itemText(5), "NA");
+    EXPECT_EQ(child<QComboBox>(w, "gender")->count(), 2);
+    EXPECT_EQ(child<QComboBox>(w, "qthcombo")->itemText(3), "Other");
+    auto* dxcc = child<QComboBox>(w, "dxcccombo");
+    ASSERT_EQ(dxcc->count(), 4);
+    EXPECT_EQ(dxcc->itemText(0), "None");
+    EXPECT_EQ(dxcc->itemText(2), "United States of America");
+    for (const char* name : {"pickaward0", "pickaward4"}) {
+        auto* box = child<QComboBox>(w, name);
+        ASSERT_EQ(box->count(), 4) << name;
+        EXPECT_EQ(box->itemText(0), "None");
+        EXPECT_EQ(box->itemText(3), "Worked All States");
+    }
+}
+
+TEST_F(Startup, WithoutACallBookSourceStartUpSaysSoAndGoesOn) {
+    remove("qsldata.ini");
+    auto window = start();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text.substr(0, 39), "No source for Call Book Info specified.");
+    EXPECT_TRUE(s->nocallbook);
+}
+
+TEST_F(Startup, OnlineLoginsAreReadOnlyForAnOnlineSource) {
+    folder.write("hamcall.ini", "\"user\",\"pass\"\r\n");
+    folder.write("qsldata.ini", "2,\"D:\\Ham0\"\r\n");
+    ASSERT_NE(start(), nullptr);
+    EXPECT_EQ(s->hamcalluser, "");
+
+    auto again = std::make_unique<AppState>();
+    s.swap(again);
+    folder.write("qsldata.ini", "5,\"\"\r\n");
+    ASSERT_NE(start(), nullptr);
+    EXPECT_EQ(s->hamcalluser, "user");
+}
+
+TEST_F(Startup, ALogOfOlderDxccLayoutLoadsWithNumberZero) {
+    folder.write("dxcc.dat", dxccline("A", {"ZZ"}, " ", "Abu Ail Is.", -1) +
+                                 dxccline("K", {"K"}, "X", "United States of America", -1));
+    ASSERT_NE(start(), nullptr);
+    EXPECT_FALSE(s->dxccnumbersinfile);
+    EXPECT_EQ(s->dxcctable[2].dxccnum, 0);
+}
