@@ -25,6 +25,10 @@ QLineEdit* makeedit(QWidget* parent, const char* name, const char* tip, int maxl
     e->setObjectName(name);
     e->setToolTip(tip);
     if (maxlength > 0) e->setMaxLength(maxlength);
+    // Short boxes are as wide as the text they take, with a little room to spare.
+    const int chars = maxlength > 0 && maxlength <= 12 ? maxlength : 8;
+    if (maxlength <= 12)
+        e->setFixedWidth(e->fontMetrics().horizontalAdvance(QString(chars + 2, '0')) + 8);
     return e;
 }
 
