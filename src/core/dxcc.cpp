@@ -5,17 +5,11 @@
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "state.h"
+#include "text.h"
 
 namespace tsl {
 
 namespace {
-
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
 
 // Items 1 to 51 of one entity.
 bool readentity(ListReader& in, dxccrecord& r) {
@@ -74,7 +68,7 @@ bool addprefix(prefixtable<L>& table, const std::string& prefix, int16_t entity)
 
 bool addprefixes(AppState& s, const dxccrecord& r, int16_t entity) {
     for (int k = 0; k < filledprefixslots; ++k) {
-        const std::string p = trimmed(r.prefix[static_cast<std::size_t>(k)].view());
+        const std::string p = trimblanks(r.prefix[static_cast<std::size_t>(k)].view());
         bool ok = true;
         switch (p.size()) {
         case 4:

@@ -2,6 +2,7 @@
 
 #include "numbers.h"
 #include "state.h"
+#include "text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,13 +11,6 @@
 namespace tsl {
 
 namespace {
-
-std::string trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
-}
 
 int32_t clamped32(double value) {
     // The values compared here are indexes and counts well inside 32 bits.
@@ -60,21 +54,21 @@ std::string qsodatetext(const AppState& state, int32_t qso) {
 }
 
 std::string normalizecall(const std::string& call) {
-    std::string c = trim(call);
+    std::string c = trimblanks(call);
     std::replace(c.begin(), c.end(), static_cast<char>(216), '0');
     return c;
 }
 
 std::string callprefix(std::string& call) {
-    std::string c = trim(call);
+    std::string c = trimblanks(call);
     const auto slash = c.rfind('/');
     const bool hasslash = slash != std::string::npos;
     if (hasslash) {
         const std::string key = c.substr(0, 2) + "/" + c.substr(slash + 1, 1);
         if (key == "FR/J" || key == "FR/G" || key == "FR/E" || key == "FR/T" || key == "SV/A")
             return key;
-        const std::string left = trim(c.substr(0, slash));
-        const std::string right = trim(c.substr(slash + 1));
+        const std::string left = trimblanks(c.substr(0, slash));
+        const std::string right = trimblanks(c.substr(slash + 1));
         std::string base;
         if (right.size() <= 1) {
             base = left;

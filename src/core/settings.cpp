@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "state.h"
+#include "text.h"
 
 #include <cmath>
 
@@ -104,11 +105,7 @@ std::string distanceunittext(const AppState& state) {
 }
 
 std::string logbookcaption(const AppState& state) {
-    std::string call = state.mycall.str();
-    const auto first = call.find_first_not_of(' ');
-    const auto last = call.find_last_not_of(' ');
-    call = first == std::string::npos ? "" : call.substr(first, last - first + 1);
-    return state.apptitle + " " + call;
+    return state.apptitle + " " + trimblanks(state.mycall.view());
 }
 
 } // namespace tsl

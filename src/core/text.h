@@ -1,0 +1,17 @@
+#pragma once
+// Small text routines of the log core.
+
+#include <string>
+#include <string_view>
+
+namespace tsl {
+
+// The text without leading and trailing blanks.
+inline std::string trimblanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+} // namespace tsl
