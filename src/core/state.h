@@ -38,6 +38,10 @@ struct AppState {
     int32_t qsocount = 0;
     int16_t pagerows = 0;
     bool onlastpage = false;
+    int32_t pagefirst = 0;    // QSO shown in grid row 1
+    int32_t pagelast = 0;     // last QSO of the page; 0 for an empty log
+    int32_t pageoffset = 0;   // grid row r shows QSO r + pageoffset
+    int16_t gridrowsused = 0; // heading row plus the page's rows: the first free row
     bool nocallbook = false;
     bool nozipfile = false;
     bool keepcallshow = false;
@@ -55,6 +59,8 @@ struct AppState {
     int16_t awardslots = 0;
     bool qrzonline = false;
     bool eqslenabled = false;
+    bool qrpflag = false;   // the last choice of the power form: QRP only
+    bool wabloaded = false; // the WAB squares are loaded
 
     // Station settings
     FixedText<6> mycall;

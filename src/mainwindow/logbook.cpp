@@ -1,5 +1,7 @@
 #include "logbook.h"
 
+#include "entryrules.h"
+
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/codepage.h"
@@ -95,7 +97,43 @@ logbook::logbook(AppState& state, Dialogs& dialogs, QWidget* parent)
     ms->setObjectName("ms");
     ms->setToolTip("Various messages are displayed here");
     statusBar()->addWidget(ms, 1);
+    buildmenu();
     resize(1200, 800);
+
+    rules_ = std::make_unique<EntryRules>(
+        this, [this](const std::string& text) { setstatus(text); },
+        [this] { return state_.wabloaded; }, slotcount - 1);
+    rules_->setcheck("showdate", [this] { showdate_LostFocus(); });
+    rules_->setcheck("showtime", [this] { showtime_LostFocus(); });
+    rules_->setcheck("dxcccombo", [this] { dxcccombo_LostFocus(); });
+    rules_->setcheck("gs", [this] { gs_LostFocus(); });
+    rules_->setcheck("incall", [this] { incall_LostFocus(); });
+    rules_->setcheck("modesel", [this] { modesel_LostFocus(); });
+}
+
+logbook::~logbook() = default;
+
+// Until the field checks are in place each check only ends its box's pending state.
+void logbook::showdate_LostFocus() {
+    rules_->clearpending("showdate");
+}
+void logbook::showtime_LostFocus() {
+    rules_->clearpending("showtime");
+}
+void logbook::dxcccombo_LostFocus() {
+    rules_->clearpending("dxcccombo");
+}
+void logbook::gs_LostFocus() {
+    rules_->clearpending("gs");
+}
+void logbook::incall_LostFocus() {
+    rules_->clearpending("incall");
+}
+void logbook::modesel_LostFocus() {
+    rules_->clearpending("modesel");
+}
+void logbook::flushvalidations() {
+    rules_->flushvalidations();
 }
 
 void logbook::buildentrypanel(QWidget* panel) {

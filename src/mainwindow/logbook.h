@@ -2,9 +2,13 @@
 // The main window: the QSO entry panel, the QSO grid, the call-book list, the status bar
 // and the command buttons. Controls carry their program names as object names.
 
+#include "platform/statusline.h"
+
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 
 class QComboBox;
@@ -19,7 +23,9 @@ struct AppState;
 class Dialogs;
 class FlexGrid;
 
-class logbook : public QMainWindow {
+class EntryRules;
+
+class logbook : public QMainWindow, public StatusLine {
     Q_OBJECT
   public:
     static constexpr int gridrows = 1000;
@@ -27,6 +33,7 @@ class logbook : public QMainWindow {
     static constexpr int slotcount = 5;
 
     logbook(AppState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~logbook() override;
 
     // Runs once, when start-up first names the window.
     void logbook_Form_Load();
@@ -38,17 +45,62 @@ class logbook : public QMainWindow {
     void filldxcclist();
 
     // Panel 1 of the status bar.
-    void setstatus(const std::string& text);
+    void setstatus(const std::string& text) override;
     std::string statustext() const;
+
+    // Reads "qsodata.dat" and, when it was read, shows the end of the log and presets the
+    // entry panel from the newest QSO.
+    bool readlog();
+
+    // The QSO grid and its pages.
+    void setupgrid();
+    void gridheaders();
+    void showqsorow(int32_t qso, int row);
+    void cleargridrow(int row);
+    void showqsorows();
+    void showqsopage();
+    void pagetop();
+    void pageup(int32_t step);
+    void pagedown(int32_t step);
+    void pagebottom();
+
+    // The entry panel between QSOs.
+    void resetqsoentry();
+    void loadlastqsodefaults();
+
+    // The checks that run when a box loses the focus, and again before a save or a find
+    // for a box that still holds a pending check.
+    void showdate_LostFocus();
+    void showtime_LostFocus();
+    void dxcccombo_LostFocus();
+    void gs_LostFocus();
+    void incall_LostFocus();
+    void modesel_LostFocus();
+    void flushvalidations();
+    EntryRules& entryrules() { return *rules_; }
+
+    // Menu commands.
+    void logbook_gowritedescfile_Click();
+    void logbook_Pagebeginning_Click();
+    void logbook_pgup_Click();
+    void logbook_pgdn_Click();
+    void logbook_pageend_Click();
+    void goabouttsl_Click();
+
+    // True while a menu command shows another window modally.
+    bool modalformopen = false;
 
     FlexGrid* grid() const { return showem; }
 
   private:
     void buildentrypanel(QWidget* panel);
     void buildbuttons(QWidget* panel);
+    void buildmenu();
+    void settoprow(int32_t row);
 
     AppState& state_;
     Dialogs& dialogs_;
+    std::unique_ptr<EntryRules> rules_;
 
     QLineEdit* showdate;
     QLineEdit* showtime;

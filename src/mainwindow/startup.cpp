@@ -40,6 +40,9 @@ std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, const std::stri
     if (!loaddxcc(state, dialogs)) return nullptr;
     window->filldxcclist();
 
+    window->readlog();
+    window->setupgrid();
+
     splash.reset();
     window->lower();
     window->show();

@@ -1,0 +1,28 @@
+#pragma once
+// The about box: program title, version and the own call.
+
+#include <QDialog>
+
+class QLabel;
+
+namespace tsl {
+
+struct AppState;
+
+class abouttsl : public QDialog {
+    Q_OBJECT
+  public:
+    explicit abouttsl(AppState& state, QWidget* parent = nullptr);
+
+    void abouttsl_Form_Load();
+    void abouttsl_cmdOK_Click();
+
+  private:
+    AppState& state_;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+};
+
+void showabout(AppState& state, QWidget* parent);
+
+} // namespace tsl

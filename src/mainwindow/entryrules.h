@@ -1,0 +1,67 @@
+#pragma once
+// The keyboard and focus rules of the QSO entry panel: what each box does to a typed
+// character, where Enter takes the focus, what a box selects when it gets the focus, and
+// which boxes still owe their check when the focus leaves them.
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace tsl {
+
+class EntryRules : public QObject {
+    Q_OBJECT
+  public:
+    // Finds the panel's controls by object name under `window`; call once they exist.
+    EntryRules(QWidget* window, std::function<void(const std::string&)> setstatus,
+               std::function<bool()> wabloaded, int awardslots = 4);
+
+    // The code a box takes for a typed key (Windows-1252 code): 0 drops the key, 13 is
+    // Enter. The number boxes of the award slots report their verdict in the status text.
+    int16_t keypress(const QString& box, int16_t keyascii);
+
+    // The six boxes with a check owe it from the moment they get the focus until the check
+    // clears the flag.
+    bool pending(const QString& box) const;
+    void clearpending(const QString& box);
+
+    // The box's check, run when the box loses the focus and by flushvalidations().
+    void setcheck(const QString& box, std::function<void()> check);
+
+    // Runs the checks still owed, in the panel's order: date, time, DXCC, grid, call, mode.
+    void flushvalidations();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void watch(QWidget* control);
+    void watchcomboedit(QComboBox* combo);
+    bool enterkey(const QString& box);
+    void focusin(QLineEdit* edit, const QString& box, int reason);
+    void focusout(QWidget* control, const QString& box, int reason);
+    void edited(QLineEdit* edit);
+    QString fixtext(const QString& box, const QString& text, bool& removed) const;
+    QWidget* control(const QString& box) const;
+
+    QWidget* window_;
+    std::function<void(const std::string&)> setstatus_;
+    std::function<bool()> wabloaded_;
+    int awardslots_;
+    QHash<QObject*, QString> names_;
+    // Each line edit's text before the user's latest edit, so a paste is judged alone.
+    QHash<QLineEdit*, QString> before_;
+    std::map<QString, bool> pending_;
+    std::map<QString, std::function<void()>> checks_;
+};
+
+} // namespace tsl
