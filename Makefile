@@ -29,7 +29,7 @@ bench:
 	./scripts/install-deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALOG_TESTS=OFF -DTESSALOG_BENCH=ON
 	cmake --build build/bench
-	for b in build/bench/bench/bench_*; do $$b; done
+	./build/bench/bench/bench_tessalog
 
 clean:
 	rm -rf build/release build/debug build/bench

@@ -1,6 +1,7 @@
 // Reading the reference data files at start-up, and the list-file reader on a file the
 // size of a 100,000-QSO log.
 
+#include "benchlog.h"
 #include "core/awards.h"
 #include "core/dxcc.h"
 #include "core/listfile.h"
@@ -55,5 +56,3 @@ void BM_ReadListFileOf100000Lines(benchmark::State& st) {
 BENCHMARK(BM_ReadListFileOf100000Lines)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

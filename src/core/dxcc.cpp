@@ -122,10 +122,29 @@ bool readdxccfile(AppState& s) {
         ++i;
     }
     s.dxcccount = static_cast<int16_t>(i - 1);
+    buildprefixindex(s);
     return true;
 }
 
+template <std::size_t L> void indexprefixes(AppState& s, const prefixtable<L>& table) {
+    auto& index = s.prefixindex.bylength[L];
+    index.clear();
+    for (int k = 0; k < table.count; ++k) {
+        const prefixrecord<L>& p = table.entries[static_cast<std::size_t>(k)];
+        if (p.entity < 0 || p.entity > s.dxcccount) continue;
+        if (s.dxcctable[static_cast<std::size_t>(p.entity)].status == "D") continue;
+        index[p.prefix.str()].push_back(p.entity);
+    }
+}
+
 } // namespace
+
+void buildprefixindex(AppState& state) {
+    indexprefixes(state, state.prefix1table);
+    indexprefixes(state, state.prefix2table);
+    indexprefixes(state, state.prefix3table);
+    indexprefixes(state, state.prefix4table);
+}
 
 bool loaddxcc(AppState& state, Dialogs& dialogs) {
     if (readdxccfile(state)) return true;

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace tsl {
 
@@ -42,6 +44,15 @@ template <std::size_t L> struct prefixtable {
     std::array<prefixrecord<L>, prefixtablesize> entries;
     int16_t count = 0;
 };
+
+// The entities of the live (not deleted) prefixes of each length, keyed by prefix, in
+// table order: what a scan of a prefix table from its first entry would find.
+struct PrefixIndex {
+    std::array<std::unordered_map<std::string, std::vector<int16_t>>, 5> bylength; // 1..4
+};
+
+// Builds the index from the prefix tables; loaddxcc does so after reading.
+void buildprefixindex(AppState& state);
 
 // Reads "dxcc.dat" into the state. On any failure shows "No DXCC data file, dxcc.dat" and
 // returns false: the program cannot run without it.

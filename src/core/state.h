@@ -102,6 +102,7 @@ struct AppState {
     prefixtable<2> prefix2table;
     prefixtable<1> prefix1table;
     int16_t usacountryindex = 0;
+    PrefixIndex prefixindex; // the prefix tables by prefix, built once they are read
 
     // Awards
     std::vector<awardrecord> awardtable;   // 0..500, 0 is "None"
@@ -159,6 +160,14 @@ struct AppState {
     std::string qrzpassword;
     std::string eqsluser;
     std::string eqslpassword;
+
+    // The other station's position and locator
+    float dxlat = 0; // degrees, south negative
+    float dxlon = 0; // degrees, west negative
+    bool usecountryposition = false;
+    float dxlonwest = 0;  // degrees, west positive, from the call book's zip code
+    float dxlatnorth = 0; // degrees, north positive
+    FixedText<6> gridsquare;
 
     // The log: 0..100001, element 0 is swap space and never a QSO.
     std::vector<qsorecord> qsos;

@@ -109,29 +109,15 @@ logbook::logbook(AppState& state, Dialogs& dialogs, QWidget* parent)
     rules_->setcheck("gs", [this] { gs_LostFocus(); });
     rules_->setcheck("incall", [this] { incall_LostFocus(); });
     rules_->setcheck("modesel", [this] { modesel_LostFocus(); });
+    showdate->installEventFilter(this);
+    showtime->installEventFilter(this);
+    for (int i = 0; i < slotcount; ++i)
+        connect(pickaward[static_cast<std::size_t>(i)], &QComboBox::currentIndexChanged, this,
+                [this, i] { logbook_pickaward_Click(i); });
 }
 
 logbook::~logbook() = default;
 
-// Until the field checks are in place each check only ends its box's pending state.
-void logbook::showdate_LostFocus() {
-    rules_->clearpending("showdate");
-}
-void logbook::showtime_LostFocus() {
-    rules_->clearpending("showtime");
-}
-void logbook::dxcccombo_LostFocus() {
-    rules_->clearpending("dxcccombo");
-}
-void logbook::gs_LostFocus() {
-    rules_->clearpending("gs");
-}
-void logbook::incall_LostFocus() {
-    rules_->clearpending("incall");
-}
-void logbook::modesel_LostFocus() {
-    rules_->clearpending("modesel");
-}
 void logbook::flushvalidations() {
     rules_->flushvalidations();
 }

@@ -77,6 +77,16 @@ class logbook : public QMainWindow, public StatusLine {
     void incall_LostFocus();
     void modesel_LostFocus();
     void flushvalidations();
+    // Clicks on the date and time boxes put the current UTC date or time into them.
+    void logbook_showdate_Click();
+    void logbook_showtime_Click();
+
+    // Looks the call's DXCC entity up and shows it in the entry panel: entity, continent,
+    // zones, and the explanatory lines in the call-book list.
+    void dxcclookup(const std::string& call);
+
+    // An award chosen in slot index: its entry list or its number box takes the row.
+    void logbook_pickaward_Click(int index);
     EntryRules& entryrules() { return *rules_; }
 
     // Menu commands.
@@ -97,6 +107,9 @@ class logbook : public QMainWindow, public StatusLine {
     void buildbuttons(QWidget* panel);
     void buildmenu();
     void settoprow(int32_t row);
+    void applydxccmatch(int16_t entity);
+    void showzones(int16_t entity);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     AppState& state_;
     Dialogs& dialogs_;

@@ -1,0 +1,96 @@
+#pragma once
+// A program folder with the default data loaded and a generated 100,000-QSO log, shared by
+// the benchmarks.
+
+#include "core/awards.h"
+#include "core/dxcc.h"
+#include "core/state.h"
+#include "core/tables.h"
+#include "platform/dialogs.h"
+#include "platform/statusline.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <random>
+#include <string>
+
+namespace tsl::bench {
+
+class SilentDialogs : public Dialogs {
+  public:
+    msganswer msgbox(const std::string&, msgbuttons, msgicon, const std::string&) override {
+        return msganswer::ok;
+    }
+};
+
+class SilentStatus : public StatusLine {
+  public:
+    void setstatus(const std::string&) override {}
+};
+
+struct BenchLog {
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    SilentStatus status;
+    std::unique_ptr<AppState> s = std::make_unique<AppState>();
+
+    BenchLog() {
+        setstartvalues(*s, std::string(TESSALOG_DATA_DIR) + "/", 1000);
+        loadtables(*s);
+        loadawards(*s, dialogs);
+        loaddxcc(*s, dialogs);
+        s->apppath = dir.path().toStdString() + "/";
+    }
+
+    // Calls made of the entities' own prefixes, a digit and a suffix, in a fixed order.
+    std::vector<std::string> calls(int n) const {
+        std::mt19937 random(12345);
+        std::vector<std::string> prefixes;
+        for (int i = 0; i < s->prefix2table.count; ++i)
+            prefixes.push_back(s->prefix2table.entries[static_cast<std::size_t>(i)].prefix.str());
+        for (int i = 0; i < s->prefix1table.count; ++i)
+            for (int k = 0; k < 20; ++k)
+                prefixes.push_back(
+                    s->prefix1table.entries[static_cast<std::size_t>(i)].prefix.str());
+        std::vector<std::string> out;
+        out.reserve(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            std::string call = prefixes[random() % prefixes.size()];
+            call += static_cast<char>('0' + random() % 10);
+            for (int k = 0; k < 3; ++k)
+                call += static_cast<char>('A' + random() % 26);
+            if (random() % 20 == 0) call += "/P";
+            out.push_back(call);
+        }
+        return out;
+    }
+
+    // Fills the log with n QSOs to generated calls, every award slot kind used.
+    void fill(int n) {
+        const auto list = calls(n);
+        for (int i = 1; i <= n; ++i) {
+            qsorecord& q = s->qsos[static_cast<std::size_t>(i)];
+            q = qsorecord{};
+            q.date =
+                "2020" + std::string(i % 12 < 9 ? "0" : "") + std::to_string(i % 12 + 1) + "15";
+            q.time = "12:34";
+            q.band = static_cast<int16_t>(2 + i % 12);
+            q.mode = static_cast<int16_t>(1 + i % 5);
+            q.prop = 1;
+            q.power = 100;
+            q.rsts = "599";
+            q.rstr = "579";
+            q.call = list[static_cast<std::size_t>(i - 1)];
+            q.dxcc = static_cast<int16_t>(1 + i % s->dxcccount);
+            q.comments = "generated";
+            q.awards[0] = s->wasaward;
+            q.entries[0] = i % 50;
+            q.awards[1] = s->tentenaward;
+            q.entries[1] = i;
+        }
+        s->qsocount = n;
+    }
+};
+
+} // namespace tsl::bench
