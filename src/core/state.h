@@ -10,10 +10,12 @@
 #include "tables.h"
 
 #include <QDateTime>
+#include <QFile>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -146,6 +148,30 @@ struct AppState {
     int16_t hhhaward = 0;
     bool tentenready = false; // the Ten-Ten member list is in use
     bool arlhsready = false;  // the ARLHS member list is in use
+
+    // Member lists and WAB squares
+    std::vector<std::string> tentencalls; // entry k is member number k + 1
+    std::vector<std::string> arlhscalls;  // the same, each call 6 characters
+    std::vector<std::string> wabtable;    // entry 0 is blank
+    int32_t callscount = 0;
+    int32_t zipcount = 0;
+    // The call-book files, open for the whole run.
+    std::unique_ptr<QFile> callsfile;
+    std::unique_ptr<QFile> zipfile;
+
+    // Edit state of the entry panel
+    int32_t editindex = 0;   // the QSO last clicked in the grid or the finder
+    int16_t editgridrow = 0; // its grid row
+    bool foundbyfind = false;
+    bool netinprogress = false;
+
+    // The last call-book lookup
+    bool lookuphit = false;
+    bool callbookusa = false;
+    struct {
+        std::string name, street, cityline, country, state, county;
+    } callbookresult;
+    std::string eqslstatus;
 
     // Call book and eQSL set-up
     int16_t callbooksource = 0;

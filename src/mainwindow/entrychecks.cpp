@@ -124,12 +124,12 @@ void logbook::logbook_pickaward_Click(int index) {
         }
         awardentry[n]->addItems(entries);
         awardentry[n]->setCurrentIndex(-1);
-        if (!modalformopen) awardentry[n]->setFocus();
+        if (!modalformopen && !fillingslots_) awardentry[n]->setFocus();
     } else {
         awardnumber[n]->clear();
         awardentry[n]->hide();
         awardnumber[n]->show();
-        if (!modalformopen) awardnumber[n]->setFocus();
+        if (!modalformopen && !fillingslots_) awardnumber[n]->setFocus();
     }
 }
 
@@ -141,10 +141,4 @@ bool logbook::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-} // namespace tsl
-
-namespace tsl {
-void logbook::incall_LostFocus() {
-    rules_->clearpending("incall");
-}
 } // namespace tsl

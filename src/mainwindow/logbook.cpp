@@ -48,10 +48,12 @@ QLabel* makelabel(QWidget* parent, const QString& caption) {
 }
 
 // One labelled field of the panel: the caption above the control.
-void place(QGridLayout* grid, int row, int col, QWidget* control, const QString& caption,
-           int span = 1) {
-    grid->addWidget(makelabel(control->parentWidget(), caption), row, col, 1, span);
+QLabel* place(QGridLayout* grid, int row, int col, QWidget* control, const QString& caption,
+              int span = 1) {
+    QLabel* label = makelabel(control->parentWidget(), caption);
+    grid->addWidget(label, row, col, 1, span);
     grid->addWidget(control, row + 1, col, 1, span);
+    return label;
 }
 
 QPushButton* makebutton(QWidget* parent, const char* name, const char* caption) {
@@ -160,6 +162,8 @@ void logbook::buildentrypanel(QWidget* panel) {
     qthcombo = makecombo(panel, "qthcombo", "Select QTH");
     gs = makeedit(panel, "gs", "Enter Grid Square XX99xx", 6);
     wabcombo = makecombo(panel, "wabcombo", "Select Worked All Britain Square from list");
+    // A QSO may carry a square that is not in the list: the box keeps any text.
+    wabcombo->setEditable(true);
     place(g, 2, 0, qsls, "QSL Sent");
     place(g, 2, 1, qslr, "QSL Recvd");
     place(g, 2, 2, dxcccombo, "DXCC", 3);
@@ -169,7 +173,7 @@ void logbook::buildentrypanel(QWidget* panel) {
     place(g, 2, 8, gender, "Gender");
     place(g, 2, 9, qthcombo, "QTH");
     place(g, 2, 10, gs, "Grid");
-    place(g, 2, 11, wabcombo, "WAB");
+    place(g, 2, 11, wabcombo, "WAB")->setObjectName("Label30");
 
     comments = makeedit(panel, "comments", "Enter Comments - 60 characters", 60);
     distance = makeedit(panel, "distance", "Distance will be calculated", 0);
@@ -260,6 +264,23 @@ void logbook::fillawardlists() {
             names.append(toqt(state_.awardtable[static_cast<std::size_t>(a)].name));
         box->addItems(names);
     }
+}
+
+void logbook::fillwablist() {
+    auto* label = findChild<QLabel*>("Label30");
+    wabcombo->clear();
+    if (!state_.wabloaded) {
+        wabcombo->hide();
+        label->hide();
+        return;
+    }
+    QStringList squares;
+    for (const std::string& square : state_.wabtable)
+        squares.append(toqt(square));
+    wabcombo->addItems(squares);
+    wabcombo->setCurrentIndex(-1);
+    wabcombo->show();
+    label->show();
 }
 
 void logbook::filldxcclist() {

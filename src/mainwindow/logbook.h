@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -20,6 +21,7 @@ class QPushButton;
 namespace tsl {
 
 struct AppState;
+struct qsorecord;
 class Dialogs;
 class FlexGrid;
 
@@ -85,6 +87,17 @@ class logbook : public QMainWindow, public StatusLine {
     // zones, and the explanatory lines in the call-book list.
     void dxcclookup(const std::string& call);
 
+    // Saving the QSO of the entry panel: as a new QSO, or over the one loaded for editing.
+    void saveqso_Click();
+    void logbook_qsosaver_Click();
+
+    // The call whose QSO was loaded for editing, as it stood in the call box then: leaving
+    // the call box with that call unchanged keeps the QSO's own slots, square and WAB.
+    void rememberloadedcall();
+
+    // Fills the WAB list from the squares read, or hides it when there are none.
+    void fillwablist();
+
     // An award chosen in slot index: its entry list or its number box takes the row.
     void logbook_pickaward_Click(int index);
     EntryRules& entryrules() { return *rules_; }
@@ -108,12 +121,23 @@ class logbook : public QMainWindow, public StatusLine {
     void buildmenu();
     void settoprow(int32_t row);
     void applydxccmatch(int16_t entity);
+    void clearawardslots();
+    void showdistance(const char* nopositionmessage);
+    void priorqsoinfo(bool keepslots);
+    void dupecheck();
+    void putmemberaward(int16_t award, int32_t number);
+    // The record the panel is stored into, or why it cannot be.
+    std::optional<std::string> checkslots() const;
+    void storepanel(qsorecord& q) const;
     void showzones(int16_t entity);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     AppState& state_;
     Dialogs& dialogs_;
     std::unique_ptr<EntryRules> rules_;
+    std::optional<std::string> loadedcall_;
+    // True while the program itself fills the award slots: the focus stays where it is.
+    bool fillingslots_ = false;
 
     QLineEdit* showdate;
     QLineEdit* showtime;

@@ -32,6 +32,10 @@ QAction* additem(QMenu* menu, const char* name, const char* caption, logbook* wi
 
 void logbook::buildmenu() {
     QMenuBar* bar = menuBar();
+    QAction* save = bar->addAction("&Save QSO");
+    save->setObjectName("saveqso");
+    connect(save, &QAction::triggered, this, &logbook::saveqso_Click);
+
     QMenu* exportdata = addmenu(bar, "dummy", "E&xport Data");
     additem(exportdata, "gowritedescfile", "Write qsodata.dat File", this,
             &logbook::logbook_gowritedescfile_Click);

@@ -3,6 +3,7 @@
 #include "callbook/setupfiles.h"
 #include "core/awards.h"
 #include "core/dxcc.h"
+#include "core/memberlists.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
@@ -29,11 +30,14 @@ std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, const std::stri
     window->applysettings();
     loadtables(state);
     window->filltablelists();
+    readrefdatafiles(state);
 
     loadqsldata(state, dialogs);
     if (state.callbooksource == callbookqrzonline || state.callbooksource == callbookhamcallonline)
         loadcallbooklogin(state);
     loadeqsllogin(state);
+    loadtenten(state);
+    loadarlhs(state);
 
     if (!loadawards(state, dialogs)) return nullptr;
     window->fillawardlists();
@@ -42,6 +46,8 @@ std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, const std::stri
 
     window->readlog();
     window->setupgrid();
+    loadwab(state);
+    window->fillwablist();
 
     splash.reset();
     window->lower();

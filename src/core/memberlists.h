@@ -1,0 +1,30 @@
+#pragma once
+// The Ten-Ten and ARLHS member lists (a member's number is its place in the list), the
+// Worked All Britain squares, and the call-book files kept open for the run.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tsl {
+
+struct AppState;
+
+inline constexpr std::size_t maxtentenmembers = 80001;
+inline constexpr std::size_t maxarlhsmembers = 2001;
+inline constexpr std::size_t maxwabsquares = 4800;
+
+// Opens "calls.dat" and "zip.dat" for the run; nocallsdat when they cannot be opened.
+void readrefdatafiles(AppState& state);
+
+// Each reader leaves its list unused (ready flag False, or wabloaded False) when its file
+// is missing, unreadable or longer than the list can hold.
+void loadtenten(AppState& state);
+void loadarlhs(AppState& state);
+void loadwab(AppState& state);
+
+// The member number of a worked call, if it is in the list.
+std::optional<int32_t> tentenlookup(const AppState& state, const std::string& call);
+std::optional<int32_t> arlhslookup(const AppState& state, const std::string& call);
+
+} // namespace tsl

@@ -1,0 +1,161 @@
+// Leaving the call box: the call book, the DXCC entity, distance and heading, the prior QSO
+// with the same call, the duplicate check and the member numbers.
+
+#include "callbook/lookup.h"
+#include "core/geography.h"
+#include "core/helpers.h"
+#include "core/memberlists.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "entryrules.h"
+#include "logbook.h"
+#include "platform/codepage.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace tsl {
+
+void logbook::rememberloadedcall() {
+    loadedcall_ = fromqt(incall->text());
+}
+
+void logbook::clearawardslots() {
+    for (int i = 0; i <= state_.awardslots && i < slotcount; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        awardentry[n]->setCurrentIndex(-1);
+        awardnumber[n]->clear();
+        pickaward[n]->setCurrentIndex(-1);
+        awardnumber[n]->hide();
+        awardentry[n]->show();
+    }
+}
+
+void logbook::showdistance(const char* nopositionmessage) {
+    if (state_.dxlat == 0 && state_.dxlon == 0) {
+        setstatus(nopositionmessage);
+        direction->clear();
+        distance->clear();
+        return;
+    }
+    const auto d = distancebearing(state_.mylat, state_.mylon, state_.dxlat, state_.dxlon);
+    distance->setText(toqt(distancetext(state_, d)));
+    direction->setText(QString::number(d.degrees));
+}
+
+void logbook::incall_LostFocus() {
+    rules_->clearpending("incall");
+    state_.usecountryposition = true;
+    state_.lookuphit = false;
+    state_.dxlon = 0;
+    state_.dxlat = 0;
+    incall->setText(toqt(trimblanks(fromqt(incall->text()))));
+    const std::string call = fromqt(incall->text());
+    // An edited QSO whose call is unchanged keeps its own slots, square and WAB.
+    const bool keepown = state_.editingqso && loadedcall_ && trimblanks(*loadedcall_) == call;
+
+    // The pass fills the award slots itself; a focus jump would run other boxes' checks.
+    fillingslots_ = true;
+    state_.keepcallshow = true;
+    callshow->clear();
+    if (!keepown) clearawardslots();
+    setstatus("");
+    if (!keepown) {
+        gs->clear();
+        wabcombo->setCurrentIndex(-1);
+        wabcombo->setEditText("");
+    }
+    if (!state_.nocallbook || state_.callbooksource >= 2)
+        for (const std::string& line : lookupcall(state_, call))
+            callshow->addItem(toqt(line));
+    if (state_.callbookusa) showdistance("No Longitude or latitude for Call");
+    dxcclookup(call);
+    if (!state_.callbookusa) showdistance("No Longitude or latitude for DXCC");
+    if (!state_.foundbyfind) priorqsoinfo(keepown);
+    dupecheck();
+    if (state_.tentenaward > 0 && bandsel->currentIndex() == 12 && state_.tentenready)
+        if (const auto n = tentenlookup(state_, call)) {
+            callshow->addItem("TenTen Number: " + QString::number(*n));
+            putmemberaward(state_.tentenaward, *n);
+        }
+    if (state_.arlhsnumberaward > 0 && state_.arlhsready && !call.empty())
+        if (const auto n = arlhslookup(state_, call)) {
+            callshow->addItem("ARLHS Member Number: " + QString::number(*n));
+            putmemberaward(state_.arlhsnumberaward, *n);
+        }
+    state_.keepcallshow = false;
+    fillingslots_ = false;
+}
+
+void logbook::putmemberaward(int16_t award, int32_t number) {
+    for (int i = 0; i <= state_.awardslots && i < slotcount; ++i)
+        if (pickaward[static_cast<std::size_t>(i)]->currentIndex() == award) return;
+    for (int i = 0; i <= state_.awardslots && i < slotcount; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        if (pickaward[n]->currentIndex() >= 1) continue;
+        pickaward[n]->setCurrentIndex(award);
+        awardnumber[n]->setText(QString::number(number));
+        return;
+    }
+}
+
+void logbook::priorqsoinfo(bool keepslots) {
+    const std::string typed = trimblanks(fromqt(incall->text()));
+    const std::string cleaned = normalizecall(typed);
+    if (state_.qsocount < 1) return;
+    for (int32_t i = state_.qsocount; i >= 1; --i) {
+        const qsorecord& q = state_.qsos[static_cast<std::size_t>(i)];
+        if (q.deleted == "D") continue;
+        const std::string stored = trimblanks(q.call.view());
+        if (stored != typed && stored != cleaned) continue;
+        setstatus("Info from prior QSO " + qsodatetext(state_, i) + " @ " + q.time.str());
+        if (keepslots) return;
+        auto select = [](QComboBox* box, int index) {
+            box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+        };
+        select(dxcccombo, q.dxcc);
+        cqz->setText(toqt(q.cqz.str()));
+        ituz->setText(toqt(q.ituz.str()));
+        select(continent, q.continent);
+        gender->setCurrentIndex(q.gender != 0 ? 1 : 0);
+        gs->setText(toqt(q.grid.str()));
+        via->setText(toqt(q.qslvia.str()));
+        wabcombo->setEditText(toqt(q.wab.str()));
+        for (int j = 0; j <= state_.awardslots && j < slotcount; ++j) {
+            const auto n = static_cast<std::size_t>(j);
+            const int award = q.awards[n];
+            select(pickaward[n], award);
+            if (award > state_.numberedawards) {
+                // A position outside the award's list selects no entry.
+                select(awardentry[n], q.entries[n]);
+                awardnumber[n]->hide();
+                awardentry[n]->show();
+            } else {
+                awardnumber[n]->setText(QString::number(q.entries[n]));
+                awardnumber[n]->show();
+                awardentry[n]->hide();
+            }
+        }
+        return;
+    }
+}
+
+void logbook::dupecheck() {
+    const std::string call = trimblanks(fromqt(incall->text()));
+    const QDate today = state_.localnow().date();
+    for (int32_t i = state_.qsocount; i >= 1; --i) {
+        const qsorecord& q = state_.qsos[static_cast<std::size_t>(i)];
+        const QDate date =
+            QDate::fromString(QString::fromLatin1(q.date.view().data(), 8), "yyyyMMdd");
+        if (!date.isValid()) return;
+        if (date.daysTo(today) > state_.dupewindowdays) return;
+        if (trimblanks(q.call.view()) == call && q.band == bandsel->currentIndex() &&
+            q.mode == modesel->currentIndex()) {
+            setstatus("DUPE DUPE DUPE");
+            return;
+        }
+    }
+}
+
+} // namespace tsl

@@ -1,0 +1,60 @@
+#pragma once
+// A program folder with the default data and a log, started up to its main window.
+
+#include "core/qsofile.h"
+#include "mainwindow/logbook.h"
+#include "mainwindow/startup.h"
+#include "support/logfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include <functional>
+
+namespace tsl::test {
+
+struct StartedLog : LoadedLog {
+    std::unique_ptr<logbook> window;
+
+    // Writes the QSOs appended so far as the log file and starts the program on it.
+    void start() {
+        if (s->qsocount > 0) writeqsofile(*s, status, dialogs);
+        folder.write("qsldata.ini", "1,\"\"\r\n");
+        auto clock = s->localnow;
+        s = std::make_unique<AppState>();
+        s->localnow = clock;
+        dialogs.shown.clear();
+        window = Main(*s, dialogs, folder.path());
+    }
+    // A log of n QSOs to the calls Q1, Q2 ...
+    void start(int n) {
+        for (int i = 1; i <= n; ++i)
+            append(qso("Q" + std::to_string(i)));
+        start();
+    }
+
+    QLineEdit* edit(const char* name) const { return window->findChild<QLineEdit*>(name); }
+    QComboBox* combo(const char* name) const { return window->findChild<QComboBox*>(name); }
+    QStringList lines() const {
+        QStringList l;
+        auto* list = window->findChild<QListWidget*>("callshow");
+        for (int i = 0; i < list->count(); ++i)
+            l << list->item(i)->text();
+        return l;
+    }
+    void trigger(const char* name) const { window->findChild<QAction*>(name)->trigger(); }
+
+    // Runs what must happen inside the next modal window once it shows.
+    static void whenmodal(std::function<void(QWidget*)> act) {
+        QTimer::singleShot(0, [act] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (w) act(w);
+        });
+    }
+};
+
+} // namespace tsl::test
