@@ -61,8 +61,16 @@ struct AppState {
     int16_t awardslots = 0;
     bool qrzonline = false;
     bool eqslenabled = false;
-    bool qrpflag = false;   // the last choice of the power form: QRP only
-    bool wabloaded = false; // the WAB squares are loaded
+    bool qrpflag = false; // the last choice of the power form: QRP only
+    // The mode of the award report picker: which report it lists and runs.
+    bool dxccneedflag = false;
+    bool qsosbydxccflag = false;
+    bool numberawardflag = false;
+    bool entryawardflag = false;
+    std::string chosenfile;  // full path of the file chosen last in a file dialog
+    std::string chosentitle; // its name without the folder
+    int pendinglabels = 0;   // labels placed on the page and not printed yet
+    bool wabloaded = false;  // the WAB squares are loaded
 
     // Station settings
     FixedText<6> mycall;

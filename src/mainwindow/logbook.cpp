@@ -88,6 +88,8 @@ logbook::logbook(AppState& state, Dialogs& dialogs, QWidget* parent)
     showem->setToolTip(
         "Click on QSO to edit the QSO, Double Click to print a QSO or address label");
     showem->setFont(QFont("Arial"));
+    connect(showem, &FlexGrid::rowclicked, this, &logbook::logbook_showem_Click);
+    connect(showem, &FlexGrid::rowdoubleclicked, this, &logbook::logbook_showem_DblClick);
     layout->addWidget(showem, 1);
 
     auto* buttons = new QWidget(central);
@@ -255,6 +257,7 @@ void logbook::filltablelists() {
 }
 
 void logbook::fillawardlists() {
+    hideuntrackedawarditems();
     for (int i = 0; i <= state_.awardslots && i < slotcount; ++i)
         pickaward[static_cast<std::size_t>(i)]->clear();
     for (QComboBox* box : pickaward) {

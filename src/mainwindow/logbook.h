@@ -109,6 +109,26 @@ class logbook : public QMainWindow, public StatusLine {
     void logbook_pgdn_Click();
     void logbook_pageend_Click();
     void goabouttsl_Click();
+    void showhelp_Click();
+    // The find commands' guards: false (with a message) when there is nothing to find.
+    bool gofindcall_Click();
+    bool gofindprefix_Click();
+    bool gofinddxcc_Click();
+
+    // Loading a QSO from the grid for editing; the double click also offers labels.
+    void logbook_showem_Click();
+    void logbook_showem_DblClick();
+    // Delete, Ignore and Quit, and the buttons that repeat them.
+    void delqso_Click();
+    void logbook_deleteqso_Click();
+    void logbook_ignore_Click();
+    void logbook_ignorechanges_Click();
+    void quit_Click();
+    void logbook_quiter_Click();
+    // True once Quit has ended the program's work.
+    bool quitting() const { return quitting_; }
+    // Hides the report items of awards that are not tracked.
+    void hideuntrackedawarditems();
 
     // True while a menu command shows another window modally.
     bool modalformopen = false;
@@ -131,6 +151,9 @@ class logbook : public QMainWindow, public StatusLine {
     void storepanel(qsorecord& q) const;
     void showzones(int16_t entity);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // Loads record editindex into the panel; false for a blank row or a deleted QSO.
+    bool loadclickedqso();
 
     AppState& state_;
     Dialogs& dialogs_;
@@ -138,6 +161,7 @@ class logbook : public QMainWindow, public StatusLine {
     std::optional<std::string> loadedcall_;
     // True while the program itself fills the award slots: the focus stays where it is.
     bool fillingslots_ = false;
+    bool quitting_ = false;
 
     QLineEdit* showdate;
     QLineEdit* showtime;

@@ -3,58 +3,277 @@
 #include "abouttsl.h"
 #include "core/state.h"
 #include "logbook.h"
+#include "platform/dialogs.h"
+#include "platform/help.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <array>
 
 namespace tsl {
 
 namespace {
 
-QMenu* addmenu(QMenuBar* bar, const char* name, const char* caption) {
-    QMenu* m = bar->addMenu(caption);
+QMenu* submenu(QMenu* parent, QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* m = parent ? parent->addMenu(caption) : bar->addMenu(caption);
     m->setObjectName(name);
     m->menuAction()->setObjectName(name);
     return m;
 }
 
-template <class Handler>
-QAction* additem(QMenu* menu, const char* name, const char* caption, logbook* window,
-                 Handler handler) {
-    QAction* a = menu->addAction(caption);
+// An item whose command is not in the program yet stands in the menu, disabled.
+QAction* item(QWidget* menu, const QString& name, const QString& caption) {
+    auto* a = new QAction(caption, menu);
     a->setObjectName(name);
+    a->setEnabled(false);
+    menu->addAction(a);
+    return a;
+}
+
+template <class Handler>
+QAction* item(QWidget* menu, const QString& name, const QString& caption, logbook* window,
+              Handler handler) {
+    QAction* a = item(menu, name, caption);
+    a->setEnabled(true);
     QObject::connect(a, &QAction::triggered, window, [window, handler] { (window->*handler)(); });
     return a;
 }
+
+constexpr std::array<const char*, 36> gercaptions = {
+    "Unbelievable Operating Achievement Award",
+    "#1, 1 x 2 K + KH7 + KL7",
+    "#2, 1 x 2 N, 48 states",
+    "#3, 1 x 2 W, 48 states",
+    "#4, Operator Initials",
+    "#5, State Abbreviations",
+    "#6, Double letter Suffix",
+    "#7, WAS 2 x 1",
+    "#8, WAS and Geratol Number",
+    "#9, Single Letter Suffix A - Z twice",
+    "#10, WAS 1 x 3 +KH6 + KL7",
+    "#11, WAS 2 x 1 AA",
+    "#12, WAS 2 x 1 K",
+    "#13, WAS YL",
+    "#14, WAS 2 x 1 N",
+    "#15, WAS 2 x 1 W",
+    "#16, 48 States Double Letter Prefix, 2 x 1, 2 x 2",
+    "#17, WAS 2 x 3",
+    "#18, WAS State Capitals, 2 x 1, 1 x 2, AAx2",
+    "#19, WAS + QCWA Number",
+    "#20, WAS + Geratol #, 1 x 2",
+    "#21, WAS + Geratol #, 2 x 1",
+    "#22, WAS 5 times, 1 x2, 2 x 1, AA x 2",
+    "#23, Century DX",
+    "#24, WAS 2 x 2 K",
+    "#25, WAS Mobile Stations",
+    "#26, Canadian Provinces with Operator's Initials",
+    "#27, 10 Call Districts, 260 QSOs",
+    "#28, WAS AA x 2",
+    "#29, 500 Prefixes",
+    "#30, 500 Prefixes + Geratol #",
+    "#31,WAS With QRP Stations",
+    "#32, WAS Both Stations QRP",
+    "#33, 48 States While Mobile",
+    "#34, WAS AA x2 + Geratol #",
+    "#35, WAS While Operating QRP",
+};
 
 } // namespace
 
 void logbook::buildmenu() {
     QMenuBar* bar = menuBar();
-    QAction* save = bar->addAction("&Save QSO");
-    save->setObjectName("saveqso");
-    connect(save, &QAction::triggered, this, &logbook::saveqso_Click);
+    using L = logbook;
 
-    QMenu* exportdata = addmenu(bar, "dummy", "E&xport Data");
-    additem(exportdata, "gowritedescfile", "Write qsodata.dat File", this,
-            &logbook::logbook_gowritedescfile_Click);
+    QMenu* setupmenu = submenu(nullptr, bar, "gosetup1", "Se&tup");
+    item(setupmenu, "gosetup", "Setup");
+    item(setupmenu, "goqsldata", "Select Source of Call Book Info");
+    item(setupmenu, "goawardstotrack", "Select Awards To Track");
+    item(setupmenu, "gosetupeQSL", "Setup eQSL");
 
-    QMenu* page = addmenu(bar, "dummypage", "&Page Up / Down");
-    additem(page, "Pagebeginning", "&First 1,000 QSOs", this,
-            &logbook::logbook_Pagebeginning_Click);
-    additem(page, "pgup", "&Prior 1,000 QSOs", this, &logbook::logbook_pgup_Click);
-    additem(page, "pgdn", "&Next 1,000 QSOs", this, &logbook::logbook_pgdn_Click);
-    additem(page, "pageend", "&Last 1,000 QSOs", this, &logbook::logbook_pageend_Click);
+    item(bar, "gonets", "&Nets");
 
-    QMenu* help = addmenu(bar, "dummyhelp", "&Help");
-    additem(help, "goabouttsl", "&About", this, &logbook::goabouttsl_Click);
+    QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
+    item(reports, "goallqsos", "All QSOs");
+    item(reports, "godxccneed", "DXCC - &Have / Need");
+    item(reports, "godxccsummary", "DXCC &Summary");
+    item(reports, "godxccneededcountries", "DXCC &Needed Countries");
+    item(reports, "godxccdetail", "DXCC Detail");
+    item(reports, "goqsosbydxcc", "All QSOs by DXCC");
+    item(reports, "goprefixes", "&Countries - Prefixes");
+    item(reports, "gonumawards", "N&umber Awards");
+    item(reports, "goentawards", "&Entry Awards");
+    item(reports, "gobartg", "BARTG Awards");
+    item(reports, "gowap", "Worked All &Prefixes");
+    item(reports, "gowac", "Worked All C&ontinents");
+    item(reports, "gocq", "Worked All C&Q Zones");
+    item(reports, "goitu", "Worked All &ITU Zones");
+    item(reports, "goislandsummary", "Island Summary");
+    item(reports, "gowasi", "WAS - Islands");
+    item(reports, "goarlhs", "ARLHS");
+    item(reports, "gogrids", "&Grid Squares");
+    item(reports, "gowab", "WAB - Worked All Britain");
+    item(reports, "gocounties", "&US Counties");
+    item(reports, "goqsoaudit", "QSO &Audit");
+    item(reports, "gomissing", "Missing &QSL Cards");
+    item(reports, "gototenten", "Ten - Ten");
+    QMenu* geratol = submenu(reports, bar, "dummygeratol", "&Geratol Net Endorsements");
+    item(geratol, "goallgeratolqsos", "All Geratol QSOs");
+    for (std::size_t i = 0; i < gercaptions.size(); ++i)
+        item(geratol, "goger" + QString::number(i), gercaptions[i]);
+    item(reports, "goccn1", "Century Club &Net Awards");
+    item(reports, "goomiss", "&OMISS Reports");
+    item(reports, "gohhhnet", "HHH Net");
+
+    QMenu* labels = submenu(nullptr, bar, "bothlabels", "&Labels");
+    item(labels, "qsolabel", "&QSO Label");
+    item(labels, "addresslabel", "&Address Label");
+    item(labels, "goprintlabels", "&Print Current Labels");
+    item(labels, "gosetlabel", "&Set Label Type");
+
+    item(bar, "ignore", "&Ignore QSO", this, &L::logbook_ignore_Click);
+    item(bar, "saveqso", "&Save QSO", this, &L::saveqso_Click);
+    item(bar, "delqso", "&Delete QSO", this, &L::delqso_Click);
+
+    QMenu* exportdata = submenu(nullptr, bar, "dummy", "E&xport Data");
+    item(exportdata, "goexportadif", "Export &ADIF File");
+    item(exportdata, "goexportiota", "Export IOTA Award File");
+    item(exportdata, "gowritedescfile", "Write qsodata.dat File", this,
+         &L::logbook_gowritedescfile_Click);
+
+    QMenu* imports = submenu(nullptr, bar, "importdata", "&Import Data");
+    item(imports, "goadif", "Import &ADIF File");
+    QMenu* cabrillo = submenu(imports, bar, "cambimport", "Import &Cabrillo File");
+    const char* contests[] = {"&Sweepstakes",
+                              "&ARRL VHF and UHF",
+                              "&Other ARRL and CQ Contests",
+                              "&DARC Worked All Europe",
+                              "&NAQP and NA Sprint",
+                              "&RSGB IOTA",
+                              "&BARTG RTTY"};
+    for (int i = 0; i < 7; ++i)
+        item(cabrillo, "gocabrillo" + QString::number(i), contests[i]);
+    item(imports, "pubdodigipan", "&Import from DigiPan");
+    QMenu* dxlog = submenu(imports, bar, "dximport", "Import from D&XLog");
+    item(dxlog, "pubdodxlog0", "DXLog Format 1");
+    item(dxlog, "pubdodxlog1", "DXLog Format 2");
+    item(imports, "publogeqf", "Import from &Win-EQF/ Log-EQF");
+    item(imports, "gonetlogger", "Import from &NetLogger");
+    item(imports, "gobrisca", "Import from &Brisca");
+    item(imports, "govaltro", "Import from Valtro");
+    item(imports, "gomyimport", "Import - User Defined");
+    item(imports, "win1010", "Import from WIN 1010");
+    item(imports, "godxtreme", "Import from DXtreme");
+    item(imports, "goccnbml", "Import from CCN BMLLOG");
+
+    QMenu* page = submenu(nullptr, bar, "dummypage", "&Page Up / Down");
+    item(page, "Pagebeginning", "&First 1,000 QSOs", this, &L::logbook_Pagebeginning_Click);
+    item(page, "pgup", "&Prior 1,000 QSOs", this, &L::logbook_pgup_Click);
+    item(page, "pgdn", "&Next 1,000 QSOs", this, &L::logbook_pgdn_Click);
+    item(page, "pageend", "&Last 1,000 QSOs", this, &L::logbook_pageend_Click);
+
+    QMenu* sorts = submenu(nullptr, bar, "sortqsos", "Sort &QSOs");
+    const std::array<std::pair<const char*, const char*>, 16> sortitems = {{
+        {"gosortdate", "Sort by &Date / Time"},
+        {"gosortcall", "Sort by &Call"},
+        {"gosortdxcc", "Sort by D&XCC"},
+        {"gosortvia", "Sort by QSL Via"},
+        {"gosortband", "Sort by Band"},
+        {"gosortmode", "Sort by Mode"},
+        {"gosortprop", "Sort by Propagation"},
+        {"gosortcomment", "Sort by Comment"},
+        {"gosortitu", "Sort by ITU Zone"},
+        {"gosortcq", "Sort by CQ Zone"},
+        {"gosortgrid", "Sort by Grid Square"},
+        {"gosortwab", "Sort by WAB"},
+        {"gosortcont", "Sort by Continent"},
+        {"gosortfirstaward", "Sort by First Award"},
+        {"gosortqth", "Sort by QTH"},
+        {"gosortsex", "Sort by Gender"},
+    }};
+    for (const auto& [name, caption] : sortitems)
+        item(sorts, name, caption);
+
+    QMenu* find = submenu(nullptr, bar, "gofinder", "&Find");
+    item(find, "gofindcall", "Find &Call");
+    item(find, "gofindprefix", "Find &Prefix");
+    item(find, "gofinddxcc", "Find D&XCC Country");
+
+    QMenu* help = submenu(nullptr, bar, "dummyhelp", "&Help");
+    item(help, "showhelp", "&Help", this, &L::showhelp_Click);
+    item(help, "goabouttsl", "&About", this, &L::goabouttsl_Click);
+
+    item(bar, "quit", "Q&uit", this, &L::quit_Click);
+}
+
+void logbook::hideuntrackedawarditems() {
+    const std::array<std::pair<const char*, int16_t>, 8> items = {{
+        {"gototenten", state_.tentenaward},
+        {"dummygeratol", state_.geratolaward},
+        {"goccn1", state_.ccnaward},
+        {"goomiss", state_.omissaward},
+        {"gocounties", state_.uscountiesaward},
+        {"gowasi", state_.usislandsaward},
+        {"gohhhnet", state_.hhhaward},
+        {"goarlhs", state_.arlhsaward},
+    }};
+    // Only ever hidden: an award added later does not bring its item back in this run.
+    for (const auto& [name, award] : items)
+        if (award == 0)
+            if (QAction* a = findChild<QAction*>(name)) a->setVisible(false);
 }
 
 void logbook::goabouttsl_Click() {
     modalformopen = true;
     showabout(state_, this);
     modalformopen = false;
+}
+
+void logbook::showhelp_Click() {
+    const std::string path = state_.apppath + "tsl.hlp";
+    switch (openhelpfile(path)) {
+    case helpresult::opened:
+        break;
+    case helpresult::nofile:
+        dialogs_.msgbox("No help file was found: " + path, msgbuttons::ok, msgicon::information,
+                        state_.apptitle);
+        break;
+    case helpresult::noviewer:
+        dialogs_.msgbox("There is no program on this computer that opens the help file " + path,
+                        msgbuttons::ok, msgicon::information, state_.apptitle);
+        break;
+    }
+}
+
+bool logbook::gofindcall_Click() {
+    flushvalidations();
+    if (incall->text().isEmpty()) {
+        dialogs_.msgbox("Enter a call to find", msgbuttons::ok, msgicon::none, state_.apptitle);
+        return false;
+    }
+    return true;
+}
+
+bool logbook::gofindprefix_Click() {
+    flushvalidations();
+    if (incall->text().isEmpty()) {
+        dialogs_.msgbox("Enter a prefix to find", msgbuttons::ok, msgicon::none, state_.apptitle);
+        return false;
+    }
+    return true;
+}
+
+bool logbook::gofinddxcc_Click() {
+    flushvalidations();
+    if (dxcccombo->currentIndex() < 0) {
+        dialogs_.msgbox("Select a DXCC Country to find", msgbuttons::ok, msgicon::none,
+                        state_.apptitle);
+        return false;
+    }
+    return true;
 }
 
 } // namespace tsl
