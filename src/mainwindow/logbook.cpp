@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -216,10 +217,12 @@ void logbook::buildbuttons(QWidget* panel) {
     for (QPushButton* b : {qsosaver, deleteqso, ignorechanges, quiter, gohelp})
         row->addWidget(b);
     row->addStretch(1);
-    // Save, Delete, Ignore and Help act once the log and the menu are in place.
-    for (QPushButton* b : {qsosaver, deleteqso, ignorechanges, gohelp})
-        b->setEnabled(false);
-    connect(quiter, &QPushButton::clicked, this, &QWidget::close);
+    // Each button runs its menu command's handler.
+    connect(qsosaver, &QPushButton::clicked, this, &logbook::logbook_qsosaver_Click);
+    connect(deleteqso, &QPushButton::clicked, this, &logbook::logbook_deleteqso_Click);
+    connect(ignorechanges, &QPushButton::clicked, this, &logbook::logbook_ignorechanges_Click);
+    connect(quiter, &QPushButton::clicked, this, &logbook::logbook_quiter_Click);
+    connect(gohelp, &QPushButton::clicked, this, &logbook::showhelp_Click);
 }
 
 void logbook::logbook_Form_Load() {
@@ -260,12 +263,15 @@ void logbook::fillawardlists() {
     hideuntrackedawarditems();
     for (int i = 0; i <= state_.awardslots && i < slotcount; ++i)
         pickaward[static_cast<std::size_t>(i)]->clear();
+    QStringList names;
+    names.reserve(state_.awardcount + 1);
+    for (int a = 0; a <= state_.awardcount; ++a)
+        names.append(toqt(state_.awardtable[static_cast<std::size_t>(a)].name));
+    // Filling a list chooses no award: every slot keeps showing its empty entry list.
     for (QComboBox* box : pickaward) {
-        QStringList names;
-        names.reserve(state_.awardcount + 1);
-        for (int a = 0; a <= state_.awardcount; ++a)
-            names.append(toqt(state_.awardtable[static_cast<std::size_t>(a)].name));
+        const QSignalBlocker quiet(box);
         box->addItems(names);
+        box->setCurrentIndex(-1);
     }
 }
 

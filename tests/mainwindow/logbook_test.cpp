@@ -87,6 +87,15 @@ TEST_F(Logbook, TheQsoGridHasAThousandRowsOfThirtyOneColumns) {
     EXPECT_EQ(grid->cols(), 31);
 }
 
+TEST_F(Logbook, ButtonsRunTheirMenuCommands) {
+    for (const char* name : {"qsosaver", "deleteqso", "ignorechanges", "quiter", "gohelp"})
+        EXPECT_TRUE(window->findChild<QPushButton*>(name)->isEnabled()) << name;
+    window->findChild<QPushButton*>("qsosaver")->click();
+    EXPECT_EQ(window->statustext(), "No Call Entered");
+    window->findChild<QPushButton*>("deleteqso")->click();
+    EXPECT_EQ(window->statustext(), "No QSO to delete: click the QSO in the grid first.");
+}
+
 TEST_F(Logbook, StatusPanelHoldsTheLastMessage) {
     window->setstatus("first");
     window->setstatus("QSO added. 5001 QSOs");

@@ -120,6 +120,12 @@ TEST_F(Startup, ListsHoldTheirTablesFromIndexZero) {
         ASSERT_EQ(box->count(), 4) << name;
         EXPECT_EQ(box->itemText(0), "None");
         EXPECT_EQ(box->itemText(3), "Worked All States");
+        EXPECT_EQ(box->currentIndex(), -1) << name;
+    }
+    // No award is chosen, so each slot shows its entry list, not its number box.
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FALSE(child<QLineEdit>(w, qPrintable(QString("awardnumber%1").arg(i)))->isVisible());
+        EXPECT_TRUE(child<QComboBox>(w, qPrintable(QString("awardentry%1").arg(i)))->isVisible());
     }
 }
 
