@@ -9,7 +9,9 @@
 #include "platform/dialogs.h"
 #include "platform/statusline.h"
 
+#include <QDate>
 #include <QTemporaryDir>
+#include <QTime>
 
 #include <memory>
 #include <random>
@@ -67,24 +69,33 @@ struct BenchLog {
     }
 
     // Fills the log with n QSOs to generated calls, every award slot kind used.
+    // Fills the log with n QSOs as a log grows: about forty a day over the years, at
+    // scattered times, with every kind of field and award slot in use.
     void fill(int n) {
         const auto list = calls(n);
         for (int i = 1; i <= n; ++i) {
             qsorecord& q = s->qsos[static_cast<std::size_t>(i)];
             q = qsorecord{};
-            q.date =
-                "2020" + std::string(i % 12 < 9 ? "0" : "") + std::to_string(i % 12 + 1) + "15";
-            q.time = "12:34";
+            q.date = QDate(2000, 1, 1).addDays(i / 40).toString("yyyyMMdd").toStdString();
+            const int minute = (i * 37) % 1440;
+            q.time = QTime(minute / 60, minute % 60).toString("HH:mm").toStdString();
             q.band = static_cast<int16_t>(2 + i % 12);
             q.mode = static_cast<int16_t>(1 + i % 5);
-            q.prop = 1;
+            q.prop = static_cast<int16_t>(i % 3);
             q.power = 100;
             q.rsts = "599";
             q.rstr = "579";
             q.call = list[static_cast<std::size_t>(i - 1)];
+            q.qslvia = i % 5 == 0 ? "W1AW" : "";
             q.dxcc = static_cast<int16_t>(1 + i % s->dxcccount);
-            q.comments = "generated";
-            q.awards[0] = s->wasaward;
+            q.ituz = std::to_string(1 + i % 75);
+            q.cqz = std::to_string(1 + i % 40);
+            q.grid = i % 3 == 0 ? "FN42" : "JO01ab";
+            q.continent = static_cast<int16_t>(i % 8);
+            q.comments = "generated " + std::to_string(i % 97);
+            q.qth = static_cast<int16_t>(i % 4);
+            q.gender = static_cast<int16_t>(i % 2);
+            q.awards[0] = static_cast<int16_t>(i % 7 == 0 ? 0 : s->wasaward);
             q.entries[0] = i % 50;
             q.awards[1] = s->tentenaward;
             q.entries[1] = i;

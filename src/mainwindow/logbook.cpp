@@ -302,6 +302,7 @@ void logbook::filldxcclist() {
 
 void logbook::setstatus(const std::string& text) {
     ms->setText(toqt(text));
+    emit statuswritten(ms->text());
 }
 
 std::string logbook::statustext() const {

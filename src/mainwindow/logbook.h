@@ -127,9 +127,32 @@ class logbook : public QMainWindow, public StatusLine {
     void logbook_quiter_Click();
     // True once Quit has ended the program's work.
     bool quitting() const { return quitting_; }
+    // The sort commands: each sorts the whole log and shows its end.
+    void gosortdate_Click();
+    void gosortcall_Click();
+    void gosortdxcc_Click();
+    void gosortvia_Click();
+    void gosortband_Click();
+    void gosortmode_Click();
+    void gosortprop_Click();
+    void gosortcomment_Click();
+    void gosortitu_Click();
+    void gosortcq_Click();
+    void gosortgrid_Click();
+    void gosortwab_Click();
+    void gosortcont_Click();
+    void gosortfirstaward_Click();
+    void gosortqth_Click();
+    void gosortsex_Click();
+
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 
+  signals:
+    // Every text written to panel 1 of the status bar, as it is written.
+    void statuswritten(const QString& text);
+
+  public:
     // True while a menu command shows another window modally.
     bool modalformopen = false;
 
@@ -154,6 +177,7 @@ class logbook : public QMainWindow, public StatusLine {
     void closeEvent(QCloseEvent* event) override;
     // Loads record editindex into the panel; false for a blank row or a deleted QSO.
     bool loadclickedqso();
+    void sortlog(const char* what, void (*sort)(AppState&, int32_t, int32_t));
 
     AppState& state_;
     Dialogs& dialogs_;

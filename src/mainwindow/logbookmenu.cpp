@@ -176,26 +176,22 @@ void logbook::buildmenu() {
     item(page, "pageend", "&Last 1,000 QSOs", this, &L::logbook_pageend_Click);
 
     QMenu* sorts = submenu(nullptr, bar, "sortqsos", "Sort &QSOs");
-    const std::array<std::pair<const char*, const char*>, 16> sortitems = {{
-        {"gosortdate", "Sort by &Date / Time"},
-        {"gosortcall", "Sort by &Call"},
-        {"gosortdxcc", "Sort by D&XCC"},
-        {"gosortvia", "Sort by QSL Via"},
-        {"gosortband", "Sort by Band"},
-        {"gosortmode", "Sort by Mode"},
-        {"gosortprop", "Sort by Propagation"},
-        {"gosortcomment", "Sort by Comment"},
-        {"gosortitu", "Sort by ITU Zone"},
-        {"gosortcq", "Sort by CQ Zone"},
-        {"gosortgrid", "Sort by Grid Square"},
-        {"gosortwab", "Sort by WAB"},
-        {"gosortcont", "Sort by Continent"},
-        {"gosortfirstaward", "Sort by First Award"},
-        {"gosortqth", "Sort by QTH"},
-        {"gosortsex", "Sort by Gender"},
-    }};
-    for (const auto& [name, caption] : sortitems)
-        item(sorts, name, caption);
+    item(sorts, "gosortdate", "Sort by &Date / Time", this, &L::gosortdate_Click);
+    item(sorts, "gosortcall", "Sort by &Call", this, &L::gosortcall_Click);
+    item(sorts, "gosortdxcc", "Sort by D&XCC", this, &L::gosortdxcc_Click);
+    item(sorts, "gosortvia", "Sort by QSL Via", this, &L::gosortvia_Click);
+    item(sorts, "gosortband", "Sort by Band", this, &L::gosortband_Click);
+    item(sorts, "gosortmode", "Sort by Mode", this, &L::gosortmode_Click);
+    item(sorts, "gosortprop", "Sort by Propagation", this, &L::gosortprop_Click);
+    item(sorts, "gosortcomment", "Sort by Comment", this, &L::gosortcomment_Click);
+    item(sorts, "gosortitu", "Sort by ITU Zone", this, &L::gosortitu_Click);
+    item(sorts, "gosortcq", "Sort by CQ Zone", this, &L::gosortcq_Click);
+    item(sorts, "gosortgrid", "Sort by Grid Square", this, &L::gosortgrid_Click);
+    item(sorts, "gosortwab", "Sort by WAB", this, &L::gosortwab_Click);
+    item(sorts, "gosortcont", "Sort by Continent", this, &L::gosortcont_Click);
+    item(sorts, "gosortfirstaward", "Sort by First Award", this, &L::gosortfirstaward_Click);
+    item(sorts, "gosortqth", "Sort by QTH", this, &L::gosortqth_Click);
+    item(sorts, "gosortsex", "Sort by Gender", this, &L::gosortsex_Click);
 
     QMenu* find = submenu(nullptr, bar, "gofinder", "&Find");
     item(find, "gofindcall", "Find &Call");

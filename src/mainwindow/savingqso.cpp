@@ -127,7 +127,7 @@ void logbook::saveqso_Click() {
         ++state_.gridrowsused;
         setstatus("QSO added. " + count);
     } else if (!state_.foundbyfind) {
-        showqsorow(target, state_.editgridrow);
+        if (state_.editgridrow >= 1) showqsorow(target, state_.editgridrow);
         setstatus("QSO updated. " + count);
     }
     state_.editingqso = false;

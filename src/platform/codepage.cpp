@@ -14,10 +14,14 @@ constexpr std::array<char16_t, 32> highcontrol = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char16_t tounicode(unsigned char c) {
+} // namespace
+
+char16_t unicodeof(unsigned char c) {
     if (c >= 0x80 && c <= 0x9F) return highcontrol[c - 0x80];
     return c;
 }
+
+namespace {
 
 char tobyte(char32_t u) {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
@@ -32,7 +36,7 @@ QString toqt(const std::string& bytes) {
     QString out;
     out.reserve(static_cast<qsizetype>(bytes.size()));
     for (unsigned char c : bytes)
-        out.append(QChar(tounicode(c)));
+        out.append(QChar(unicodeof(c)));
     return out;
 }
 

@@ -11,6 +11,8 @@ namespace tsl {
 inline constexpr char slashedzero = static_cast<char>(216);
 
 QString toqt(const std::string& bytes);
+// The Unicode value of one byte of the code page (texts sort by these values).
+char16_t unicodeof(unsigned char byte);
 // Characters the code page cannot hold become "?".
 std::string fromqt(const QString& text);
 

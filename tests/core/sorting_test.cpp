@@ -1,0 +1,203 @@
+#include "core/quicksort.h"
+#include "core/sorting.h"
+#include "core/state.h"
+
+#include <gtest/gtest.h>
+
+#include <pthread.h>
+
+#include <memory>
+#include <vector>
+
+using namespace tsl;
+
+namespace {
+
+struct Sorting : ::testing::Test {
+    std::unique_ptr<AppState> s = std::make_unique<AppState>();
+
+    // QSOs named by their comment, so the order can be read back.
+    qsorecord& add(const std::string& name, const std::string& date = "20240101",
+                   const std::string& time = "12:00") {
+        qsorecord& q = s->qsos[static_cast<std::size_t>(++s->qsocount)];
+        q = qsorecord{};
+        q.comments = name;
+        q.date = date;
+        q.time = time;
+        return q;
+    }
+    std::vector<std::string> order() const {
+        std::vector<std::string> list;
+        for (int i = 1; i <= s->qsocount; ++i)
+            list.push_back(s->qsos[static_cast<std::size_t>(i)].comments.trimmedright());
+        return list;
+    }
+    using names = std::vector<std::string>;
+};
+
+} // namespace
+
+TEST(SortMidpoint, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(sortmidpoint(1, 3), 2);
+    EXPECT_EQ(sortmidpoint(1, 4), 2);
+    EXPECT_EQ(sortmidpoint(2, 5), 4);
+    EXPECT_EQ(sortmidpoint(1, 8), 4);
+    EXPECT_EQ(sortmidpoint(3, 8), 6);
+    EXPECT_EQ(sortmidpoint(100000, 100001), 100000);
+}
+
+TEST(SortNumberText, BlankThenTheExactDecimal) {
+    EXPECT_EQ(sortnumbertext(5), " 5");
+    EXPECT_EQ(sortnumbertext(0), " 0");
+    EXPECT_EQ(sortnumbertext(16, 32), " .5");
+    EXPECT_EQ(sortnumbertext(1, 32), " .03125");
+    EXPECT_EQ(sortnumbertext(1, 512), " .001953125");
+    EXPECT_EQ(sortnumbertext(0, 512), " 0");
+}
+
+TEST_F(Sorting, ShortRangesAndIncreasingKeysStayAsTheyAre) {
+    sortbycall(*s, 1, 0);
+    add("a").call = "W1A";
+    sortbycall(*s, 1, 1);
+    add("b").call = "W1A"; // equal keys are not exchanged
+    sortbycall(*s, 1, 2);
+    EXPECT_EQ(order(), (names{"a", "b"}));
+    s->qsocount = 0;
+    for (const char* n : {"a", "b", "c", "d", "e", "f", "g"})
+        add(n).call = n;
+    sortbycall(*s, 1, s->qsocount);
+    EXPECT_EQ(order(), (names{"a", "b", "c", "d", "e", "f", "g"}));
+}
+
+TEST_F(Sorting, EqualKeysEndInTheOrderTheSchemeGives) {
+    add("b").call = "B";
+    add("a1").call = "A";
+    add("a2").call = "A";
+    add("a3").call = "A";
+    sortbycall(*s, 1, 4);
+    EXPECT_EQ(order(), (names{"a1", "a3", "a2", "b"}));
+}
+
+TEST_F(Sorting, IndexKeysPutIndexZeroWhereTheNumberTextPutsIt) {
+    add("none", "20240101").band = 0;
+    add("b18", "20200101").band = 18;
+    add("b16", "20990101").band = 16;
+    add("b3", "20240101").band = 3;
+    sortbyband(*s, 1, 4);
+    EXPECT_EQ(order(), (names{"b3", "b16", "b18", "none"}));
+    for (int i = 1; i <= 4; ++i)
+        s->qsos[static_cast<std::size_t>(i)].continent = s->qsos[static_cast<std::size_t>(i)].band;
+    sortbycontinent(*s, 1, 4);
+    EXPECT_EQ(order().front(), "none");
+}
+
+TEST_F(Sorting, FirstAwardKeepsEachAwardTogetherAndNoAwardLast) {
+    add("none").awards[0] = 0;
+    add("129-old", "20000101").awards[0] = 129;
+    add("128-new", "20240101").awards[0] = 128;
+    add("384", "20240101").awards[0] = 384;
+    add("128-old", "20000101").awards[0] = 128;
+    add("7").awards[0] = 7;
+    add("256").awards[0] = 256;
+    sortbyfirstaward(*s, 1, s->qsocount);
+    EXPECT_EQ(order(), (names{"7", "128-old", "128-new", "129-old", "256", "384", "none"}));
+}
+
+TEST_F(Sorting, ZonesCompareAsTextAndDxccByEntityThenMinute) {
+    add("10").ituz = "10";
+    add("3").ituz = "3";
+    add("many").ituz = "??";
+    add("30").ituz = "30";
+    sortbyitu(*s, 1, 4);
+    EXPECT_EQ(order(), (names{"10", "3", "30", "many"}));
+
+    s->qsocount = 0;
+    qsorecord& late = add("23:05", "20240102", "23:05");
+    late.dxcc = 5;
+    qsorecord& early = add("00:10", "20200101", "00:10");
+    early.dxcc = 5;
+    add("none", "20240101", "00:59").dxcc = 0;
+    sortbydxcc(*s, 1, 3);
+    EXPECT_EQ(order(), (names{"none", "23:05", "00:10"}));
+}
+
+TEST_F(Sorting, TheSlashedZeroSortsAfterLettersAndDigits) {
+    add("slashed").call = "K\xd8"
+                          "A";
+    add("letter").call = "KZA";
+    add("digit").call = "K9A";
+    add("euro").call = "K\x80"
+                       "A"; // U+20AC, after U+00D8
+    sortbycall(*s, 1, 4);
+    EXPECT_EQ(order(), (names{"digit", "letter", "slashed", "euro"}));
+}
+
+TEST_F(Sorting, TheEditedQsoIsFollowedToItsNewPlace) {
+    add("c", "20240103");
+    add("a", "20240101");
+    add("b", "20240102");
+    s->editindex = 1; // "c"
+    sortbydate(*s, 1, 3);
+    EXPECT_EQ(order(), (names{"a", "b", "c"}));
+    EXPECT_EQ(s->editindex, 3);
+}
+
+namespace {
+struct DeepSort {
+    Sorting* fixture;
+    static void* run(void* arg) {
+        auto* self = static_cast<DeepSort*>(arg);
+        sortbycall(*self->fixture->s, 1, self->fixture->s->qsocount);
+        return nullptr;
+    }
+};
+} // namespace
+
+TEST_F(Sorting, ALongRunOfEqualKeysNeedsLittleStack) {
+    // One call on every QSO: each partition peels off one record. On a 128 KiB stack a
+    // recursion as deep as the run would overflow.
+    for (int i = 0; i < 3000; ++i)
+        add("x").call = "W1AW";
+    DeepSort job{this};
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, 128 * 1024);
+    pthread_t thread;
+    ASSERT_EQ(pthread_create(&thread, &attr, &DeepSort::run, &job), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attr);
+    EXPECT_EQ(s->qsocount, 3000);
+    EXPECT_EQ(s->qsos[3000].call.trimmedright(), "W1AW");
+}
+
+TEST(WorkTableSorts, EachTableByItsFirstField) {
+    std::vector<prefixrow> prefixes(5);
+    prefixes[1].prefix = "W1";
+    prefixes[2].prefix = "9A";
+    prefixes[3].prefix = "W10";
+    prefixes[4].prefix = "K";
+    prefixsort(prefixes, 1, 4);
+    EXPECT_EQ(prefixes[1].prefix, "9A  ");
+    EXPECT_EQ(prefixes[2].prefix, "K   ");
+    EXPECT_EQ(prefixes[3].prefix, "W1  ");
+    EXPECT_EQ(prefixes[4].prefix, "W10 ");
+
+    std::vector<numberrow> numbers(4);
+    numbers[1].number = 10;
+    numbers[2].number = -3;
+    numbers[3].number = 2;
+    numbers[3].call = "TWO";
+    numbersort(numbers, 1, 3);
+    EXPECT_EQ(numbers[1].number, -3);
+    EXPECT_EQ(numbers[2].number, 2);
+    EXPECT_EQ(numbers[2].call.trimmedright(), "TWO"); // whole rows move
+    EXPECT_EQ(numbers[3].number, 10);
+
+    std::vector<dxccdetailrecord> detail(3);
+    detail[1].prefix = "ZS";
+    detail[2].prefix = "3B6";
+    dxccdetailsort(detail, 1, 2);
+    EXPECT_EQ(detail[1].prefix, "3B6 ");
+    dxccdetailsort(detail, 1, 99); // a range past the table is refused
+    EXPECT_EQ(detail[1].prefix, "3B6 ");
+}
