@@ -5,6 +5,7 @@
 #include "platform/fileio.h"
 #include "state.h"
 
+#include <array>
 #include <utility>
 
 namespace tsl {
@@ -50,6 +51,39 @@ std::array<std::pair<const char*, int16_t AppState::*>, 32> namedawards() {
     }};
 }
 
+} // namespace
+
+std::optional<awardsfiletable> readawardsbytes(const std::string& bytes) {
+    awardsfiletable t;
+    ListReader in(bytes);
+    const auto headnumber = in.int16();
+    const auto headtext = in.text();
+    if (!headnumber || !headtext) return std::nullopt;
+    t.headnumber = *headnumber;
+    t.headtext = *headtext;
+    t.entries.emplace_back();
+    int lastentry = 0;
+    while (!in.atend()) {
+        if (static_cast<int>(t.awards.size()) + 1 > maxawards) return std::nullopt;
+        const auto n = in.int32();
+        const auto name = in.text();
+        if (!n || !name || *n < 0) return std::nullopt;
+        const int first = lastentry + 1;
+        const long long last = static_cast<long long>(first) + *n - 1;
+        if (last > maxawardentries) return std::nullopt;
+        for (long long e = first; e <= last; ++e) {
+            auto entry = in.text();
+            if (!entry) return std::nullopt;
+            t.entries.push_back(std::move(*entry));
+        }
+        t.awards.push_back({static_cast<int16_t>(first), static_cast<int16_t>(last), *name});
+        lastentry = static_cast<int>(last);
+    }
+    return t;
+}
+
+namespace {
+
 bool readawardsfile(AppState& s) {
     s.awardcount = 1;
     s.numberedawards = 0;
@@ -60,37 +94,21 @@ bool readawardsfile(AppState& s) {
 
     const auto bytes = readwholefile(s.apppath + "awards.dat");
     if (!bytes) return false;
-    ListReader in(*bytes);
-    const auto headnumber = in.int16();
-    const auto headtext = in.text();
-    if (!headnumber || !headtext) return false;
-    s.awardsheadnumber = *headnumber;
-    s.awardsheadtext = *headtext;
-
-    while (!in.atend()) {
-        const int i = s.awardcount;
-        if (i > maxawards) return false;
-        const auto n = in.int32();
-        const auto name = in.text();
-        if (!n || !name || *n < 0) return false;
+    auto read = readawardsbytes(*bytes);
+    if (!read) return false;
+    s.awardsheadnumber = read->headnumber;
+    s.awardsheadtext = read->headtext;
+    for (std::size_t k = 0; k < read->awards.size(); ++k) {
+        const int i = static_cast<int>(k) + 1;
         awardrecord& award = s.awardtable[static_cast<std::size_t>(i)];
-        award.name = *name;
-        if (*n == 0) ++s.numberedawards;
+        award = std::move(read->awards[k]);
+        if (award.last < award.first) ++s.numberedawards;
         for (const auto& [awardname, global] : namedawards())
             if (award.name == awardname) s.*global = static_cast<int16_t>(i);
-        const int first = s.awardtable[static_cast<std::size_t>(i - 1)].last + 1;
-        const long long last = static_cast<long long>(first) + *n - 1;
-        if (last > maxawardentries) return false;
-        award.first = static_cast<int16_t>(first);
-        award.last = static_cast<int16_t>(last);
-        for (int e = first; e <= last; ++e) {
-            auto entry = in.text();
-            if (!entry) return false;
-            s.awardentries[static_cast<std::size_t>(e)] = std::move(*entry);
-        }
-        ++s.awardcount;
     }
-    --s.awardcount;
+    for (std::size_t e = 1; e < read->entries.size(); ++e)
+        s.awardentries[e] = std::move(read->entries[e]);
+    s.awardcount = static_cast<int16_t>(read->awards.size());
     s.listawards = static_cast<int16_t>(s.awardcount - s.numberedawards);
     if (s.tentenaward == 0) s.tentenready = false;
     if (s.arlhsnumberaward == 0) s.arlhsready = false;

@@ -3,7 +3,9 @@
 // with their entry names, and the table index of every award the program treats specially.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tsl {
 
@@ -18,6 +20,18 @@ struct awardrecord {
     int16_t last = 0;  // index of the last entry; first - 1 for a number award
     std::string name;
 };
+
+// What an "awards.dat" holds, read apart from the program's state, so a file can be
+// checked before it replaces the one in use.
+struct awardsfiletable {
+    int16_t headnumber = 0;
+    std::string headtext;
+    std::vector<awardrecord> awards;  // award 1 first, in file order
+    std::vector<std::string> entries; // entry 0 unused, as in awardentries
+};
+
+// Nothing when the bytes are not a whole awards file within the table bounds.
+std::optional<awardsfiletable> readawardsbytes(const std::string& bytes);
 
 // Reads "awards.dat" into the state. On any failure shows "No Awards file, awards.dat" and
 // returns false: the program cannot run without it.

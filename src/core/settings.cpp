@@ -25,10 +25,8 @@ struct settingsvalues {
     std::string message;
 };
 
-std::optional<settingsvalues> readsettings(const std::string& path) {
-    const auto bytes = readwholefile(path);
-    if (!bytes) return std::nullopt;
-    ListReader in(*bytes);
+std::optional<settingsvalues> parsesettings(const std::string& bytes) {
+    ListReader in(bytes);
     settingsvalues v;
     auto call = in.text();
     auto lon = in.single();
@@ -70,7 +68,8 @@ void computeutcnow(AppState& state) {
 
 bool loadsettings(AppState& state, Dialogs& dialogs) {
     state.mycall = "";
-    const auto v = readsettings(state.apppath + "tsl.ini");
+    const auto bytes = readwholefile(state.apppath + "tsl.ini");
+    const auto v = bytes ? parsesettings(*bytes) : std::nullopt;
     if (!v) {
         dialogs.msgbox("Your initialization file, tsl.ini, is missing.", msgbuttons::ok,
                        msgicon::critical, state.apptitle);
@@ -89,6 +88,29 @@ bool loadsettings(AppState& state, Dialogs& dialogs) {
     state.mylat = throughtext(state.latdirsetting == "S" ? -state.latsetting : state.latsetting);
     state.mycall = storedowncall(v->call);
     return true;
+}
+
+std::string settingsfiletext(const AppState& state) {
+    ListWriter out;
+    out.text(state.mycall.str())
+        .single(state.lonsetting)
+        .text(state.londirsetting.str())
+        .single(state.latsetting)
+        .text(state.latdirsetting.str())
+        .single(state.gmtoffset)
+        .integer(state.dateformatflag)
+        .integer(state.unitsflag)
+        .text(state.labelmessage)
+        .endline();
+    return out.bytes();
+}
+
+std::string writesettingsfile(const AppState& state) {
+    const std::string text = settingsfiletext(state);
+    // What is written must start the program again: it is read back before it replaces
+    // the old file.
+    if (!parsesettings(text)) return "the new settings do not read back";
+    return writefilesafely(state.apppath + "tsl.ini", text);
 }
 
 std::string utcdatetext(const AppState& state) {

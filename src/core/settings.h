@@ -17,6 +17,13 @@ class Dialogs;
 // settings, so the program cannot start.
 bool loadsettings(AppState& state, Dialogs& dialogs);
 
+// The contents of "tsl.ini" for the settings of the state: one line, CR LF.
+std::string settingsfiletext(const AppState& state);
+
+// Rewrites "tsl.ini" from the settings, through a temporary file, after checking that the
+// new contents read back; empty on success, else the reason (the old file then stays).
+std::string writesettingsfile(const AppState& state);
+
 // Sets utcnow: the local time now minus the UTC offset, in whole minutes.
 void computeutcnow(AppState& state);
 

@@ -171,6 +171,7 @@ struct AppState {
     int32_t editindex = 0;   // the QSO last clicked in the grid or the finder
     int16_t editgridrow = 0; // its grid row
     bool foundbyfind = false;
+    std::array<int32_t, 53> findlist{}; // QSO index of each finder row 1..50; 0 for none
     bool netinprogress = false;
 
     // The last call-book lookup

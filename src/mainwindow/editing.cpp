@@ -28,21 +28,31 @@ void select(QComboBox* box, int index) {
 bool logbook::loadclickedqso() {
     const int row = showem->currentrow();
     state_.editindex = row + state_.pageoffset;
-    if (state_.editindex < 1 || state_.editindex > state_.qsocount) return false;
-    const qsorecord& q = state_.qsos[static_cast<std::size_t>(state_.editindex)];
-    if (q.deleted == "D") {
+    if (!opensqso(state_.editindex)) return false;
+    loadqso(state_.editindex, showem->text(row, 0), showem->text(row, 1), row);
+    return true;
+}
+
+bool logbook::opensqso(int32_t index) {
+    if (index < 1 || index > state_.qsocount) return false;
+    if (state_.qsos[static_cast<std::size_t>(index)].deleted == "D") {
         dialogs_.msgbox("This QSO has been deleted.", msgbuttons::ok, msgicon::none,
                         state_.apptitle + " " + state_.mycall.str());
         return false;
     }
+    return true;
+}
+
+void logbook::loadqso(int32_t index, const QString& date, const QString& time, int gridrow) {
+    const qsorecord& q = state_.qsos[static_cast<std::size_t>(index)];
     // The panel fills the slots itself: the focus goes to the date box at the end.
     fillingslots_ = true;
     state_.editingqso = true;
-    state_.editgridrow = static_cast<int16_t>(row);
+    state_.editgridrow = static_cast<int16_t>(gridrow);
     callshow->clear();
     resetqsoentry();
-    showdate->setText(showem->text(row, 0));
-    showtime->setText(showem->text(row, 1));
+    showdate->setText(date);
+    showtime->setText(time);
     select(bandsel, q.band);
     comments->setText(toqt(q.comments.str()));
     gender->setCurrentIndex(q.gender != 0 ? 1 : 0);
@@ -96,7 +106,6 @@ bool logbook::loadclickedqso() {
     fillingslots_ = false;
     rememberloadedcall();
     showdate->setFocus();
-    return true;
 }
 
 void logbook::logbook_showem_Click() {

@@ -275,6 +275,10 @@ void logbook::fillawardlists() {
     }
 }
 
+void logbook::showdistanceunit() {
+    Distancemeasure->setText(toqt(distanceunittext(state_)));
+}
+
 void logbook::fillwablist() {
     auto* label = findChild<QLabel*>("Label30");
     wabcombo->clear();

@@ -5,6 +5,7 @@
 #include "platform/statusline.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -42,6 +43,8 @@ class logbook : public QMainWindow, public StatusLine {
 
     // What start-up applies once the settings and the tables are loaded.
     void applysettings();
+    // The distance unit's label, from the settings.
+    void showdistanceunit();
     void filltablelists();
     void fillawardlists();
     void filldxcclist();
@@ -109,12 +112,25 @@ class logbook : public QMainWindow, public StatusLine {
     void logbook_pgdn_Click();
     void logbook_pageend_Click();
     void goabouttsl_Click();
+    void gosetup_Click();
+    void goawardstotrack_Click();
     void showhelp_Click();
-    // The find commands' guards: false (with a message) when there is nothing to find.
-    bool gofindcall_Click();
-    bool gofindprefix_Click();
-    bool gofinddxcc_Click();
+    // The find commands: the finder lists the QSOs of the call, of calls beginning with the
+    // call box's text, or of the entity chosen; each refuses an empty question.
+    void gofindcall_Click();
+    void gofindprefix_Click();
+    void gofinddxcc_Click();
+    void findbycall();
+    void findbyprefix();
+    void findbydxcc(int16_t entity);
+    // The finder window while it is open.
+    class finder* findwindow() const;
 
+    // False, with the deleted message where it applies, when index names no live QSO.
+    bool opensqso(int32_t index);
+    // Loads record index into the panel for editing; gridrow is its row in the main grid
+    // (0 when the page does not show it).
+    void loadqso(int32_t index, const QString& date, const QString& time, int gridrow);
     // Loading a QSO from the grid for editing; the double click also offers labels.
     void logbook_showem_Click();
     void logbook_showem_DblClick();
@@ -186,6 +202,8 @@ class logbook : public QMainWindow, public StatusLine {
     // True while the program itself fills the award slots: the focus stays where it is.
     bool fillingslots_ = false;
     bool quitting_ = false;
+    QPointer<class finder> finder_;
+    class finder& openfinder();
 
     QLineEdit* showdate;
     QLineEdit* showtime;

@@ -1,12 +1,18 @@
 // The main window's menu bar and its command handlers.
 
 #include "abouttsl.h"
+#include "awardsform.h"
+#include "core/findthings.h"
 #include "core/state.h"
+#include "finder.h"
 #include "logbook.h"
+#include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
+#include "setupform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -89,9 +95,9 @@ void logbook::buildmenu() {
     using L = logbook;
 
     QMenu* setupmenu = submenu(nullptr, bar, "gosetup1", "Se&tup");
-    item(setupmenu, "gosetup", "Setup");
+    item(setupmenu, "gosetup", "Setup", this, &L::gosetup_Click);
     item(setupmenu, "goqsldata", "Select Source of Call Book Info");
-    item(setupmenu, "goawardstotrack", "Select Awards To Track");
+    item(setupmenu, "goawardstotrack", "Select Awards To Track", this, &L::goawardstotrack_Click);
     item(setupmenu, "gosetupeQSL", "Setup eQSL");
 
     item(bar, "gonets", "&Nets");
@@ -194,9 +200,9 @@ void logbook::buildmenu() {
     item(sorts, "gosortsex", "Sort by Gender", this, &L::gosortsex_Click);
 
     QMenu* find = submenu(nullptr, bar, "gofinder", "&Find");
-    item(find, "gofindcall", "Find &Call");
-    item(find, "gofindprefix", "Find &Prefix");
-    item(find, "gofinddxcc", "Find D&XCC Country");
+    item(find, "gofindcall", "Find &Call", this, &L::gofindcall_Click);
+    item(find, "gofindprefix", "Find &Prefix", this, &L::gofindprefix_Click);
+    item(find, "gofinddxcc", "Find D&XCC Country", this, &L::gofinddxcc_Click);
 
     QMenu* help = submenu(nullptr, bar, "dummyhelp", "&Help");
     item(help, "showhelp", "&Help", this, &L::showhelp_Click);
@@ -228,6 +234,26 @@ void logbook::goabouttsl_Click() {
     modalformopen = false;
 }
 
+void logbook::gosetup_Click() {
+    modalformopen = true;
+    setup form(state_, dialogs_, *this);
+    form.exec();
+    modalformopen = false;
+}
+
+void logbook::goawardstotrack_Click() {
+    modalformopen = true;
+    awardsform form(state_, dialogs_, *this);
+    form.exec();
+    modalformopen = false;
+    // An award file that no longer loads has been reported; the program cannot go on.
+    if (form.programmustend()) {
+        quitting_ = true;
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    }
+}
+
 void logbook::showhelp_Click() {
     const std::string path = state_.apppath + "tsl.hlp";
     switch (openhelpfile(path)) {
@@ -244,32 +270,53 @@ void logbook::showhelp_Click() {
     }
 }
 
-bool logbook::gofindcall_Click() {
+void logbook::gofindcall_Click() {
     flushvalidations();
     if (incall->text().isEmpty()) {
         dialogs_.msgbox("Enter a call to find", msgbuttons::ok, msgicon::none, state_.apptitle);
-        return false;
+        return;
     }
-    return true;
+    findbycall();
 }
 
-bool logbook::gofindprefix_Click() {
+void logbook::gofindprefix_Click() {
     flushvalidations();
     if (incall->text().isEmpty()) {
         dialogs_.msgbox("Enter a prefix to find", msgbuttons::ok, msgicon::none, state_.apptitle);
-        return false;
+        return;
     }
-    return true;
+    findbyprefix();
 }
 
-bool logbook::gofinddxcc_Click() {
+void logbook::gofinddxcc_Click() {
     flushvalidations();
     if (dxcccombo->currentIndex() < 0) {
         dialogs_.msgbox("Select a DXCC Country to find", msgbuttons::ok, msgicon::none,
                         state_.apptitle);
-        return false;
+        return;
     }
-    return true;
+    findbydxcc(static_cast<int16_t>(dxcccombo->currentIndex()));
+}
+
+finder& logbook::openfinder() {
+    if (!finder_) finder_ = new finder(state_, *this);
+    return *finder_;
+}
+
+finder* logbook::findwindow() const {
+    return finder_;
+}
+
+void logbook::findbycall() {
+    openfinder().showfound(incall->text(), matchcall(fromqt(incall->text())));
+}
+
+void logbook::findbyprefix() {
+    openfinder().showfound(incall->text(), matchprefix(fromqt(incall->text())));
+}
+
+void logbook::findbydxcc(int16_t entity) {
+    openfinder().showfound(dxcccombo->currentText(), matchdxcc(entity));
 }
 
 } // namespace tsl

@@ -126,9 +126,11 @@ void logbook::saveqso_Click() {
         showqsorow(target, state_.gridrowsused);
         ++state_.gridrowsused;
         setstatus("QSO added. " + count);
-    } else if (!state_.foundbyfind) {
+    } else {
+        // An edited QSO redraws its own row of the main grid, and only when the page shows
+        // it (a QSO opened from the finder knows its main-grid row the same way).
         if (state_.editgridrow >= 1) showqsorow(target, state_.editgridrow);
-        setstatus("QSO updated. " + count);
+        if (!state_.foundbyfind) setstatus("QSO updated. " + count);
     }
     state_.editingqso = false;
     state_.foundbyfind = false;

@@ -1,0 +1,53 @@
+#pragma once
+// The station settings form: own call, position, UTC offset, date order, distance unit and
+// the QSO-label message; Return rewrites "tsl.ini".
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace tsl {
+
+struct AppState;
+class Dialogs;
+class logbook;
+
+class setup : public QDialog {
+    Q_OBJECT
+  public:
+    setup(AppState& state, Dialogs& dialogs, logbook& window);
+
+    void setup_Form_Load();
+    void setup_yourcall_LostFocus();
+    void setup_inlat_Change();
+    void setup_inlon_LostFocus();
+    void setup_gmtdif_LostFocus();
+    void setup_Latdir_Click();
+    void setup_londir_Click();
+    void setup_datecombo_Click();
+    void setup_umpick_Click();
+    // Writes "tsl.ini" and closes the form; a failed write keeps the form open.
+    void setup_return_Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    AppState& state_;
+    Dialogs& dialogs_;
+    logbook& window_;
+    QLineEdit* yourcall;
+    QLineEdit* inlat;
+    QComboBox* Latdir;
+    QLineEdit* inlon;
+    QComboBox* londir;
+    QLineEdit* gmtdif;
+    QComboBox* datecombo;
+    QComboBox* umpick;
+    QLineEdit* qsoms;
+    QLabel* ms;
+};
+
+} // namespace tsl

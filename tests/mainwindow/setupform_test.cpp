@@ -1,0 +1,94 @@
+#include "mainwindow/setupform.h"
+#include "platform/codepage.h"
+#include "platform/fileio.h"
+#include "support/startedlog.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace tsl;
+using namespace tsl::test;
+
+namespace {
+
+struct SetupForm : ::testing::Test, StartedLog {
+    std::unique_ptr<setup> form;
+    void open() {
+        folder.write("tsl.ini", "\"K0ABC\",71.06,\"W\",42.36,\"N\",-5,0,1,\"Tnx\"\r\n");
+        start(0);
+        ASSERT_NE(window, nullptr);
+        form = std::make_unique<setup>(*s, dialogs, *window);
+    }
+    QLineEdit* box(const char* name) const { return form->findChild<QLineEdit*>(name); }
+    QComboBox* list(const char* name) const { return form->findChild<QComboBox*>(name); }
+    std::string ini() const { return readwholefile(s->apppath + "tsl.ini").value_or(""); }
+};
+
+} // namespace
+
+TEST_F(SetupForm, ReturnWritesTheNineItemsAndTheProgramUsesThem) {
+    open();
+    EXPECT_EQ(box("yourcall")->text(), toqt("K\xd8"
+                                            "ABC "));
+    EXPECT_EQ(box("inlon")->text(), "71.06");
+    EXPECT_EQ(list("umpick")->currentText(), "Kilometers");
+    form->setup_return_Click();
+    EXPECT_EQ(ini(), "\"K\xd8"
+                     "ABC \",71.06,\"W\",42.36,\"N\",-5,0,1,\"Tnx\"\r\n");
+
+    box("inlat")->setText("10.5");
+    list("Latdir")->setCurrentIndex(1);
+    list("umpick")->setCurrentIndex(0);
+    list("datecombo")->setCurrentIndex(1);
+    box("qsoms")->setText("73 and thanks");
+    form->setup_return_Click();
+    EXPECT_FLOAT_EQ(s->mylat, -10.5f);
+    EXPECT_EQ(s->dateformatflag, 1);
+    EXPECT_EQ(window->findChild<QLabel*>("Distancemeasure")->text(), "Miles");
+    EXPECT_EQ(ini(), "\"K\xd8"
+                     "ABC \",71.06,\"W\",10.5,\"S\",-5,1,0,\"73 and thanks\"\r\n");
+}
+
+TEST_F(SetupForm, BoxesWriteTheirSettingsWhenChangedOrLeft) {
+    open();
+    box("yourcall")->setText("g4xyz");
+    form->setup_yourcall_LostFocus();
+    EXPECT_EQ(s->mycall.str(), "G4XYZ ");
+    box("inlon")->setText("abc");
+    form->setup_inlon_LostFocus();
+    EXPECT_EQ(s->lonsetting, 0.0f);
+    box("gmtdif")->setText("5.5h");
+    form->setup_gmtdif_LostFocus();
+    EXPECT_EQ(s->gmtoffset, 5.5f);
+    box("inlat")->setText("");
+    EXPECT_EQ(s->latsetting, 0.0f);
+}
+
+TEST_F(SetupForm, QuotesAndCommasNeverReachTheFile) {
+    open();
+    form->show();
+    box("qsoms")->setFocus();
+    box("qsoms")->clear();
+    QTest::keyClicks(box("qsoms"), "say \"hi\", ok");
+    EXPECT_EQ(box("qsoms")->text(), "say hi ok");
+    box("qsoms")->setFocus();
+    box("qsoms")->selectAll();
+    box("qsoms")->insert("pasted \"text\", too"); // a paste is an edit too
+    emit box("qsoms")->textEdited(box("qsoms")->text());
+    EXPECT_EQ(box("qsoms")->text(), "pasted text too");
+    form->setup_return_Click();
+    EXPECT_NE(ini().find("\"pasted text too\""), std::string::npos);
+}
+
+TEST_F(SetupForm, AFailedWriteKeepsTheOldFile) {
+    open();
+    const std::string before = ini();
+    s->apppath = folder.path() + "gone/";
+    form->setup_return_Click();
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_NE(dialogs.shown.back().text.find("could not be written"), std::string::npos);
+    s->apppath = folder.path();
+    EXPECT_EQ(ini(), before);
+}
