@@ -110,8 +110,9 @@ int32_t indexafterrewrite(const AppState& s, int32_t index) {
 }
 
 int16_t gridrowof(const AppState& s, int32_t index) {
+    // The rows in use include those of QSOs saved since the page was framed.
     const int32_t row = index - s.pageoffset;
-    return static_cast<int16_t>(index >= 1 && row >= 1 && index <= s.pagelast ? row : 0);
+    return static_cast<int16_t>(index >= 1 && row >= 1 && row < s.gridrowsused ? row : 0);
 }
 
 } // namespace tsl

@@ -1,5 +1,6 @@
 #include "finder.h"
 
+#include "core/awardsfile.h"
 #include "core/findthings.h"
 #include "core/recordtext.h"
 #include "core/state.h"
@@ -104,9 +105,7 @@ void finder::finder_showem_Click() {
     state_.editindex = i;
     if (!window_.opensqso(i)) return;
     // The main grid row of this QSO, when the page shows it: the only row a save may redraw.
-    const int32_t mainrow = i - state_.pageoffset;
-    const bool onpage = mainrow >= 1 && i <= state_.pagelast;
-    window_.loadqso(i, showem->text(r, 1), showem->text(r, 2), onpage ? mainrow : 0);
+    window_.loadqso(i, showem->text(r, 1), showem->text(r, 2), gridrowof(state_, i));
     state_.foundbyfind = true;
 }
 

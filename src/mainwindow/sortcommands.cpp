@@ -1,5 +1,6 @@
 // The sort commands of the main window.
 
+#include "core/awardsfile.h"
 #include "core/sorting.h"
 #include "core/state.h"
 #include "logbook.h"
@@ -14,10 +15,8 @@ void logbook::sortlog(const char* what, void (*sort)(AppState&, int32_t, int32_t
     showqsopage();
     showqsorows();
     // The QSO being edited has moved with the sort: its row is where the new page shows it,
-    // or nowhere when the page does not show it.
-    const int32_t row = state_.editindex - state_.pageoffset;
-    state_.editgridrow =
-        static_cast<int16_t>(row >= 1 && state_.editindex <= state_.pagelast ? row : 0);
+    // or none when the page does not show it.
+    state_.editgridrow = gridrowof(state_, state_.editindex);
 }
 
 void logbook::gosortdate_Click() {

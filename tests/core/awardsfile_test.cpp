@@ -102,6 +102,10 @@ TEST_F(AwardsChoice, TheEditedQsoKeepsItsPlaceAmongTheLiveQsos) {
 
     s->pageoffset = 10;
     s->pagelast = 15;
+    s->gridrowsused = 6; // rows 1 to 5: QSOs 11 to 15
     EXPECT_EQ(gridrowof(*s, 15), 5);
     EXPECT_EQ(gridrowof(*s, 16), 0);
+    EXPECT_EQ(gridrowof(*s, 10), 0);
+    s->gridrowsused = 7; // QSO 16 saved since into row 6
+    EXPECT_EQ(gridrowof(*s, 16), 6);
 }
