@@ -15,13 +15,7 @@
 
 namespace {
 
-class SilentDialogs : public tsl::Dialogs {
-  public:
-    tsl::msganswer msgbox(const std::string&, tsl::msgbuttons, tsl::msgicon,
-                          const std::string&) override {
-        return tsl::msganswer::ok;
-    }
-};
+using tsl::bench::SilentDialogs;
 
 void BM_LoadDefaultDxccAndAwards(benchmark::State& st) {
     auto s = std::make_unique<tsl::AppState>();

@@ -24,6 +24,12 @@ class SilentDialogs : public Dialogs {
     msganswer msgbox(const std::string&, msgbuttons, msgicon, const std::string&) override {
         return msganswer::ok;
     }
+    std::optional<std::string> choosefile(const std::string&, const std::string&, bool) override {
+        return std::nullopt;
+    }
+    printresult printlines(const std::vector<std::string>&, int) override {
+        return printresult::cancelled;
+    }
 };
 
 class SilentStatus : public StatusLine {

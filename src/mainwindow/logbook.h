@@ -113,6 +113,11 @@ class logbook : public QMainWindow, public StatusLine {
     void logbook_pageend_Click();
     void goabouttsl_Click();
     void gosetup_Click();
+    void godxccsummary_Click();
+
+    // Shows a report in the report window, which opens on the first report.
+    void showreport(const struct Report& report);
+    class showreports* reportwindow() const;
     void goawardstotrack_Click();
     void showhelp_Click();
     // The find commands: the finder lists the QSOs of the call, of calls beginning with the
@@ -203,6 +208,7 @@ class logbook : public QMainWindow, public StatusLine {
     bool fillingslots_ = false;
     bool quitting_ = false;
     QPointer<class finder> finder_;
+    QPointer<class showreports> reports_;
     class finder& openfinder();
 
     QLineEdit* showdate;

@@ -9,6 +9,9 @@
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
+#include "powerpicker.h"
+#include "reports/dxccsummary.h"
+#include "reports/showreports.h"
 #include "setupform.h"
 
 #include <QAction>
@@ -105,7 +108,7 @@ void logbook::buildmenu() {
     QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
     item(reports, "goallqsos", "All QSOs");
     item(reports, "godxccneed", "DXCC - &Have / Need");
-    item(reports, "godxccsummary", "DXCC &Summary");
+    item(reports, "godxccsummary", "DXCC &Summary", this, &L::godxccsummary_Click);
     item(reports, "godxccneededcountries", "DXCC &Needed Countries");
     item(reports, "godxccdetail", "DXCC Detail");
     item(reports, "goqsosbydxcc", "All QSOs by DXCC");
@@ -232,6 +235,22 @@ void logbook::goabouttsl_Click() {
     modalformopen = true;
     showabout(state_, this);
     modalformopen = false;
+}
+
+void logbook::showreport(const Report& report) {
+    if (!reports_)
+        reports_ = new showreports(
+            state_, dialogs_, [this] { setstatus(""); }, this);
+    reports_->addreport(report);
+}
+
+showreports* logbook::reportwindow() const {
+    return reports_;
+}
+
+void logbook::godxccsummary_Click() {
+    choosepower(state_, this);
+    showreport(dxccsummary(state_, 0, state_.qrpflag));
 }
 
 void logbook::gosetup_Click() {

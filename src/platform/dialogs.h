@@ -4,7 +4,9 @@
 // tests use a scripted one that answers without a window and records what was shown.
 // Texts are bytes in the program's single-byte code page.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tsl {
 
@@ -13,11 +15,20 @@ enum class msgicon { none, critical, question, exclamation, information };
 // The numbering follows the answer codes the program's logic compares against.
 enum class msganswer { ok = 1, cancel = 2, yes = 6, no = 7 };
 
+enum class printresult { printed, cancelled, failed };
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
     virtual msganswer msgbox(const std::string& text, msgbuttons buttons, msgicon icon,
                              const std::string& title) = 0;
+    // The file chosen in a file dialog that opens in folder with the name proposed; nothing
+    // when it was cancelled. With forwriting a file that does not exist yet is accepted.
+    virtual std::optional<std::string>
+    choosefile(const std::string& folder, const std::string& proposedname, bool forwriting) = 0;
+    // Asks for a printer (a PDF file will do) and prints the lines in a fixed-pitch font of
+    // the size given, a new page whenever one is full.
+    virtual printresult printlines(const std::vector<std::string>& lines, int fontsize) = 0;
 };
 
 } // namespace tsl

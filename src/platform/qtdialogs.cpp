@@ -2,7 +2,12 @@
 
 #include "codepage.h"
 
+#include "printing.h"
+
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace tsl {
 
@@ -54,6 +59,22 @@ msganswer QtDialogs::msgbox(const std::string& text, msgbuttons buttons, msgicon
     }
     // A Yes/No box closed by its title bar answers No.
     return buttons == msgbuttons::yesno ? msganswer::no : msganswer::ok;
+}
+
+std::optional<std::string> QtDialogs::choosefile(const std::string& folder,
+                                                 const std::string& proposedname, bool forwriting) {
+    const QString start = QString::fromLocal8Bit(folder) + toqt(proposedname);
+    const QString chosen = forwriting ? QFileDialog::getSaveFileName(parent_, QString(), start)
+                                      : QFileDialog::getOpenFileName(parent_, QString(), start);
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toLocal8Bit().toStdString();
+}
+
+printresult QtDialogs::printlines(const std::vector<std::string>& lines, int fontsize) {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, parent_);
+    if (dialog.exec() != QDialog::Accepted) return printresult::cancelled;
+    return printonto(printer, lines, fontsize) ? printresult::printed : printresult::failed;
 }
 
 } // namespace tsl

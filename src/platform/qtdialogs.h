@@ -13,6 +13,10 @@ class QtDialogs : public Dialogs {
     void setparent(QWidget* parent) { parent_ = parent; }
     msganswer msgbox(const std::string& text, msgbuttons buttons, msgicon icon,
                      const std::string& title) override;
+    std::optional<std::string> choosefile(const std::string& folder,
+                                          const std::string& proposedname,
+                                          bool forwriting) override;
+    printresult printlines(const std::vector<std::string>& lines, int fontsize) override;
 
   private:
     QWidget* parent_ = nullptr;

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,23 @@ class ScriptedDialogs : public Dialogs {
     // The next answers, in order; when none is left a box answers its first button.
     std::deque<msganswer> answers;
     std::vector<shownbox> shown;
+
+    // The files the next file dialogs choose (nothing: cancelled), and what was printed.
+    std::deque<std::optional<std::string>> files;
+    std::vector<std::vector<std::string>> printed;
+    printresult printanswer = printresult::printed;
+
+    std::optional<std::string> choosefile(const std::string&, const std::string&, bool) override {
+        if (files.empty()) return std::nullopt;
+        auto f = files.front();
+        files.pop_front();
+        return f;
+    }
+
+    printresult printlines(const std::vector<std::string>& lines, int) override {
+        if (printanswer == printresult::printed) printed.push_back(lines);
+        return printanswer;
+    }
 
     msganswer msgbox(const std::string& text, msgbuttons buttons, msgicon icon,
                      const std::string& title) override {
