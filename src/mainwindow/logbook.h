@@ -114,6 +114,7 @@ class logbook : public QMainWindow, public StatusLine {
     void goabouttsl_Click();
     void gosetup_Click();
     void godxccsummary_Click();
+    void goadif_Click();
 
     // Shows a report in the report window, which opens on the first report.
     void showreport(const struct Report& report);

@@ -5,6 +5,7 @@
 #include "core/findthings.h"
 #include "core/state.h"
 #include "finder.h"
+#include "importexport/adifimport.h"
 #include "logbook.h"
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
@@ -154,7 +155,7 @@ void logbook::buildmenu() {
          &L::logbook_gowritedescfile_Click);
 
     QMenu* imports = submenu(nullptr, bar, "importdata", "&Import Data");
-    item(imports, "goadif", "Import &ADIF File");
+    item(imports, "goadif", "Import &ADIF File", this, &L::goadif_Click);
     QMenu* cabrillo = submenu(imports, bar, "cambimport", "Import &Cabrillo File");
     const char* contests[] = {"&Sweepstakes",
                               "&ARRL VHF and UHF",
@@ -251,6 +252,17 @@ showreports* logbook::reportwindow() const {
 void logbook::godxccsummary_Click() {
     choosepower(state_, this);
     showreport(dxccsummary(state_, 0, state_.qrpflag));
+}
+
+void logbook::goadif_Click() {
+    const auto file = dialogs_.choosefile(state_.apppath, "", false);
+    if (!file || file->empty()) return;
+    const std::string title = file->substr(file->find_last_of('/') + 1);
+    setstatus("Importing ADIF file " + title + ". This may take a while, please be patient.");
+    state_.chosenfile = *file;
+    importadif(state_, *this, dialogs_);
+    showqsopage();
+    showqsorows();
 }
 
 void logbook::gosetup_Click() {

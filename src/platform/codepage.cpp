@@ -49,4 +49,39 @@ std::string fromqt(const QString& text) {
     return out;
 }
 
+namespace {
+bool isvalidutf8(const std::string& bytes, bool& nonascii) {
+    nonascii = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        int follow = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        nonascii = true;
+        if (c >= 0xC2 && c <= 0xDF)
+            follow = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            follow = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            follow = 3;
+        else
+            return false;
+        if (i + static_cast<std::size_t>(follow) >= bytes.size()) return false;
+        for (int k = 1; k <= follow; ++k)
+            if ((static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80)
+                return false;
+        i += static_cast<std::size_t>(follow) + 1;
+    }
+    return true;
+}
+} // namespace
+
+std::string fromutf8ifvalid(const std::string& bytes) {
+    bool nonascii = false;
+    if (!isvalidutf8(bytes, nonascii) || !nonascii) return bytes;
+    return fromqt(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
 } // namespace tsl

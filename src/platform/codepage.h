@@ -16,4 +16,8 @@ char16_t unicodeof(unsigned char byte);
 // Characters the code page cannot hold become "?".
 std::string fromqt(const QString& text);
 
+// Text that is valid UTF-8 and holds more than plain ASCII, converted to the code page;
+// any other text is taken to be in the code page already and returned as it is.
+std::string fromutf8ifvalid(const std::string& bytes);
+
 } // namespace tsl

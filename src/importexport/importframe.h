@@ -1,0 +1,34 @@
+#pragma once
+// What every import shares: QSOs built after the last one in use and made part of the log
+// only at the end, text made safe for the log file, the import log.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tsl {
+
+struct AppState;
+struct qsorecord;
+
+// Text from a foreign file as the log may hold it: UTF-8 turned into the code page, double
+// quotes and control characters (CR, LF, TAB, NUL ...) turned into blanks.
+std::string importedtext(const std::string& value);
+
+// A call as the log holds it: safe text in capitals.
+std::string importedcall(const std::string& value);
+
+// The import log: a title, the column heading, then one line per QSO imported, each written
+// as one quoted text.
+class ImportLog {
+  public:
+    explicit ImportLog(const std::string& title);
+    void add(const AppState& state, const qsorecord& q);
+    // Writes the file in the program folder; empty on success, else the reason.
+    std::string write(const AppState& state, const std::string& name) const;
+
+  private:
+    std::vector<std::string> lines_;
+};
+
+} // namespace tsl

@@ -1,0 +1,150 @@
+#include "core/qsofile.h"
+#include "importexport/adifimport.h"
+#include "platform/fileio.h"
+#include "support/logfixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace tsl;
+using namespace tsl::test;
+
+namespace {
+
+struct AdifImport : ::testing::Test, LoadedLog {
+    importresult import(const std::string& contents) {
+        folder.write("in.adi", contents);
+        s->chosenfile = folder.path() + "in.adi";
+        dialogs.shown.clear();
+        return importadif(*s, status, dialogs);
+    }
+    importresult importsample(const std::string& name) {
+        s->chosenfile = std::string(TESSALOG_TESTDATA_DIR) + "/adif/" + name;
+        return importadif(*s, status, dialogs);
+    }
+    std::string adiflog() const { return readwholefile(s->apppath + "adif.log").value_or(""); }
+};
+
+std::string adifqso(const std::string& tags) {
+    return tags + "<EOR>\r\n";
+}
+const std::string head = "made by hand\r\n<EOH>\r\n";
+
+} // namespace
+
+TEST_F(AdifImport, SampleFilesOfOtherProgramsImportWhole) {
+    const std::pair<const char*, int> samples[] = {
+        {"skcc-logger.adi", 15}, {"lotwreport.adi", 438}, {"Log4OM.adi", 122}};
+    int32_t total = 0;
+    for (const auto& [name, count] : samples) {
+        const importresult r = importsample(name);
+        EXPECT_TRUE(r.ok) << name;
+        EXPECT_EQ(r.imported, count) << name;
+        EXPECT_EQ(r.malformed, 0) << name;
+        total += count;
+        EXPECT_EQ(s->qsocount, total);
+        EXPECT_EQ(status.last(), std::to_string(count) + " records imported from ADIF file.");
+        const std::string log = adiflog();
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), count + 2) << name;
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+    // The first QSO of the first file, tag by tag.
+    const qsorecord& q = s->qsos[1];
+    EXPECT_EQ(q.call.trimmedright(), "N2KPJ");
+    EXPECT_EQ(q.date, "20220109");
+    EXPECT_EQ(q.time, "20:06"); // TIME_OFF comes first in this file
+    EXPECT_EQ(q.band, 8);
+    EXPECT_EQ(q.mode, 1);
+    EXPECT_EQ(q.rstr, "599");
+    EXPECT_EQ(q.awards[0], s->wasaward);
+    EXPECT_EQ(q.entries[0], 31); // NY
+    EXPECT_EQ(q.dxcc, entity("United States of America"));
+    EXPECT_EQ(adiflog().substr(0, 57),
+              "\"General ADIF import\"\r\n\"Date     Time  Call       DXCC\"\r\n");
+}
+
+TEST_F(AdifImport, TagsLandInTheirFields) {
+    const importresult r = import(
+        head + adifqso("<call:6>k1abc <qso_date:8:D>20240825<TIME_ON:6>143059<FREQ:6>14.025"
+                       "<MODE:3>USB<RST_SENT:5>5 9 9<RST_RCVD:2>57<QSL_RCVD:1>y<QSL_SENT:1>B"
+                       "<GRIDSQUARE:6>FN42ab<CQZ:2>05<ITUZ:2>08<STATE:2>MA<CNTY:12>MA,Middlesex"
+                       "<COMMENT:12>say \"hi\" now<NAME:3>Bob<TX_PWR:3>5.5<QTH:6>Mobile"
+                       "<IOTA:6>EU-005<TEN_TEN:5>12345<MYTAG:4>skip"));
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.imported, 1);
+    const qsorecord& q = s->qsos[1];
+    EXPECT_EQ(q.call.trimmedright(), "K1ABC");
+    EXPECT_EQ(q.time, "14:30");
+    EXPECT_EQ(q.band, 8);
+    EXPECT_EQ(q.mode, 2);
+    EXPECT_EQ(q.rsts, "599");
+    EXPECT_EQ(q.qslr, 1);
+    EXPECT_EQ(q.qsls, 1);
+    EXPECT_EQ(q.grid, "FN42ab");
+    EXPECT_EQ(q.cqz, "05");
+    EXPECT_EQ(q.qth, 1);
+    EXPECT_EQ(q.power, 5.5f);
+    EXPECT_EQ(q.comments.trimmedright(), "MA,Middlesex say hi now Bob");
+    EXPECT_EQ(q.awards[0], s->wasaward);
+    EXPECT_EQ(q.awards[1], s->uscountiesaward + 20);
+    EXPECT_EQ(s->awardentries[static_cast<std::size_t>(
+                  s->awardtable[static_cast<std::size_t>(q.awards[1])].first + q.entries[1])],
+              "Middlesex");
+    EXPECT_EQ(q.awards[2], s->iotaeuropeaward);
+    EXPECT_EQ(q.awards[3], s->tentenaward);
+    EXPECT_EQ(q.entries[3], 12345);
+}
+
+TEST_F(AdifImport, AFileWithoutHeaderEndChangesNothing) {
+    s->qsocount = 3;
+    const importresult r = import("<CALL:4>W1AW<EOR>");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(s->qsocount, 3);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text.substr(0, 11), "ADIF file, ");
+    EXPECT_NE(dialogs.shown[0].text.find("<EOH>"), std::string::npos);
+    EXPECT_EQ(status.last(), "No records imported from " + s->chosenfile);
+    s->chosenfile = folder.path() + "nothere.adi";
+    EXPECT_FALSE(importadif(*s, status, dialogs).ok);
+}
+
+TEST_F(AdifImport, AnUnfinishedLastQsoAndBadTagsAreLeftOutAndCounted) {
+    const importresult r = import(head + adifqso("<CALL:4>W1AW") + "<BROKEN>" +
+                                  adifqso("<CALL:4>W2AW") + "<CALL:4>W3AW<BAND:3>20m");
+    EXPECT_EQ(r.imported, 2);
+    EXPECT_TRUE(r.unfinished);
+    EXPECT_EQ(r.malformed, 1);
+    EXPECT_EQ(s->qsocount, 2);
+    EXPECT_EQ(status.last(), "2 records imported from ADIF file. The last QSO had no <EOR> and "
+                             "was left out. 1 unreadable tags were skipped.");
+    // A file cut inside a value keeps the QSOs before it as well.
+    EXPECT_EQ(import(head + adifqso("<CALL:4>W4AW") + "<CALL:9>W5").imported, 1);
+}
+
+TEST_F(AdifImport, TextIsMadeSafeForTheLogFile) {
+    s->qsos[1].comments = "left over from before";
+    s->qsos[1].wab = "SU12";
+    const importresult r =
+        import("\xEF\xBB\xBF" + head +
+               adifqso("<CALL:4>w1aw<NAME:7>M\xC3\xBCller<NOTES:6>\xE4\xB8\xAD ok"
+                       "<QSL_VIA:6>a\r\nb\tc"));
+    ASSERT_EQ(r.imported, 1);
+    const qsorecord& q = s->qsos[1];
+    EXPECT_EQ(q.comments.trimmedright(), "M\xFCller ? ok");
+    EXPECT_EQ(q.qslvia.trimmedright(), "a  b c");
+    EXPECT_EQ(q.wab, "          ");
+    ASSERT_EQ(writeqsofile(*s, status, dialogs), writeresult::written);
+    s->qsocount = 0;
+    EXPECT_TRUE(readqsofile(*s, status, dialogs));
+    EXPECT_EQ(s->qsocount, 1);
+}
+
+TEST_F(AdifImport, TheLogNeverGrowsPastItsCapacity) {
+    s->qsocount = maxqsos - 1;
+    const importresult r =
+        import(head + adifqso("<CALL:4>W1AW") + adifqso("<CALL:4>W2AW") + adifqso("<CALL:4>W3AW"));
+    EXPECT_EQ(r.imported, 1);
+    EXPECT_EQ(r.leftout, 2);
+    EXPECT_EQ(s->qsocount, maxqsos);
+    EXPECT_EQ(s->qsos[maxqsos].call.trimmedright(), "W1AW");
+    EXPECT_NE(status.last().find("2 QSOs were left out"), std::string::npos);
+}
