@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -115,6 +116,10 @@ class logbook : public QMainWindow, public StatusLine {
     void gosetup_Click();
     void godxccsummary_Click();
     void goadif_Click();
+    // The shared steps of the import items: the format's hint, the file, the progress text,
+    // the import, and the end of the log shown.
+    void importcommand(const std::string& kind, const std::string& hint,
+                       const std::function<void()>& import);
 
     // Shows a report in the report window, which opens on the first report.
     void showreport(const struct Report& report);

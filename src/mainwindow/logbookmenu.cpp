@@ -254,15 +254,25 @@ void logbook::godxccsummary_Click() {
     showreport(dxccsummary(state_, 0, state_.qrpflag));
 }
 
-void logbook::goadif_Click() {
+void logbook::importcommand(const std::string& kind, const std::string& hint,
+                            const std::function<void()>& import) {
+    // A hint, where the format has one, says how to make the file in the other program.
+    if (!hint.empty() &&
+        dialogs_.msgbox(hint, msgbuttons::okcancel, msgicon::none, "Import Files") != msganswer::ok)
+        return;
     const auto file = dialogs_.choosefile(state_.apppath, "", false);
     if (!file || file->empty()) return;
     const std::string title = file->substr(file->find_last_of('/') + 1);
-    setstatus("Importing ADIF file " + title + ". This may take a while, please be patient.");
+    setstatus("Importing " + kind + " file " + title +
+              ". This may take a while, please be patient.");
     state_.chosenfile = *file;
-    importadif(state_, *this, dialogs_);
+    import();
     showqsopage();
     showqsorows();
+}
+
+void logbook::goadif_Click() {
+    importcommand("ADIF", "", [this] { importadif(state_, *this, dialogs_); });
 }
 
 void logbook::gosetup_Click() {

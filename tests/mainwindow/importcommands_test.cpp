@@ -40,3 +40,22 @@ TEST_F(ImportCommands, TheAdifItemImportsTheChosenFileAndShowsTheEndOfTheLog) {
     EXPECT_TRUE(statuses.isEmpty());
     EXPECT_EQ(s->qsocount, 17);
 }
+
+TEST_F(ImportCommands, AHintComesFirstAndCancelStopsTheImport) {
+    start(0);
+    ASSERT_NE(window, nullptr);
+    dialogs.shown.clear();
+    int imports = 0;
+    dialogs.answers = {msganswer::cancel};
+    dialogs.files = {folder.path() + "x.adi"};
+    window->importcommand("NetLogger ADIF", "Export first.", [&] { ++imports; });
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Import Files");
+    EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::okcancel);
+    EXPECT_EQ(imports, 0);
+    dialogs.answers = {msganswer::ok};
+    window->importcommand("NetLogger ADIF", "Export first.", [&] { ++imports; });
+    EXPECT_EQ(imports, 1);
+    EXPECT_EQ(window->statustext(),
+              "Importing NetLogger ADIF file x.adi. This may take a while, please be patient.");
+}
