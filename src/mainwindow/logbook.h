@@ -116,6 +116,9 @@ class logbook : public QMainWindow, public StatusLine {
     void gosetup_Click();
     void godxccsummary_Click();
     void goadif_Click();
+    void goexportadif_Click();
+    void goexportiota_Click();
+    class adifdatepicker* datepicker() const;
     // The shared steps of the import items: the format's hint, the file, the progress text,
     // the import, and the end of the log shown.
     void importcommand(const std::string& kind, const std::string& hint,
@@ -215,6 +218,9 @@ class logbook : public QMainWindow, public StatusLine {
     bool quitting_ = false;
     QPointer<class finder> finder_;
     QPointer<class showreports> reports_;
+    QPointer<class adifdatepicker> datepicker_;
+    // The export file chosen (chosenfile and chosentitle set); false when cancelled.
+    bool chooseexportfile();
     class finder& openfinder();
 
     QLineEdit* showdate;

@@ -1,11 +1,13 @@
 // The main window's menu bar and its command handlers.
 
 #include "abouttsl.h"
+#include "adifdatepicker.h"
 #include "awardsform.h"
 #include "core/findthings.h"
 #include "core/state.h"
 #include "finder.h"
 #include "importexport/adifimport.h"
+#include "importexport/exports.h"
 #include "logbook.h"
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
@@ -149,8 +151,8 @@ void logbook::buildmenu() {
     item(bar, "delqso", "&Delete QSO", this, &L::delqso_Click);
 
     QMenu* exportdata = submenu(nullptr, bar, "dummy", "E&xport Data");
-    item(exportdata, "goexportadif", "Export &ADIF File");
-    item(exportdata, "goexportiota", "Export IOTA Award File");
+    item(exportdata, "goexportadif", "Export &ADIF File", this, &L::goexportadif_Click);
+    item(exportdata, "goexportiota", "Export IOTA Award File", this, &L::goexportiota_Click);
     item(exportdata, "gowritedescfile", "Write qsodata.dat File", this,
          &L::logbook_gowritedescfile_Click);
 
@@ -273,6 +275,29 @@ void logbook::importcommand(const std::string& kind, const std::string& hint,
 
 void logbook::goadif_Click() {
     importcommand("ADIF", "", [this] { importadif(state_, *this, dialogs_); });
+}
+
+bool logbook::chooseexportfile() {
+    const auto file = dialogs_.choosefile(state_.apppath, "", true);
+    if (!file || file->empty()) return false;
+    state_.chosenfile = *file;
+    state_.chosentitle = file->substr(file->find_last_of('/') + 1);
+    return true;
+}
+
+void logbook::goexportadif_Click() {
+    if (!chooseexportfile()) return;
+    if (!datepicker_) datepicker_ = new adifdatepicker(state_, dialogs_, *this, this);
+    datepicker_->show();
+    datepicker_->raise();
+}
+
+adifdatepicker* logbook::datepicker() const {
+    return datepicker_;
+}
+
+void logbook::goexportiota_Click() {
+    if (chooseexportfile()) exportiota(state_, *this, dialogs_);
 }
 
 void logbook::gosetup_Click() {
