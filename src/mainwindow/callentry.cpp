@@ -5,6 +5,7 @@
 #include "core/geography.h"
 #include "core/helpers.h"
 #include "core/memberlists.h"
+#include "core/recordtext.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "entryrules.h"
@@ -19,6 +20,25 @@ namespace tsl {
 
 void logbook::rememberloadedcall() {
     loadedcall_ = fromqt(incall->text());
+}
+
+void logbook::selectindex(QComboBox* box, int index) {
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+void logbook::showslot(int slot, int award, int32_t value) {
+    const auto n = static_cast<std::size_t>(slot);
+    selectindex(pickaward[n], award);
+    if (islistaward(state_, award) && awardname(state_, award)) {
+        // A stored position outside the award's list chooses no entry.
+        selectindex(awardentry[n], value);
+        awardnumber[n]->hide();
+        awardentry[n]->show();
+    } else {
+        awardnumber[n]->setText(QString::number(value));
+        awardnumber[n]->show();
+        awardentry[n]->hide();
+    }
 }
 
 void logbook::clearawardslots() {
@@ -111,32 +131,17 @@ void logbook::priorqsoinfo(bool keepslots) {
         if (stored != typed && stored != cleaned) continue;
         setstatus("Info from prior QSO " + qsodatetext(state_, i) + " @ " + q.time.str());
         if (keepslots) return;
-        auto select = [](QComboBox* box, int index) {
-            box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
-        };
-        select(dxcccombo, q.dxcc);
+        selectindex(dxcccombo, q.dxcc);
         cqz->setText(toqt(q.cqz.str()));
         ituz->setText(toqt(q.ituz.str()));
-        select(continent, q.continent);
+        selectindex(continent, q.continent);
         gender->setCurrentIndex(q.gender != 0 ? 1 : 0);
         gs->setText(toqt(q.grid.str()));
         via->setText(toqt(q.qslvia.str()));
         wabcombo->setEditText(toqt(q.wab.str()));
-        for (int j = 0; j <= state_.awardslots && j < slotcount; ++j) {
-            const auto n = static_cast<std::size_t>(j);
-            const int award = q.awards[n];
-            select(pickaward[n], award);
-            if (award > state_.numberedawards) {
-                // A position outside the award's list selects no entry.
-                select(awardentry[n], q.entries[n]);
-                awardnumber[n]->hide();
-                awardentry[n]->show();
-            } else {
-                awardnumber[n]->setText(QString::number(q.entries[n]));
-                awardnumber[n]->show();
-                awardentry[n]->hide();
-            }
-        }
+        for (int j = 0; j <= state_.awardslots && j < slotcount; ++j)
+            showslot(j, q.awards[static_cast<std::size_t>(j)],
+                     q.entries[static_cast<std::size_t>(j)]);
         return;
     }
 }

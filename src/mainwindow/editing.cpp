@@ -19,12 +19,6 @@
 
 namespace tsl {
 
-namespace {
-void select(QComboBox* box, int index) {
-    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
-}
-} // namespace
-
 bool logbook::loadclickedqso() {
     const int row = showem->currentrow();
     state_.editindex = row + state_.pageoffset;
@@ -53,15 +47,15 @@ void logbook::loadqso(int32_t index, const QString& date, const QString& time, i
     resetqsoentry();
     showdate->setText(date);
     showtime->setText(time);
-    select(bandsel, q.band);
+    selectindex(bandsel, q.band);
     comments->setText(toqt(q.comments.str()));
     gender->setCurrentIndex(q.gender != 0 ? 1 : 0);
     if (q.qth >= 0 && q.qth <= 3) qthcombo->setCurrentIndex(q.qth);
-    select(continent, q.continent);
+    selectindex(continent, q.continent);
     cqz->setText(toqt(q.cqz.str()));
     direction->clear();
     distance->clear();
-    select(dxcccombo, q.dxcc);
+    selectindex(dxcccombo, q.dxcc);
     gs->setText(toqt(q.grid.str()));
     wabcombo->setEditText(toqt(q.wab.str()));
     incall->setText(toqt(q.call.str()));
@@ -79,30 +73,17 @@ void logbook::loadqso(int32_t index, const QString& date, const QString& time, i
     direction->setText(QString::number(d.degrees));
 
     ituz->setText(toqt(q.ituz.str()));
-    select(modesel, q.mode);
+    selectindex(modesel, q.mode);
     Power->setText(toqt(singletext(q.power)));
-    select(propsel, q.prop);
-    select(qslr, q.qslr);
-    select(qsls, q.qsls);
+    selectindex(propsel, q.prop);
+    selectindex(qslr, q.qslr);
+    selectindex(qsls, q.qsls);
     rstr->setText(toqt(q.rstr.str()));
     rsts->setText(toqt(q.rsts.str()));
     via->setText(toqt(q.qslvia.str()));
 
-    for (int s = 0; s <= state_.awardslots && s < slotcount; ++s) {
-        const auto n = static_cast<std::size_t>(s);
-        const int a = q.awards[n];
-        select(pickaward[n], a);
-        if (islistaward(state_, a) && awardname(state_, a)) {
-            // A stored position outside the award's list chooses no entry.
-            select(awardentry[n], q.entries[n]);
-            awardnumber[n]->hide();
-            awardentry[n]->show();
-        } else {
-            awardnumber[n]->setText(QString::number(q.entries[n]));
-            awardnumber[n]->show();
-            awardentry[n]->hide();
-        }
-    }
+    for (int k = 0; k <= state_.awardslots && k < slotcount; ++k)
+        showslot(k, q.awards[static_cast<std::size_t>(k)], q.entries[static_cast<std::size_t>(k)]);
     fillingslots_ = false;
     rememberloadedcall();
     showdate->setFocus();

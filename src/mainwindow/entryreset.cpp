@@ -28,26 +28,15 @@ void logbook::resetqsoentry() {
     wabcombo->setCurrentIndex(-1);
     incall->clear();
     ituz->clear();
-    for (int i = 0; i <= state_.awardslots && i < slotcount; ++i) {
-        const auto n = static_cast<std::size_t>(i);
-        awardentry[n]->setCurrentIndex(-1);
-        awardnumber[n]->clear();
-        pickaward[n]->setCurrentIndex(-1);
-        awardnumber[n]->hide();
-        awardentry[n]->show();
-    }
+    clearawardslots();
 }
 
 void logbook::loadlastqsodefaults() {
     const qsorecord& q = state_.qsos[static_cast<std::size_t>(state_.qsocount)];
-    // Positions outside a list select nothing rather than a wrong entry.
-    auto select = [](QComboBox* box, int index) {
-        box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
-    };
-    select(bandsel, q.band);
-    select(modesel, q.mode);
+    selectindex(bandsel, q.band);
+    selectindex(modesel, q.mode);
     Power->setText(toqt(singletext(q.power)));
-    select(propsel, q.prop);
+    selectindex(propsel, q.prop);
     rstr->setText(toqt(q.rstr.str()));
     rsts->setText(toqt(q.rsts.str()));
     gender->setCurrentIndex(q.gender != 0 ? 1 : 0);

@@ -195,6 +195,10 @@ class logbook : public QMainWindow, public StatusLine {
     void settoprow(int32_t row);
     void applydxccmatch(int16_t entity);
     void clearawardslots();
+    // Shows a stored award slot: the award chosen, then its entry or its number.
+    void showslot(int slot, int award, int32_t value);
+    // Chooses list position index, or nothing when the list has no such position.
+    static void selectindex(QComboBox* box, int index);
     void showdistance(const char* nopositionmessage);
     void priorqsoinfo(bool keepslots);
     void dupecheck();
