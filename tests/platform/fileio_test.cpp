@@ -23,7 +23,9 @@ QStringList entries(const std::string& folder) {
 TEST(FileIo, WrittenBytesReadBackUnchanged) {
     TempFolder folder;
     const std::string path = folder.path() + "log.dat";
-    const std::string bytes = std::string("\"K0ABC\",1\r\n\0\xd8\x1a", 16);
+    static constexpr char raw[] = "\"K0ABC\",1\r\n\0\xd8\x1a";
+    const std::string bytes(raw, sizeof raw - 1); // the NUL inside included
+    ASSERT_EQ(bytes.size(), 14u);
     EXPECT_EQ(writefilesafely(path, bytes), "");
     EXPECT_TRUE(fileexists(path));
     EXPECT_EQ(readwholefile(path), bytes);
