@@ -12,7 +12,8 @@ TEST(LeadingNumber, TakesTheLongestNumberAtTheStartOrZero) {
     EXPECT_EQ(leadingnumber(" -3.5e1x"), -35);
     EXPECT_EQ(leadingnumber("1e+"), 1);
     EXPECT_EQ(leadingnumber(".5"), 0.5);
-    for (const char* none : {"abc", "", "   ", "-", ".", "x12"}) EXPECT_EQ(leadingnumber(none), 0) << none;
+    for (const char* none : {"abc", "", "   ", "-", ".", "x12"})
+        EXPECT_EQ(leadingnumber(none), 0) << none;
 }
 
 TEST(ParseNumber, AcceptsOnlyAWholeNumberWithBlanksAround) {
@@ -35,8 +36,8 @@ TEST(WholeNumbers, RoundHalvesToEvenAndFailOutsideTheirRange) {
     EXPECT_EQ(toint32(2147483647.5), std::nullopt);
     EXPECT_EQ(toint32(-2147483648.0), int32_t{-2147483647 - 1});
     EXPECT_EQ(toint32(-1.5), int32_t{-2});
-    for (double bad : {std::numeric_limits<double>::quiet_NaN(),
-                       std::numeric_limits<double>::infinity()}) {
+    for (double bad :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         EXPECT_EQ(toint16(bad), std::nullopt);
         EXPECT_EQ(toint32(bad), std::nullopt);
     }

@@ -19,7 +19,8 @@ TEST(FixedTables, IndexConstantsAgreeWithTheTablesTheyName) {
     EXPECT_EQ(mode(s->pskmodeindex).shortname, "PSK31");
     EXPECT_EQ(s->proptable[static_cast<std::size_t>(s->defaultprop)].name, "Terrestrial");
     // Names are shown and stored at fixed widths.
-    for (int i = 1; i <= s->modecount; ++i) EXPECT_EQ(mode(static_cast<int16_t>(i)).name.size(), 4u);
+    for (int i = 1; i <= s->modecount; ++i)
+        EXPECT_EQ(mode(static_cast<int16_t>(i)).name.size(), 4u);
     for (int i = 0; i <= s->bandcount; ++i)
         EXPECT_EQ(s->bandtable[static_cast<std::size_t>(i)].longname.size(), 8u) << i;
     // From the limit on, bands are told by their edges, not by a wavelength.
