@@ -113,16 +113,16 @@ void logbook::buildmenu() {
     item(reports, "godxccneed", "DXCC - &Have / Need");
     item(reports, "godxccsummary", "DXCC &Summary", this, &L::godxccsummary_Click);
     item(reports, "godxccneededcountries", "DXCC &Needed Countries");
-    item(reports, "godxccdetail", "DXCC Detail");
+    item(reports, "godxccdetail", "DXCC Detail", this, &L::godxccdetail_Click);
     item(reports, "goqsosbydxcc", "All QSOs by DXCC");
-    item(reports, "goprefixes", "&Countries - Prefixes");
+    item(reports, "goprefixes", "&Countries - Prefixes", this, &L::goprefixes_Click);
     item(reports, "gonumawards", "N&umber Awards");
     item(reports, "goentawards", "&Entry Awards");
     item(reports, "gobartg", "BARTG Awards");
-    item(reports, "gowap", "Worked All &Prefixes");
-    item(reports, "gowac", "Worked All C&ontinents");
-    item(reports, "gocq", "Worked All C&Q Zones");
-    item(reports, "goitu", "Worked All &ITU Zones");
+    item(reports, "gowap", "Worked All &Prefixes", this, &L::gowap_Click);
+    item(reports, "gowac", "Worked All C&ontinents", this, &L::gowac_Click);
+    item(reports, "gocq", "Worked All C&Q Zones", this, &L::gocq_Click);
+    item(reports, "goitu", "Worked All &ITU Zones", this, &L::goitu_Click);
     item(reports, "goislandsummary", "Island Summary");
     item(reports, "gowasi", "WAS - Islands");
     item(reports, "goarlhs", "ARLHS");
@@ -241,6 +241,8 @@ void logbook::goabouttsl_Click() {
 }
 
 void logbook::showreport(const Report& report) {
+    // The report's size is set before the window loads, which takes it for its list.
+    if (report.setsreportsize) state_.reportfontsize = static_cast<int16_t>(report.fontsize);
     if (!reports_)
         reports_ = new showreports(
             state_, dialogs_, [this] { setstatus(""); }, this);
