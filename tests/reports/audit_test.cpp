@@ -1,7 +1,5 @@
 #include "auditfixture.h"
-#include "importexport/adifimport.h"
 #include "reports/audit.h"
-#include "support/logfixture.h"
 
 using namespace tsl;
 using namespace tsl::test;
@@ -43,10 +41,7 @@ TEST_F(QsoAudit, MatchesTheHandWrittenReport) {
     auditlog(*this);
     const Report r = qsoaudit(*s);
     EXPECT_EQ(r.lines, golden("audit/audit.golden"));
-    EXPECT_TRUE(r.clearsfirst);
-    EXPECT_TRUE(r.setslistfont);
-    EXPECT_TRUE(r.setsreportsize);
-    EXPECT_EQ(r.fontsize, 10);
+    expectwindowuse(r, 10, true, true, true);
 }
 
 TEST_F(QsoAudit, EachBoundOfTheRangesIsKept) {
@@ -112,17 +107,13 @@ TEST_F(QsoAudit, MissingCardsAreSentAndNotReceived) {
     other.mode = 2;
     const Report r = missingqsl(*s);
     EXPECT_EQ(r.lines, golden("audit/missingqsl.golden"));
-    EXPECT_TRUE(r.clearsfirst);
-    EXPECT_EQ(r.fontsize, 10);
+    expectwindowuse(r, 10, true, true, true);
 }
 
-namespace {
-struct RealFiles : ::testing::Test, LoadedLog {};
-} // namespace
+using RealFiles = SampleLog;
 
 TEST_F(RealFiles, Log4OmCardsSentAndNotReceived) {
-    s->chosenfile = std::string(TESSALOG_TESTDATA_DIR) + "/adif/Log4OM.adi";
-    ASSERT_TRUE(importadif(*s, status, dialogs).ok);
+    importsample("Log4OM.adi");
     // 93 QSOs have QSL_SENT Y; 38 of them have QSL_RCVD N or R.
     const Report r = missingqsl(*s);
     ASSERT_EQ(r.lines.size(), 3u + 38u + 2u);

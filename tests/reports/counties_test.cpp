@@ -1,7 +1,5 @@
 #include "auditfixture.h"
-#include "importexport/adifimport.h"
 #include "reports/counties.h"
-#include "support/logfixture.h"
 
 using namespace tsl;
 using namespace tsl::test;
@@ -58,9 +56,7 @@ TEST_F(Counties, MatchesTheHandWrittenReport) {
     const Report r = countiesreport(*s, 4, 0, false);
     EXPECT_EQ(r.lines, golden("counties/counties.golden"));
     // Below an open report, at the size of the report made before it.
-    EXPECT_FALSE(r.clearsfirst);
-    EXPECT_FALSE(r.setslistfont);
-    EXPECT_FALSE(r.setsreportsize);
+    expectwindowuse(r, 0, false, false, false);
 }
 
 TEST_F(Counties, TheTypesShowTheirCountiesAndTheSameTotals) {
@@ -115,13 +111,10 @@ TEST_F(Counties, MoreThanFourThousandCountiesAreAllCounted) {
     EXPECT_EQ(totals(4, 0), counted(4197, 4, 4));
 }
 
-namespace {
-struct RealCounties : ::testing::Test, LoadedLog {};
-} // namespace
+using RealCounties = SampleLog;
 
 TEST_F(RealCounties, LotwCountiesAreAllConfirmed) {
-    s->chosenfile = std::string(TESSALOG_TESTDATA_DIR) + "/adif/lotwreport.adi";
-    ASSERT_TRUE(importadif(*s, status, dialogs).ok);
+    importsample("lotwreport.adi");
     // The default awards hold 3,146 counties; the file's CNTY tags name 290 of them, every
     // QSO of the file confirmed.
     const auto lines = countiesreport(*s, 4, 0, false).lines;

@@ -1,7 +1,5 @@
 #include "auditfixture.h"
-#include "importexport/adifimport.h"
 #include "reports/islands.h"
-#include "support/logfixture.h"
 
 using namespace tsl;
 using namespace tsl::test;
@@ -32,10 +30,7 @@ TEST_F(Islands, SummaryMatchesTheHandWrittenReport) {
     island("US1", 8, 0, 0);
     const Report r = islandsummary(*s, false);
     EXPECT_EQ(r.lines, golden("islands/islands.golden"));
-    EXPECT_EQ(r.fontsize, 12);
-    EXPECT_TRUE(r.setsreportsize);
-    EXPECT_FALSE(r.setslistfont);
-    EXPECT_FALSE(r.clearsfirst);
+    expectwindowuse(r, 12, true, false, false);
 }
 
 TEST_F(Islands, SummaryOfQrpQsosAndOfNoIslandAward) {
@@ -79,9 +74,7 @@ TEST_F(Islands, WasIslandsMatchesTheHandWrittenReport) {
     at("K1HI", "20240306", "13:00", 5, 0);
     const Report r = wasislands(*s, false);
     EXPECT_EQ(r.lines, golden("islands/wasislands.golden"));
-    EXPECT_EQ(r.fontsize, 12);
-    EXPECT_TRUE(r.setsreportsize);
-    EXPECT_FALSE(r.clearsfirst);
+    expectwindowuse(r, 12, true, false, false);
 }
 
 TEST_F(Islands, WasIslandsOfAnEmptyLogNeedsEveryState) {
@@ -100,14 +93,10 @@ TEST_F(Islands, WasIslandsOfAnEmptyLogNeedsEveryState) {
     EXPECT_EQ(wasislands(*s, false).lines[3], golden[3]);
 }
 
-namespace {
-struct RealIslands : ::testing::Test, LoadedLog {};
-} // namespace
+using RealIslands = SampleLog;
 
 TEST_F(RealIslands, LotwIotaReferencesAreConfirmed) {
-    s->chosenfile = std::string(TESSALOG_TESTDATA_DIR) + "/adif/lotwreport.adi";
-    ASSERT_TRUE(importadif(*s, status, dialogs).ok);
-    s->mycall = "W9XYZ";
+    importsample("lotwreport.adi");
     // IOTA tags of the file: EU-175; NA-026, NA-065, NA-099 (three QSOs), NA-106; OC-001;
     // SA-099. The default awards hold seven IOTA groups.
     EXPECT_EQ(islandsummary(*s, false).lines,

@@ -46,10 +46,7 @@ TEST_F(QsoListing, MatchesTheHandWrittenReport) {
     const Report r = allqsolisting(*s);
     EXPECT_EQ(r.lines, golden("listing/listing.golden"));
     // Set to 7 for the printer, the list's font left alone, added below an open report.
-    EXPECT_EQ(r.fontsize, 7);
-    EXPECT_TRUE(r.setsreportsize);
-    EXPECT_FALSE(r.setslistfont);
-    EXPECT_FALSE(r.clearsfirst);
+    expectwindowuse(r, 7, true, false, false);
 }
 
 TEST_F(QsoListing, TheDateTakesTheChosenOrderAlwaysWithSlashes) {
