@@ -185,6 +185,15 @@ class logbook : public QMainWindow, public StatusLine {
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 
+    // QSO audit, missing QSL cards, the full listing, the US counties form and the islands.
+    void goqsoaudit_Click();
+    void gomissing_Click();
+    void goallqsos_Click();
+    void gocounties_Click();
+    class countyhunters* countywindow() const; // the counties form while it is open
+    void goislandsummary_Click();
+    void gowasi_Click();
+
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
     void statuswritten(const QString& text);

@@ -1,7 +1,5 @@
-#include "importexport/adifimport.h"
+#include "reports/auditfixture.h"
 #include "reports/continentszones.h"
-#include "support/logfixture.h"
-#include "support/reportlog.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +12,20 @@ namespace {
 
 const std::string N = "          -N"; // a needed cell
 
-struct ContinentsZones : ::testing::Test, ReportLog {
+struct ContinentsZones : AwardLog {
+    qsorecord& on(const std::string& call, int band, int qslr) {
+        qsorecord& q = add(call);
+        q.band = static_cast<int16_t>(band);
+        q.qslr = static_cast<int16_t>(qslr);
+        return q;
+    }
     qsorecord& oncontinent(const std::string& call, int continent, int band, int qslr = 0) {
-        qsorecord& q = add(call, band, 1, qslr);
+        qsorecord& q = on(call, band, qslr);
         q.continent = static_cast<int16_t>(continent);
         return q;
     }
     qsorecord& inzone(const std::string& call, const std::string& cqz, int band, int qslr = 0) {
-        qsorecord& q = add(call, band, 1, qslr);
+        qsorecord& q = on(call, band, qslr);
         q.cqz = cqz;
         return q;
     }
@@ -54,9 +58,7 @@ TEST_F(ContinentsZones, ContinentsMatchTheHandWrittenReport) {
     oncontinent("LONGCALL123", 7, 12, 0);
     const Report r = wacreport(*s, 0, false);
     EXPECT_EQ(r.lines, golden("continentszones/wac.golden"));
-    EXPECT_EQ(r.fontsize, 8);
-    EXPECT_TRUE(r.clearsfirst);
-    EXPECT_TRUE(r.setslistfont);
+    expectwindowuse(r, 8, true, true, true);
     EXPECT_EQ(wacreport(*s, 0, true).lines[0], "Worked All Continents - Mixed - QRP W9XYZ ");
 }
 
@@ -142,11 +144,11 @@ TEST_F(ContinentsZones, CqZonesMatchTheHandWrittenReport) {
 }
 
 TEST_F(ContinentsZones, ItuZonesShowSixBandsAndEndAtSeventyFive) {
-    add("A1", 8, 1, 1).ituz = "75";
-    add("A2", 8, 1, 1).ituz = "76";
-    add("A3", 9, 1, 1).ituz = "5"; // 17 and 12 m have no column here
-    add("A4", 11, 1, 1).ituz = "5";
-    add("A5", 10, 1, 1).ituz = "5";
+    on("A1", 8, 1).ituz = "75";
+    on("A2", 8, 1).ituz = "76";
+    on("A3", 9, 1).ituz = "5"; // 17 and 12 m have no column here
+    on("A4", 11, 1).ituz = "5";
+    on("A5", 10, 1).ituz = "5";
     const auto itu = ituzonereport(*s, false).lines;
     EXPECT_EQ(itu[7], "5 " + cells(4) + " A5        -C " + N);
     EXPECT_EQ(itu[77], "75" + cells(3) + " A1        -C" + cells(2));
@@ -165,11 +167,11 @@ TEST_F(ContinentsZones, TwoDigitTotalsEndUnderTheirColumns) {
 }
 
 // The LoTW report of a station in zone 4, every QSO confirmed, imported on the default data.
-struct ZonesOfARealLog : ::testing::Test, LoadedLog {};
+using ZonesOfARealLog = SampleLog;
 
 TEST_F(ZonesOfARealLog, EveryZoneAndBandOfTheFileIsConfirmed) {
-    s->chosenfile = std::string(TESSALOG_TESTDATA_DIR) + "/adif/lotwreport.adi";
-    ASSERT_EQ(importadif(*s, status, dialogs).imported, 438);
+    importsample("lotwreport.adi");
+    ASSERT_EQ(s->qsocount, 438);
     const auto cq = cqzonereport(*s, false).lines;
     // The (zone, band) pairs of the file's CQZ and BAND / FREQ tags, counted by hand; the
     // 30 m QSOs of zones 4 and 5 have no column.

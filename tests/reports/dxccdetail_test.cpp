@@ -1,5 +1,5 @@
+#include "reports/auditfixture.h"
 #include "reports/dxccdetail.h"
-#include "support/reportlog.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,17 @@ std::string detaildxcc() {
            dxccline("KH7K", {"K", "KH7K"}, "D", "Kure Island");
 }
 
-struct DxccDetail : ::testing::Test, ReportLog {
-    DxccDetail() : ReportLog(detaildxcc()) {}
+struct DxccDetail : AwardLog {
+    DxccDetail() {
+        folder.write("dxcc.dat", detaildxcc());
+        loaddxcc(*s, dialogs);
+    }
     qsorecord& add(const std::string& call, int dxcc, int band, int mode, int qslr) {
-        qsorecord& q = ReportLog::add(call, band, mode, qslr);
+        qsorecord& q = AwardLog::add(call);
         q.dxcc = static_cast<int16_t>(dxcc);
+        q.band = static_cast<int16_t>(band);
+        q.mode = static_cast<int16_t>(mode);
+        q.qslr = static_cast<int16_t>(qslr);
         return q;
     }
 };
@@ -46,9 +52,7 @@ TEST_F(DxccDetail, MatchesTheHandWrittenReport) {
     const Report r = dxccdetail(*s, false);
     EXPECT_EQ(r.lines, golden("dxccdetail/dxccdetail.golden"));
     EXPECT_EQ(r.lines[2].size(), 105u);
-    EXPECT_TRUE(r.clearsfirst);
-    EXPECT_TRUE(r.setslistfont);
-    EXPECT_EQ(r.fontsize, 8);
+    expectwindowuse(r, 8, true, true, true);
 }
 
 TEST_F(DxccDetail, QrpMarksOnlyQrpQsos) {
@@ -82,7 +86,5 @@ TEST_F(DxccDetail, ThePrefixListHoldsEveryCountryWithOneBlankPerSlot) {
         "5 Countries",
     };
     EXPECT_EQ(r.lines, expected);
-    EXPECT_TRUE(r.clearsfirst);
-    EXPECT_FALSE(r.setslistfont);
-    EXPECT_EQ(r.fontsize, 8);
+    expectwindowuse(r, 8, true, false, true);
 }

@@ -1,5 +1,5 @@
+#include "reports/auditfixture.h"
 #include "reports/prefixes.h"
-#include "support/reportlog.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ using namespace tsl::test;
 
 namespace {
 
-struct Prefixes : ::testing::Test, ReportLog {
+struct Prefixes : AwardLog {
     const std::string heads =
         "Pre -Call         Pre -Call         Pre -Call         Pre -Call         Pre -Call";
     std::vector<std::string> report(int16_t tentenonly = 0, bool qrp = false) const {
@@ -36,8 +36,7 @@ TEST_F(Prefixes, MatchesTheHandWrittenReport) {
         "6 prefixes worked",
     };
     EXPECT_EQ(r.lines, expected);
-    EXPECT_EQ(r.fontsize, 10);
-    EXPECT_TRUE(r.clearsfirst);
+    expectwindowuse(r, 10, true, true, true);
     // The calls with "/" are as they were: the prefix rule worked on copies.
     for (std::size_t i = 1; i < before.size(); ++i)
         EXPECT_EQ(s->qsos[i].call, before[i].call) << i;
@@ -96,7 +95,9 @@ TEST_F(Prefixes, KeptKeysAndLetterCaseMakeTheirOwnPrefixes) {
 TEST_F(Prefixes, QrpAndTenTenChooseTheQsos) {
     add("W1AW").power = 5;
     add("K1AB").awards[3] = s->tentenaward;
-    add("N1XY", 10).awards[0] = s->tentenaward; // any band counts
+    qsorecord& fifteen = add("N1XY");
+    fifteen.band = 10; // any band counts
+    fifteen.awards[0] = s->tentenaward;
     add("VE1Q").awards[0] = s->tentenaward;
     s->qsos[4].deleted = "D";
     auto lines = report(0, true);
