@@ -26,7 +26,7 @@ class CellGrid {
     void enter(int row, int band, const qsorecord& q) {
         if (band == 4) band = 3; // "75 Extra" counts as 80 m
         if (band < 1 || band > gridbands) return;
-        Cell& c = at(row, band);
+        Cell& c = cells_[index(row, band)];
         if (q.qslr == 1) {
             c.status = 'C';
             c.call = q.call.view();
@@ -47,12 +47,10 @@ class CellGrid {
         FixedText<10> call;
         char status = 'N';
     };
-    Cell& at(int row, int band) {
-        return cells_[static_cast<std::size_t>((row - 1) * gridbands + band - 1)];
+    static std::size_t index(int row, int band) {
+        return static_cast<std::size_t>((row - 1) * gridbands + band - 1);
     }
-    const Cell& cell(int row, int band) const {
-        return cells_[static_cast<std::size_t>((row - 1) * gridbands + band - 1)];
-    }
+    const Cell& cell(int row, int band) const { return cells_[index(row, band)]; }
     std::vector<Cell> cells_;
 };
 
