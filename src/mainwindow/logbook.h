@@ -175,6 +175,17 @@ class logbook : public QMainWindow, public StatusLine {
     void gosortqth_Click();
     void gosortsex_Click();
 
+    // The award picker (DXCC have/need, QSOs by DXCC, number and entry awards) and the
+    // needed-countries report.
+    void godxccneed_Click();
+    void goqsosbydxcc_Click();
+    void gonumawards_Click();
+    void goentawards_Click();
+    void godxccneededcountries_Click();
+    // Sets the picker's kind, clearing the other three, and shows it, refilled when open.
+    void openawardpicker(bool AppState::*kind);
+    class awardpicker* awardpickerwindow() const;
+
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 
