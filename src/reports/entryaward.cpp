@@ -62,7 +62,9 @@ std::optional<Report> entryawardreport(const AppState& s, int award, int tentenm
 
     for (int32_t i = 1; i <= s.qsocount; ++i) {
         const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
-        if (!passesfilter(s, i, band, mode, prop, qrp) || !tentencounts(s, q, tentenmode)) continue;
+        if (!withintables(s, q) || !passesfilter(s, i, band, mode, prop, qrp) ||
+            !tentencounts(s, q, tentenmode))
+            continue;
         if (q.qslr != 0 && q.qslr != 1) continue;
         for (int k = 0; k <= s.awardslots && k < static_cast<int>(q.awards.size()); ++k) {
             const auto slot = static_cast<std::size_t>(k);

@@ -31,7 +31,7 @@ statustable markstatus(const AppState& s, int band, int mode, int prop, bool qrp
                       {needed, needed, needed, needed, needed});
     for (int32_t i = 1; i <= s.qsocount; ++i) {
         const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
-        if (q.dxcc < 0 || q.dxcc > s.dxcccount || q.band < 0 || q.band >= bands) continue;
+        if (!withintables(s, q)) continue;
         if (onecountry > 0 && q.dxcc != onecountry) continue;
         if (!passesfilter(s, i, band, mode, prop, qrp)) continue;
         const int row = onecountry > 0 ? (q.band == 4 ? 3 : q.band) : q.dxcc;
@@ -141,7 +141,8 @@ std::optional<Report> countryqsolist(const AppState& s, int country, int nofilte
     long long count = 0;
     for (int32_t i = 1; i <= s.qsocount; ++i) {
         const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
-        if (q.dxcc != country || !passesfilter(s, i, band, mode, prop, qrp)) continue;
+        if (q.dxcc != country || !withintables(s, q) || !passesfilter(s, i, band, mode, prop, qrp))
+            continue;
         out.push_back(q.call.str() + " " + qsodatetext(s, i) + " " + q.time.str());
         ++count;
     }

@@ -38,7 +38,7 @@ std::optional<Report> numberedawardreport(const AppState& s, int award, int tent
     std::vector<numberrow> numberwork(1);
     for (int32_t i = 1; i <= s.qsocount; ++i) {
         const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
-        if (!passesfilter(s, i, band, mode, prop, qrp)) continue;
+        if (!withintables(s, q) || !passesfilter(s, i, band, mode, prop, qrp)) continue;
         if (tentencw != 0 && !(tentencw == 1 && q.mode == s.cwmodeindex)) continue;
         for (int k = 0; k <= s.awardslots && k < static_cast<int>(q.awards.size()); ++k) {
             const auto slot = static_cast<std::size_t>(k);

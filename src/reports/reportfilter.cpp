@@ -34,6 +34,11 @@ bool hastenten(const AppState& s, const qsorecord& q) {
     return false;
 }
 
+bool withintables(const AppState& s, const qsorecord& q) {
+    return q.dxcc >= 0 && q.dxcc <= s.dxcccount && q.band >= 0 &&
+           static_cast<std::size_t>(q.band) < s.bandtable.size();
+}
+
 bool holdsaward(const AppState& s, const qsorecord& q, int award) {
     if (award < 1) return false;
     for (int k = 0; k <= s.awardslots && k < static_cast<int>(q.awards.size()); ++k)

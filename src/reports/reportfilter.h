@@ -25,6 +25,10 @@ bool passesfilter(const AppState& state, int32_t qso, int band, int mode, int pr
 // True when one of the QSO's award slots holds the Ten-Ten award, while it is tracked.
 bool hastenten(const AppState& state, const qsorecord& q);
 
+// True when the QSO's entity and band lie in their tables; a QSO outside them counts in no
+// report that checks this.
+bool withintables(const AppState& state, const qsorecord& q);
+
 // True when one of the QSO's award slots 0..awardslots holds the award, which must be a
 // tracked one (1 or more).
 bool holdsaward(const AppState& state, const qsorecord& q, int award);
