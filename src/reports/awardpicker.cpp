@@ -18,17 +18,11 @@ namespace tsl {
 
 namespace {
 
-QComboBox* combo(QWidget* parent, const char* name, const char* tip) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    if (tip) box->setToolTip(tip);
-    return box;
-}
-
-QLabel* label(QWidget* parent, const char* name, const char* text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
+// The widget under its program name, with its tip where it has one.
+template <class Widget> Widget* named(Widget* widget, const char* name, const char* tip = nullptr) {
+    widget->setObjectName(name);
+    if (tip) widget->setToolTip(tip);
+    return widget;
 }
 
 } // namespace
@@ -37,32 +31,27 @@ awardpicker::awardpicker(AppState& state, std::function<void(const Report&)> sho
     : QWidget(parent, Qt::Window), state_(state), show_(std::move(show)) {
     setObjectName("awardpicker");
     setAttribute(Qt::WA_DeleteOnClose);
-    powercombo = combo(this, "powercombo", nullptr);
-    auto* doreport = new QPushButton("Report", this);
-    doreport->setObjectName("doreport");
-    doreport->setToolTip("Click here for report");
-    propcombo = combo(this, "propcombo", "Select Propagation");
-    bandcombo = combo(this, "bandcombo", "Select Band");
-    modecombo = combo(this, "modecombo", "Select Mode");
-    showem = new QListWidget(this);
-    showem->setObjectName("showem");
-    showem->setToolTip("Select Report");
-    auto* goback = new QPushButton("Return", this);
-    goback->setObjectName("goback");
-    blurb = label(this, "blurb", "");
+    powercombo = named(new QComboBox(this), "powercombo");
+    auto* doreport = named(new QPushButton("Report", this), "doreport", "Click here for report");
+    propcombo = named(new QComboBox(this), "propcombo", "Select Propagation");
+    bandcombo = named(new QComboBox(this), "bandcombo", "Select Band");
+    modecombo = named(new QComboBox(this), "modecombo", "Select Mode");
+    showem = named(new QListWidget(this), "showem", "Select Report");
+    auto* goback = named(new QPushButton("Return", this), "goback");
+    blurb = named(new QLabel(this), "blurb");
     blurb->setWordWrap(true);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(blurb, 0, 0, 1, 2);
     grid->addWidget(showem, 1, 0, 5, 1);
-    grid->addWidget(label(this, "Label2", "Band"), 1, 1);
+    grid->addWidget(named(new QLabel("Band", this), "Label2"), 1, 1);
     grid->addWidget(bandcombo, 2, 1);
-    grid->addWidget(label(this, "Label1", "Mode"), 3, 1);
+    grid->addWidget(named(new QLabel("Mode", this), "Label1"), 3, 1);
     grid->addWidget(modecombo, 4, 1);
     auto* right = new QGridLayout;
-    right->addWidget(label(this, "Label3", "Propagation"), 0, 0);
+    right->addWidget(named(new QLabel("Propagation", this), "Label3"), 0, 0);
     right->addWidget(propcombo, 1, 0);
-    right->addWidget(label(this, "Label4", "Power"), 2, 0);
+    right->addWidget(named(new QLabel("Power", this), "Label4"), 2, 0);
     right->addWidget(powercombo, 3, 0);
     grid->addLayout(right, 5, 1);
     grid->addWidget(doreport, 6, 0);
