@@ -58,13 +58,13 @@ TEST_F(EntryAward, MatchesTheHandWrittenReport) {
 
     const auto r = entryawardreport(*s, was, 0, 0, 0, 0, false);
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->lines, goldenlines("entryaward/was.golden"));
+    EXPECT_EQ(r->lines, golden("entryaward/was.golden"));
     // It follows the report already shown and leaves the font and its size alone.
     EXPECT_FALSE(r->clearsfirst);
     EXPECT_FALSE(r->setslistfont);
     EXPECT_FALSE(r->setsreportsize);
     EXPECT_EQ(entryawardreport(*s, islands, 0, 0, 0, 0, false)->lines,
-              goldenlines("entryaward/islands.golden"));
+              golden("entryaward/islands.golden"));
 }
 
 TEST_F(EntryAward, FiltersTakeSeventyFiveExtraOnEightyMetres) {
@@ -97,7 +97,7 @@ TEST_F(EntryAward, AnIndexThatNamesNoEntryAwardMakesNoReport) {
 TEST_F(EntryAward, TenTenMobilesCountOnlyMembersWorkedAsMobiles) {
     tentenlog();
     const auto r = tentenmobilesreport(*s, was);
-    EXPECT_EQ(r->lines, goldenlines("entryaward/mobiles.golden"));
+    EXPECT_EQ(r->lines, golden("entryaward/mobiles.golden"));
 }
 
 TEST_F(EntryAward, EveryTenTenVariantCountsItsOwnQsos) {

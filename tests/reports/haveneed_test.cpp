@@ -40,7 +40,7 @@ struct HaveNeed : ::testing::Test, ReportLog {
 
 TEST_F(HaveNeed, AllCountriesMatchTheHandWrittenReport) {
     const Report r = dxcchaveneedall(*s, 0, 0, 0, false);
-    EXPECT_EQ(r.lines, goldenlines("haveneed/all.golden"));
+    EXPECT_EQ(r.lines, golden("haveneed/all.golden"));
     EXPECT_TRUE(r.clearsfirst);
     EXPECT_TRUE(r.setslistfont);
     EXPECT_TRUE(r.setsreportsize);
@@ -68,7 +68,7 @@ TEST_F(HaveNeed, QrpKeepsOnlyQrpQsosAndSaysSo) {
 TEST_F(HaveNeed, OneCountryMatchesTheHandWrittenReport) {
     const auto r = dxcchaveneedone(*s, 1, false);
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->lines, goldenlines("haveneed/one.golden"));
+    EXPECT_EQ(r->lines, golden("haveneed/one.golden"));
     EXPECT_EQ(r->fontsize, 12);
     EXPECT_TRUE(r->clearsfirst);
     // The "75 Extra" QSO is shown on the 80 m line.
@@ -79,7 +79,7 @@ TEST_F(HaveNeed, OneCountryMatchesTheHandWrittenReport) {
 TEST_F(HaveNeed, NeededCountriesListTheOnlyWorkedAndClearThePickerMode) {
     s->dxccneedflag = true;
     const Report r = dxccneeded(*s, false);
-    EXPECT_EQ(r.lines, goldenlines("haveneed/needed.golden"));
+    EXPECT_EQ(r.lines, golden("haveneed/needed.golden"));
     EXPECT_EQ(r.fontsize, 8);
     EXPECT_FALSE(s->dxccneedflag);
 }
@@ -103,7 +103,7 @@ TEST_F(HaveNeed, AnIndexThatNamesNoCountryMakesNoReport) {
 TEST_F(HaveNeed, QsosWithOneEntityMatchTheHandWrittenReport) {
     const auto r = countryqsolist(*s, 1, 0, 0, 0, 0, false);
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->lines, goldenlines("haveneed/france.golden"));
+    EXPECT_EQ(r->lines, golden("haveneed/france.golden"));
     // It follows the report already shown and leaves the font alone.
     EXPECT_FALSE(r->clearsfirst);
     EXPECT_FALSE(r->setslistfont);

@@ -47,7 +47,7 @@ TEST_F(NumberAward, MatchesTheHandWrittenReport) {
     fill();
     const auto r = numberedawardreport(*s, qcwa, 0, 0, 0, 0, false);
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->lines, goldenlines("numberaward/qcwa.golden"));
+    EXPECT_EQ(r->lines, golden("numberaward/qcwa.golden"));
     EXPECT_TRUE(r->clearsfirst);
     EXPECT_TRUE(r->setslistfont);
     EXPECT_EQ(r->fontsize, 10);
@@ -57,19 +57,19 @@ TEST_F(NumberAward, ANumberConfirmedOnceIsConfirmedInEitherLogOrder) {
     fill();
     std::swap(s->qsos[10], s->qsos[11]); // W7YES before W7NO
     EXPECT_EQ(numberedawardreport(*s, qcwa, 0, 0, 0, 0, false)->lines,
-              goldenlines("numberaward/qcwa.golden"));
+              golden("numberaward/qcwa.golden"));
 }
 
 TEST_F(NumberAward, TheCwVariantTakesOnlyCwQsos) {
     fill();
-    EXPECT_EQ(tentencwreport(*s, qcwa)->lines, goldenlines("numberaward/cw.golden"));
+    EXPECT_EQ(tentencwreport(*s, qcwa)->lines, golden("numberaward/cw.golden"));
     EXPECT_EQ(numberedawardreport(*s, qcwa, 2, 0, 0, 0, false)->lines.back(), "0 Worked");
 }
 
 TEST_F(NumberAward, NoMatchGivesEmptySections) {
     fill();
     EXPECT_EQ(numberedawardreport(*s, tenten, 0, 0, 0, 0, false)->lines,
-              goldenlines("numberaward/nomatch.golden"));
+              golden("numberaward/nomatch.golden"));
 }
 
 TEST_F(NumberAward, AnIndexThatNamesNoNumberAwardMakesNoReport) {
