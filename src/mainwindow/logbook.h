@@ -178,6 +178,11 @@ class logbook : public QMainWindow, public StatusLine {
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 
+    // Grid squares, Worked All Britain and ARLHS: each item opens its report form.
+    void gogrids_Click();
+    void gowab_Click();
+    void goarlhs_Click();
+
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
     void statuswritten(const QString& text);

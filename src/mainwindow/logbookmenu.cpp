@@ -125,9 +125,9 @@ void logbook::buildmenu() {
     item(reports, "goitu", "Worked All &ITU Zones");
     item(reports, "goislandsummary", "Island Summary");
     item(reports, "gowasi", "WAS - Islands");
-    item(reports, "goarlhs", "ARLHS");
-    item(reports, "gogrids", "&Grid Squares");
-    item(reports, "gowab", "WAB - Worked All Britain");
+    item(reports, "goarlhs", "ARLHS", this, &L::goarlhs_Click);
+    item(reports, "gogrids", "&Grid Squares", this, &L::gogrids_Click);
+    item(reports, "gowab", "WAB - Worked All Britain", this, &L::gowab_Click);
     item(reports, "gocounties", "&US Counties");
     item(reports, "goqsoaudit", "QSO &Audit");
     item(reports, "gomissing", "Missing &QSL Cards");
