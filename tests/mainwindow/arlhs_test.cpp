@@ -3,7 +3,6 @@
 #include "mainwindow/reportforms.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 
@@ -39,33 +38,13 @@ TEST_F(ArlhsWindow, TheMenuItemStandsOnlyWhileTheAwardIsTracked) {
     start(0);
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->findChild<QAction*>("goarlhs")->isVisible());
-    EXPECT_TRUE(window->findChild<QAction*>("gogrids")->isEnabled());
-    EXPECT_TRUE(window->findChild<QAction*>("gowab")->isEnabled());
-}
-
-TEST_F(ArlhsWindow, TheFormListsTheReportsAndEveryCountry) {
-    startarlhs();
-    auto* item = window->findChild<QAction*>("goarlhs");
-    EXPECT_TRUE(item->isVisible());
-    EXPECT_TRUE(item->isEnabled());
-    trigger("goarlhs");
-    QWidget* f = form("arlhsform");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->windowTitle(), toqt("Tessalog  " + startedcall));
-    EXPECT_TRUE(f->findChild<QRadioButton*>("repno0")->isChecked());
-    EXPECT_EQ(f->findChild<QRadioButton*>("repno12")->text(), "Lighthouses by Country");
-    EXPECT_TRUE(f->findChild<QLabel*>("Label1")->text().startsWith(
-        "Use the Number Awards / ARLHS # report for a list of ARLHS #s you have worked."));
-    ASSERT_EQ(countries()->count(), 5);
-    EXPECT_EQ(countries()->item(0)->text(), "Abu Ail Is."); // deleted, still listed
-    EXPECT_EQ(countries()->item(4)->text(), "England");
 }
 
 TEST_F(ArlhsWindow, EachDoReportShowsOnlyItsOwnRows) {
     startarlhs();
     trigger("goarlhs");
     doreport(0);
-    EXPECT_EQ(statuses.first(), "Preparing report");
+    EXPECT_EQ(statuses.value(0), "Preparing report");
     EXPECT_EQ(shown(), golden("arlhs/all.golden", "ARLHS All Lighthouses - " + startedcall));
     // The keyed reports after a list of ten rows, and a country table of five entities.
     doreport(11);
@@ -81,17 +60,21 @@ TEST_F(ArlhsWindow, EachDoReportShowsOnlyItsOwnRows) {
 
 TEST_F(ArlhsWindow, LighthousesByCountryTakeTheFirstCountryUntilOneIsClicked) {
     startarlhs();
+    EXPECT_TRUE(window->findChild<QAction*>("goarlhs")->isVisible());
     trigger("goarlhs");
+    ASSERT_NE(form("arlhsform"), nullptr);
+    EXPECT_EQ(form("arlhsform")->windowTitle(), toqt("Tessalog  " + startedcall));
+    EXPECT_TRUE(form("arlhsform")->findChild<QRadioButton*>("repno0")->isChecked());
+    ASSERT_EQ(countries()->count(), 5);
+    EXPECT_EQ(countries()->item(0)->text(), "Abu Ail Is."); // deleted, still listed
     doreport(12);
     const auto first = shown();
     ASSERT_EQ(first.size(), 8u);
     EXPECT_EQ(first[0], "ARLHS Abu Ail Is. Lighthouses - " + startedcall);
-    EXPECT_EQ(first[7], "0 QSOs");
     countries()->setCurrentRow(4);
     click("arlhsform", "doit");
-    const auto england = shown();
-    EXPECT_EQ(england[0], "ARLHS England Lighthouses - " + startedcall);
-    EXPECT_EQ(england[3], "ENG001     G3DD         01/07/2006 16:00 Worked   ");
+    EXPECT_EQ(shown()[0], "ARLHS England Lighthouses - " + startedcall);
+    EXPECT_EQ(shown()[3], "ENG001     G3DD         01/07/2006 16:00 Worked   ");
     click("arlhsform", "goback");
     QApplication::processEvents();
     EXPECT_EQ(form("arlhsform"), nullptr);

@@ -40,28 +40,22 @@ inline qsorecord& addqso(AppState& s, const std::string& call, const std::string
 // One square worked three times (once confirmed, once as a 6-character locator), a square
 // in lower case, unusable grids, 75 m, band 0, SSB on 80 m and a deleted QSO.
 inline void gridlog(AppState& s) {
-    addqso(s, "K1AA", "20040101", "10:00").grid = "FN42";
-    addqso(s, "K1BB", "20040102", "11:00").grid = "FN42AB";
-    s.qsos[2].qslr = 1;
-    addqso(s, "K1CC", "20040103", "12:00").grid = "FN42";
-    addqso(s, "W2AA", "20040104", "10:00").grid = "fn42";
-    addqso(s, "W3AA", "20040105", "10:00").grid = "EM";
-    addqso(s, "W4AA", "20040106", "10:00").grid = " FN42";
-    addqso(s, "W5AA", "20040107", "10:00").grid = "";
-    qsorecord& seventyfive = addqso(s, "VE3AA", "20040108", "10:00");
-    seventyfive.grid = "EN82";
-    seventyfive.band = 4;
-    seventyfive.qslr = 1;
-    addqso(s, "JA1AA", "20040109", "10:00").grid = "PM95";
+    const char* rows[][4] = {
+        {"K1AA", "20040101", "10:00", "FN42"},  {"K1BB", "20040102", "11:00", "FN42AB"},
+        {"K1CC", "20040103", "12:00", "FN42"},  {"W2AA", "20040104", "10:00", "fn42"},
+        {"W3AA", "20040105", "10:00", "EM"},    {"W4AA", "20040106", "10:00", " FN42"},
+        {"W5AA", "20040107", "10:00", ""},      {"VE3AA", "20040108", "10:00", "EN82"},
+        {"JA1AA", "20040109", "10:00", "PM95"}, {"DL1AA", "20040110", "10:00", "AA00"},
+        {"G3AA", "20040111", "10:00", "IO91"},
+    };
+    for (const auto& r : rows)
+        addqso(s, r[0], r[1], r[2]).grid = r[3];
+    s.qsos[2].qslr = s.qsos[8].qslr = s.qsos[10].qslr = 1;
+    s.qsos[8].band = 4;
     s.qsos[9].band = 0;
-    qsorecord& deleted = addqso(s, "DL1AA", "20040110", "10:00");
-    deleted.grid = "AA00";
-    deleted.qslr = 1;
-    deleted.deleted = "D";
-    qsorecord& ssb = addqso(s, "G3AA", "20040111", "10:00");
-    ssb.grid = "IO91";
-    ssb.band = 3;
-    ssb.mode = 2;
+    s.qsos[10].deleted = "D";
+    s.qsos[11].band = 3;
+    s.qsos[11].mode = 2;
 }
 
 // Two QSOs in one English square, one square of each other part, 80 m and 75 m, a lower
