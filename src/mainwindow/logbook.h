@@ -197,6 +197,10 @@ class logbook : public QMainWindow, public StatusLine {
     // Sets the picker's kind, clearing the other three, and shows it, refilled when open.
     void openawardpicker(bool AppState::*kind);
     class awardpicker* awardpickerwindow() const;
+    // Grid squares, Worked All Britain and ARLHS: each item opens its report form.
+    void gogrids_Click();
+    void gowab_Click();
+    void goarlhs_Click();
 
   signals:
     // Every text written to panel 1 of the status bar, as it is written.

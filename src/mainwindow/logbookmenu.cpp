@@ -126,9 +126,9 @@ void logbook::buildmenu() {
     item(reports, "goitu", "Worked All &ITU Zones");
     item(reports, "goislandsummary", "Island Summary", this, &L::goislandsummary_Click);
     item(reports, "gowasi", "WAS - Islands", this, &L::gowasi_Click);
-    item(reports, "goarlhs", "ARLHS");
-    item(reports, "gogrids", "&Grid Squares");
-    item(reports, "gowab", "WAB - Worked All Britain");
+    item(reports, "goarlhs", "ARLHS", this, &L::goarlhs_Click);
+    item(reports, "gogrids", "&Grid Squares", this, &L::gogrids_Click);
+    item(reports, "gowab", "WAB - Worked All Britain", this, &L::gowab_Click);
     item(reports, "gocounties", "&US Counties", this, &L::gocounties_Click);
     item(reports, "goqsoaudit", "QSO &Audit", this, &L::goqsoaudit_Click);
     item(reports, "gomissing", "Missing &QSL Cards", this, &L::gomissing_Click);
