@@ -194,6 +194,21 @@ class logbook : public QMainWindow, public StatusLine {
     void goislandsummary_Click();
     void gowasi_Click();
 
+    // The award picker (DXCC have/need, QSOs by DXCC, number and entry awards) and the
+    // needed-countries report.
+    void godxccneed_Click();
+    void goqsosbydxcc_Click();
+    void gonumawards_Click();
+    void goentawards_Click();
+    void godxccneededcountries_Click();
+    // Sets the picker's kind, clearing the other three, and shows it, refilled when open.
+    void openawardpicker(bool AppState::*kind);
+    class awardpicker* awardpickerwindow() const;
+    // Grid squares, Worked All Britain and ARLHS: each item opens its report form.
+    void gogrids_Click();
+    void gowab_Click();
+    void goarlhs_Click();
+
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
     void statuswritten(const QString& text);

@@ -110,14 +110,15 @@ void logbook::buildmenu() {
 
     QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
     item(reports, "goallqsos", "All QSOs", this, &L::goallqsos_Click);
-    item(reports, "godxccneed", "DXCC - &Have / Need");
+    item(reports, "godxccneed", "DXCC - &Have / Need", this, &L::godxccneed_Click);
     item(reports, "godxccsummary", "DXCC &Summary", this, &L::godxccsummary_Click);
-    item(reports, "godxccneededcountries", "DXCC &Needed Countries");
+    item(reports, "godxccneededcountries", "DXCC &Needed Countries", this,
+         &L::godxccneededcountries_Click);
     item(reports, "godxccdetail", "DXCC Detail", this, &L::godxccdetail_Click);
-    item(reports, "goqsosbydxcc", "All QSOs by DXCC");
+    item(reports, "goqsosbydxcc", "All QSOs by DXCC", this, &L::goqsosbydxcc_Click);
     item(reports, "goprefixes", "&Countries - Prefixes", this, &L::goprefixes_Click);
-    item(reports, "gonumawards", "N&umber Awards");
-    item(reports, "goentawards", "&Entry Awards");
+    item(reports, "gonumawards", "N&umber Awards", this, &L::gonumawards_Click);
+    item(reports, "goentawards", "&Entry Awards", this, &L::goentawards_Click);
     item(reports, "gobartg", "BARTG Awards");
     item(reports, "gowap", "Worked All &Prefixes", this, &L::gowap_Click);
     item(reports, "gowac", "Worked All C&ontinents", this, &L::gowac_Click);
@@ -125,9 +126,9 @@ void logbook::buildmenu() {
     item(reports, "goitu", "Worked All &ITU Zones", this, &L::goitu_Click);
     item(reports, "goislandsummary", "Island Summary", this, &L::goislandsummary_Click);
     item(reports, "gowasi", "WAS - Islands", this, &L::gowasi_Click);
-    item(reports, "goarlhs", "ARLHS");
-    item(reports, "gogrids", "&Grid Squares");
-    item(reports, "gowab", "WAB - Worked All Britain");
+    item(reports, "goarlhs", "ARLHS", this, &L::goarlhs_Click);
+    item(reports, "gogrids", "&Grid Squares", this, &L::gogrids_Click);
+    item(reports, "gowab", "WAB - Worked All Britain", this, &L::gowab_Click);
     item(reports, "gocounties", "&US Counties", this, &L::gocounties_Click);
     item(reports, "goqsoaudit", "QSO &Audit", this, &L::goqsoaudit_Click);
     item(reports, "gomissing", "Missing &QSL Cards", this, &L::gomissing_Click);
