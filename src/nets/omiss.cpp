@@ -119,7 +119,7 @@ class omissrun {
                 out.push_back(s_.provincetable[k].str() + " " + columns(x, "    "));
                 count += x.filled;
             }
-        } else if (kind_ <= 5 || kind_ == postal) {
+        } else if ((kind_ >= 1 && kind_ <= 5) || kind_ == postal) {
             for (std::size_t k = 0; k < s_.statetable.size(); ++k) {
                 const omissentry& x = table_[k];
                 out.push_back(s_.statetable[k].code.str() + "      " + columns(x));
