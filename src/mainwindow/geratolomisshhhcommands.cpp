@@ -9,6 +9,20 @@
 
 namespace tsl {
 
+namespace {
+
+// Brings the open picker to the front, or opens one: one instance each, not modal.
+template <class Picker> void showpicker(logbook& window, AppState& state, Picker* open) {
+    Picker* picker =
+        open ? open
+             : new Picker(
+                   state, window, [&window](const Report& r) { window.showreport(r); }, &window);
+    picker->show();
+    picker->raise();
+}
+
+} // namespace
+
 void logbook::logbook_goallgeratolqsos_Click() {
     setstatus("Preparing report");
     showreport(allgeratolqsos(state_));
@@ -28,21 +42,11 @@ hhhpicker* logbook::hhhwindow() const {
 }
 
 void logbook::logbook_goomiss_Click() {
-    omisspicker* picker = omisswindow();
-    if (!picker)
-        picker = new omisspicker(
-            state_, *this, [this](const Report& r) { showreport(r); }, this);
-    picker->show();
-    picker->raise();
+    showpicker(*this, state_, omisswindow());
 }
 
 void logbook::logbook_gohhhnet_Click() {
-    hhhpicker* picker = hhhwindow();
-    if (!picker)
-        picker = new hhhpicker(
-            state_, *this, [this](const Report& r) { showreport(r); }, this);
-    picker->show();
-    picker->raise();
+    showpicker(*this, state_, hhhwindow());
 }
 
 } // namespace tsl

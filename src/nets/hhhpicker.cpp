@@ -2,13 +2,10 @@
 
 #include "core/state.h"
 #include "hhh.h"
-#include "platform/codepage.h"
-#include "platform/statusline.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -28,9 +25,7 @@ constexpr std::array<int, 5> rightcolumn = {5, 6, 7, 8, 9};
 
 hhhpicker::hhhpicker(const AppState& state, StatusLine& status,
                      std::function<void(const Report&)> show, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), status_(status), show_(std::move(show)) {
-    setObjectName("hhhpicker");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : reportpicker(state, status, std::move(show), "hhhpicker", parent) {
     setFont(QFont("Arial"));
     auto* layout = new QVBoxLayout(this);
     auto* Label1 =
@@ -53,21 +48,13 @@ hhhpicker::hhhpicker(const AppState& state, StatusLine& status,
         place(rightcolumn[row], static_cast<int>(row), 1);
     layout->addWidget(reports);
 
-    auto* buttons = new QHBoxLayout;
-    goback = new QPushButton("Return", this);
-    goback->setObjectName("goback");
-    continuebutton = new QPushButton("Continue", this);
-    continuebutton->setObjectName("continue");
-    buttons->addWidget(goback);
-    buttons->addWidget(continuebutton);
-    layout->addLayout(buttons);
-    connect(goback, &QPushButton::clicked, this, &hhhpicker::hhhpicker_goback_Click);
-    connect(continuebutton, &QPushButton::clicked, this, &hhhpicker::hhhpicker_continue_Click);
+    addbuttons(
+        layout, [this] { hhhpicker_goback_Click(); }, [this] { hhhpicker_continue_Click(); });
     hhhpicker_Form_Load();
 }
 
 void hhhpicker::hhhpicker_Form_Load() {
-    setWindowTitle(toqt(state_.apptitle + " " + state_.mycall.str()));
+    showcaption();
     repno[0]->setChecked(true);
 }
 
@@ -75,8 +62,7 @@ void hhhpicker::hhhpicker_continue_Click() {
     int kind = 0;
     for (std::size_t k = 0; k < repno.size(); ++k)
         if (repno[k]->isChecked()) kind = static_cast<int>(k);
-    status_.setstatus("Preparing report");
-    show_(buildhhhreport(state_, kind));
+    present(buildhhhreport(state_, kind));
 }
 
 void hhhpicker::hhhpicker_goback_Click() {

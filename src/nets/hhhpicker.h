@@ -2,22 +2,15 @@
 // The HHH Net picker: one of the eleven HHH Net reports, run with Continue as often as the
 // operator likes; Return closes it.
 
-#include "reports/report.h"
-
-#include <QWidget>
+#include "reportpicker.h"
 
 #include <array>
-#include <functional>
 
-class QPushButton;
 class QRadioButton;
 
 namespace tsl {
 
-struct AppState;
-class StatusLine;
-
-class hhhpicker : public QWidget {
+class hhhpicker : public reportpicker {
     Q_OBJECT
   public:
     // status is the main window's status line; show takes each report to the report window.
@@ -29,13 +22,7 @@ class hhhpicker : public QWidget {
     void hhhpicker_goback_Click();
 
   private:
-    const AppState& state_;
-    StatusLine& status_;
-    std::function<void(const Report&)> show_;
-
     std::array<QRadioButton*, 11> repno{};
-    QPushButton* goback;
-    QPushButton* continuebutton;
 };
 
 } // namespace tsl

@@ -2,13 +2,10 @@
 
 #include "core/state.h"
 #include "omiss.h"
-#include "platform/codepage.h"
-#include "platform/statusline.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -48,9 +45,7 @@ QRadioButton* option(QWidget* parent, const QString& name, const char* caption) 
 
 omisspicker::omisspicker(const AppState& state, StatusLine& status,
                          std::function<void(const Report&)> show, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), status_(status), show_(std::move(show)) {
-    setObjectName("omisspicker");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : reportpicker(state, status, std::move(show), "omisspicker", parent) {
     auto* layout = new QVBoxLayout(this);
     auto* Label1 = new QLabel("OMISS Awards. Select the Band and Report you want, then click on "
                               "Continue. Use the County Hunters report for OMISS Worked All "
@@ -91,21 +86,13 @@ omisspicker::omisspicker(const AppState& state, StatusLine& status,
         bandgrid->addWidget(bands[k], static_cast<int>(k % 4), static_cast<int>(k / 4));
     layout->addWidget(bandframe);
 
-    auto* buttons = new QHBoxLayout;
-    goback = new QPushButton("Return", this);
-    goback->setObjectName("goback");
-    continuebutton = new QPushButton("Continue", this);
-    continuebutton->setObjectName("continue");
-    buttons->addWidget(goback);
-    buttons->addWidget(continuebutton);
-    layout->addLayout(buttons);
-    connect(goback, &QPushButton::clicked, this, &omisspicker::omisspicker_goback_Click);
-    connect(continuebutton, &QPushButton::clicked, this, &omisspicker::omisspicker_continue_Click);
+    addbuttons(
+        layout, [this] { omisspicker_goback_Click(); }, [this] { omisspicker_continue_Click(); });
     omisspicker_Form_Load();
 }
 
 void omisspicker::omisspicker_Form_Load() {
-    setWindowTitle(toqt(state_.apptitle + " " + state_.mycall.str()));
+    showcaption();
     band160->setChecked(true);
     report[0]->setChecked(true);
 }
@@ -131,8 +118,7 @@ void omisspicker::omisspicker_continue_Click() {
         allbandsflag_ = true;
         allbands->setChecked(true);
     }
-    status_.setstatus("Preparing report");
-    show_(buildomissreport(state_, band, kind, allbandsflag_));
+    present(buildomissreport(state_, band, kind, allbandsflag_));
 }
 
 void omisspicker::omisspicker_goback_Click() {

@@ -2,22 +2,15 @@
 // The OMISS picker: a band and one of the OMISS reports, run with Continue as often as the
 // operator likes; Return closes it.
 
-#include "reports/report.h"
-
-#include <QWidget>
+#include "reportpicker.h"
 
 #include <array>
-#include <functional>
 
-class QPushButton;
 class QRadioButton;
 
 namespace tsl {
 
-struct AppState;
-class StatusLine;
-
-class omisspicker : public QWidget {
+class omisspicker : public reportpicker {
     Q_OBJECT
   public:
     // status is the main window's status line; show takes each report to the report window.
@@ -32,9 +25,6 @@ class omisspicker : public QWidget {
     bool allbandsflag() const { return allbandsflag_; }
 
   private:
-    const AppState& state_;
-    StatusLine& status_;
-    std::function<void(const Report&)> show_;
     bool allbandsflag_ = false;
 
     std::array<QRadioButton*, 15> report{}; // no report 8
@@ -46,8 +36,6 @@ class omisspicker : public QWidget {
     QRadioButton* band40;
     QRadioButton* band80;
     QRadioButton* band160;
-    QPushButton* goback;
-    QPushButton* continuebutton;
 };
 
 } // namespace tsl

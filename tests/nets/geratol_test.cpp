@@ -184,8 +184,7 @@ TEST_F(Geratol, PrefixesListTheEarliestQsoOfEach) {
 
 TEST_F(Geratol, PrefixesHaveNoLimit) {
     for (int i = 0; i < 2100; ++i) // 2100 prefixes of two letters and a digit
-        add(std::string{static_cast<char>('A' + i % 26), static_cast<char>('A' + i / 26 % 26),
-                        static_cast<char>('0' + i / 676), 'X'});
+        add(prefixcall(i));
     add("ZZ9ZZ");
     const Lines r = geratolendorsement(*s, 29).lines;
     EXPECT_EQ(r[r.size() - 2], "2101 Prefixes Worked");

@@ -95,8 +95,7 @@ TEST_F(Hhh, PrefixesShowOneQsoOfEachPrefix) {
 
 TEST_F(Hhh, PrefixesHaveNoLimit) {
     for (int i = 0; i < 2500; ++i) // 2500 prefixes of two letters and a digit
-        hhh(std::string{static_cast<char>('A' + i % 26), static_cast<char>('A' + i / 26 % 26),
-                        static_cast<char>('0' + i / 676), 'X'});
+        hhh(prefixcall(i));
     const Lines r = run(7);
     EXPECT_EQ(r.back(), "2500 QSOs");
     EXPECT_EQ(r[r.size() - 3].substr(0, 4), "ZZ2X"); // the last prefix in order

@@ -56,6 +56,12 @@ struct NetLog {
         return q;
     }
 
+    // Call i (0..6759) of a run of calls of distinct prefixes: two letters, a digit, "X".
+    static std::string prefixcall(int i) {
+        return {static_cast<char>('A' + i % 26), static_cast<char>('A' + i / 26 % 26),
+                static_cast<char>('0' + i / 676), 'X'};
+    }
+
     // Puts the award and its value into the QSO's first free slot.
     static qsorecord& slot(qsorecord& q, int16_t award, int32_t value) {
         for (std::size_t k = 0; k < 5; ++k)
