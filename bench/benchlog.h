@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTime>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <random>
@@ -108,6 +109,42 @@ struct BenchLog {
             q.entries[1] = i;
         }
         s->qsocount = n;
+    }
+
+    // Adds to the filled log a county slot, an IOTA slot and a US island slot (slots 2 to 4),
+    // cards sent for a third of the QSOs and received for a quarter, and the award "US
+    // Islands Awards Program" of one island per state after the default awards.
+    void addcountiesandislands() {
+        const int award = s->awardcount + 1;
+        const int first = s->awardtable[static_cast<std::size_t>(s->awardcount)].last + 1;
+        for (std::size_t k = 0; k < s->statetable.size(); ++k)
+            s->awardentries[first + k] = s->statetable[k].code.str() + "-001 Island";
+        s->awardtable[static_cast<std::size_t>(award)] = {static_cast<int16_t>(first),
+                                                          static_cast<int16_t>(first + 49),
+                                                          "US Islands Awards Program"};
+        s->awardcount = static_cast<int16_t>(award);
+        ++s->listawards;
+        s->usislandsaward = static_cast<int16_t>(award);
+        const int16_t iota[] = {s->iotaafricaaward,       s->iotaantarcticaaward,
+                                s->iotaasiaaward,         s->iotaeuropeaward,
+                                s->iotanorthamericaaward, s->iotaoceaniaaward,
+                                s->iotasouthamericaaward};
+        const auto entries = [this](int a) {
+            const awardrecord& r = s->awardtable[static_cast<std::size_t>(a)];
+            return std::max(1, r.last - r.first + 1);
+        };
+        for (int i = 1; i <= s->qsocount; ++i) {
+            qsorecord& q = s->qsos[static_cast<std::size_t>(i)];
+            const int county = s->uscountiesaward + i % 50;
+            q.awards[2] = static_cast<int16_t>(county);
+            q.entries[2] = (i / 50) % entries(county);
+            q.awards[3] = iota[i % 7];
+            q.entries[3] = i % entries(q.awards[3]);
+            q.awards[4] = static_cast<int16_t>(award);
+            q.entries[4] = i % 50;
+            q.qsls = static_cast<int16_t>(i % 3 == 0);
+            q.qslr = static_cast<int16_t>(i % 4 == 0);
+        }
     }
 
     // Gives the generated QSOs the slots the net reports read, in slots 2 to 4: a Geratol,

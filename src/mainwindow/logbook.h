@@ -178,6 +178,15 @@ class logbook : public QMainWindow, public StatusLine {
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 
+    // QSO audit, missing QSL cards, the full listing, the US counties form and the islands.
+    void goqsoaudit_Click();
+    void gomissing_Click();
+    void goallqsos_Click();
+    void gocounties_Click();
+    class countyhunters* countywindow() const; // the counties form while it is open
+    void goislandsummary_Click();
+    void gowasi_Click();
+
     // Geratol, OMISS and HHH Net reports; the pickers stay open until their Return.
     void logbook_goallgeratolqsos_Click();
     void logbook_goger_Click(int index);

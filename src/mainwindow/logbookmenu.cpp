@@ -109,7 +109,7 @@ void logbook::buildmenu() {
     item(bar, "gonets", "&Nets");
 
     QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
-    item(reports, "goallqsos", "All QSOs");
+    item(reports, "goallqsos", "All QSOs", this, &L::goallqsos_Click);
     item(reports, "godxccneed", "DXCC - &Have / Need");
     item(reports, "godxccsummary", "DXCC &Summary", this, &L::godxccsummary_Click);
     item(reports, "godxccneededcountries", "DXCC &Needed Countries");
@@ -123,14 +123,14 @@ void logbook::buildmenu() {
     item(reports, "gowac", "Worked All C&ontinents");
     item(reports, "gocq", "Worked All C&Q Zones");
     item(reports, "goitu", "Worked All &ITU Zones");
-    item(reports, "goislandsummary", "Island Summary");
-    item(reports, "gowasi", "WAS - Islands");
+    item(reports, "goislandsummary", "Island Summary", this, &L::goislandsummary_Click);
+    item(reports, "gowasi", "WAS - Islands", this, &L::gowasi_Click);
     item(reports, "goarlhs", "ARLHS");
     item(reports, "gogrids", "&Grid Squares");
     item(reports, "gowab", "WAB - Worked All Britain");
-    item(reports, "gocounties", "&US Counties");
-    item(reports, "goqsoaudit", "QSO &Audit");
-    item(reports, "gomissing", "Missing &QSL Cards");
+    item(reports, "gocounties", "&US Counties", this, &L::gocounties_Click);
+    item(reports, "goqsoaudit", "QSO &Audit", this, &L::goqsoaudit_Click);
+    item(reports, "gomissing", "Missing &QSL Cards", this, &L::gomissing_Click);
     item(reports, "gototenten", "Ten - Ten");
     QMenu* geratol = submenu(reports, bar, "dummygeratol", "&Geratol Net Endorsements");
     item(geratol, "goallgeratolqsos", "All Geratol QSOs", this, &L::logbook_goallgeratolqsos_Click);
@@ -245,6 +245,8 @@ void logbook::goabouttsl_Click() {
 }
 
 void logbook::showreport(const Report& report) {
+    // A window loaded now takes the report's size, as the generator sets it before the load.
+    if (report.setsreportsize) state_.reportfontsize = static_cast<int16_t>(report.fontsize);
     if (!reports_)
         reports_ = new showreports(
             state_, dialogs_, [this] { setstatus(""); }, this);
