@@ -1,5 +1,5 @@
 #include "nets/geratol.h"
-#include "support/netlog.h"
+#include "nets/netlog.h"
 
 #include <gtest/gtest.h>
 

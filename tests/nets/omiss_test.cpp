@@ -1,5 +1,5 @@
+#include "nets/netlog.h"
 #include "nets/omiss.h"
-#include "support/netlog.h"
 
 #include <gtest/gtest.h>
 
