@@ -187,6 +187,17 @@ class logbook : public QMainWindow, public StatusLine {
     void goislandsummary_Click();
     void gowasi_Click();
 
+    // The award picker (DXCC have/need, QSOs by DXCC, number and entry awards) and the
+    // needed-countries report.
+    void godxccneed_Click();
+    void goqsosbydxcc_Click();
+    void gonumawards_Click();
+    void goentawards_Click();
+    void godxccneededcountries_Click();
+    // Sets the picker's kind, clearing the other three, and shows it, refilled when open.
+    void openawardpicker(bool AppState::*kind);
+    class awardpicker* awardpickerwindow() const;
+
     // Geratol, OMISS and HHH Net reports; the pickers stay open until their Return.
     void logbook_goallgeratolqsos_Click();
     void logbook_goger_Click(int index);

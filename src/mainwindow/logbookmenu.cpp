@@ -110,14 +110,15 @@ void logbook::buildmenu() {
 
     QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
     item(reports, "goallqsos", "All QSOs", this, &L::goallqsos_Click);
-    item(reports, "godxccneed", "DXCC - &Have / Need");
+    item(reports, "godxccneed", "DXCC - &Have / Need", this, &L::godxccneed_Click);
     item(reports, "godxccsummary", "DXCC &Summary", this, &L::godxccsummary_Click);
-    item(reports, "godxccneededcountries", "DXCC &Needed Countries");
+    item(reports, "godxccneededcountries", "DXCC &Needed Countries", this,
+         &L::godxccneededcountries_Click);
     item(reports, "godxccdetail", "DXCC Detail");
-    item(reports, "goqsosbydxcc", "All QSOs by DXCC");
+    item(reports, "goqsosbydxcc", "All QSOs by DXCC", this, &L::goqsosbydxcc_Click);
     item(reports, "goprefixes", "&Countries - Prefixes");
-    item(reports, "gonumawards", "N&umber Awards");
-    item(reports, "goentawards", "&Entry Awards");
+    item(reports, "gonumawards", "N&umber Awards", this, &L::gonumawards_Click);
+    item(reports, "goentawards", "&Entry Awards", this, &L::goentawards_Click);
     item(reports, "gobartg", "BARTG Awards");
     item(reports, "gowap", "Worked All &Prefixes");
     item(reports, "gowac", "Worked All C&ontinents");
