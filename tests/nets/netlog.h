@@ -1,51 +1,26 @@
 #pragma once
-// A program folder with the net tests' own dxcc.dat and awards.dat loaded into a fresh
-// state, and a builder of the QSOs the net reports read.
+// The net reports' log on their own data files: awards 1 "Geratol #", 2 "QCWA #", 3 "OMISS #",
+// 4 "HHH Net #", 5 "Worked All States", 6 "US State Capitals", 7 "Canadian Provinces",
+// 8 "IOTA Africa" (two entries), 9 "IOTA Europe" (one entry); entities 1 Abu Ail Is.,
+// 2 United States of America, 3 Canada, 4 Japan, 5 England, 6 Federal Republic of Germany.
 
-#include "core/awards.h"
-#include "core/dxcc.h"
-#include "core/state.h"
-#include "core/tables.h"
-#include "platform/fileio.h"
-#include "support/scripteddialogs.h"
-#include "support/tempfolder.h"
+#include "support/reportlog.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <sstream>
 #include <string>
-#include <vector>
 
 namespace tsl::test {
 
-// Awards of the net test data: 1 "Geratol #", 2 "QCWA #", 3 "OMISS #", 4 "HHH Net #",
-// 5 "Worked All States", 6 "US State Capitals", 7 "Canadian Provinces", 8 "IOTA Africa"
-// (two entries), 9 "IOTA Europe" (one entry). Entities: 1 Abu Ail Is., 2 United States of
-// America, 3 Canada, 4 Japan, 5 England, 6 Federal Republic of Germany.
-struct NetLog {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<AppState> s = std::make_unique<AppState>();
-
-    NetLog() {
-        for (const char* name : {"dxcc.dat", "awards.dat"})
-            folder.copyfrom(std::string(TESSALOG_TESTDATA_DIR) + "/nets", name);
-        setstartvalues(*s, folder.path(), 1000);
-        loadtables(*s);
-        loadawards(*s, dialogs);
-        loaddxcc(*s, dialogs);
-        EXPECT_TRUE(dialogs.shown.empty()) << "the net test data did not load";
-        s->mycall = "W9XYZ";
+struct NetLog : ReportLog {
+    NetLog() : ReportLog("nets") {
+        EXPECT_TRUE(dialogs.shown.empty() && s->hhhaward == 4 && s->dxcccount == 6);
     }
 
     // QSO n of the log falls on 2024-01-n at 10:n (n up to 28 in the hand-made logs): on
     // 75 m Extra in SSB with 100 W to a United States station unless changed.
     qsorecord& add(const std::string& call, int band = 4, int mode = 2) {
-        const int n = ++s->qsocount;
-        qsorecord& q = s->qsos[static_cast<std::size_t>(n)];
-        q = qsorecord{};
+        const int n = s->qsocount + 1;
         const std::string day = std::to_string(100 + (n - 1) % 28 + 1).substr(1);
+        qsorecord q;
         q.date = "202401" + day;
         q.time = "10:" + day;
         q.call = call;
@@ -54,7 +29,8 @@ struct NetLog {
         q.power = 100;
         q.dxcc = s->usacountryindex;
         q.continent = 5;
-        return q;
+        append(q);
+        return s->qsos[static_cast<std::size_t>(n)];
     }
 
     // Call i (0..6759) of a run of calls of distinct prefixes: two letters, a digit, "X".
@@ -74,14 +50,8 @@ struct NetLog {
         return q;
     }
 
-    // The lines of a hand-written golden file of tests/testdata/nets.
     static std::vector<std::string> golden(const std::string& name) {
-        std::istringstream in(
-            readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/nets/" + name).value_or(""));
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
+        return ReportLog::golden("nets/" + name);
     }
 };
 
