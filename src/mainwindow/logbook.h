@@ -209,6 +209,14 @@ class logbook : public QMainWindow, public StatusLine {
     void gowab_Click();
     void goarlhs_Click();
 
+    // Geratol, OMISS and HHH Net reports; the pickers stay open until their Return.
+    void logbook_goallgeratolqsos_Click();
+    void logbook_goger_Click(int index);
+    void logbook_goomiss_Click();
+    void logbook_gohhhnet_Click();
+    class omisspicker* omisswindow() const;
+    class hhhpicker* hhhwindow() const;
+
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
     void statuswritten(const QString& text);

@@ -134,12 +134,16 @@ void logbook::buildmenu() {
     item(reports, "gomissing", "Missing &QSL Cards", this, &L::gomissing_Click);
     item(reports, "gototenten", "Ten - Ten");
     QMenu* geratol = submenu(reports, bar, "dummygeratol", "&Geratol Net Endorsements");
-    item(geratol, "goallgeratolqsos", "All Geratol QSOs");
-    for (std::size_t i = 0; i < gercaptions.size(); ++i)
-        item(geratol, "goger" + QString::number(i), gercaptions[i]);
+    item(geratol, "goallgeratolqsos", "All Geratol QSOs", this, &L::logbook_goallgeratolqsos_Click);
+    for (std::size_t i = 0; i < gercaptions.size(); ++i) {
+        QAction* a = item(geratol, "goger" + QString::number(i), gercaptions[i]);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this,
+                [this, i] { logbook_goger_Click(static_cast<int>(i)); });
+    }
     item(reports, "goccn1", "Century Club &Net Awards");
-    item(reports, "goomiss", "&OMISS Reports");
-    item(reports, "gohhhnet", "HHH Net");
+    item(reports, "goomiss", "&OMISS Reports", this, &L::logbook_goomiss_Click);
+    item(reports, "gohhhnet", "HHH Net", this, &L::logbook_gohhhnet_Click);
 
     QMenu* labels = submenu(nullptr, bar, "bothlabels", "&Labels");
     item(labels, "qsolabel", "&QSO Label");
