@@ -115,6 +115,13 @@ class logbook : public QMainWindow, public StatusLine {
     void goabouttsl_Click();
     void gosetup_Click();
     void godxccsummary_Click();
+    // DXCC detail, country prefixes, worked prefixes, continents and zones reports.
+    void godxccdetail_Click();
+    void goprefixes_Click();
+    void gowap_Click();
+    void gowac_Click();
+    void gocq_Click();
+    void goitu_Click();
     void goadif_Click();
     void goexportadif_Click();
     void goexportiota_Click();
