@@ -84,38 +84,26 @@ class Pieces {
     }
 
     void slot(int16_t a, int32_t n, std::string& out) const {
-        switch (net_) {
-        case centuryclubnet:
-            number(a, s_.ccnaward, "#", n, out);
-            places(a, n, out);
-            break;
-        case geratolnet:
-            number(a, s_.geratoldirectoraward, "D#", n, out);
-            number(a, s_.geratolaward, "#", n, out);
-            places(a, n, out);
-            break;
-        case omissnet:
-            number(a, s_.omissaward, "#", n, out);
-            places(a, n, out);
-            break;
-        case workedallbritainnet:
-            number(a, s_.wabbookaward, "#", n, out);
-            break;
-        case tentennet:
-            number(a, s_.tentenaward, "#", n, out);
-            places(a, n, out);
-            break;
-        case qcwanet:
-            number(a, s_.qcwaaward, "#", n, out);
-            places(a, n, out);
-            break;
-        case doksnet:
-            if (holds(a, s_.doksaward))
-                if (const auto name = entryname(s_, a, n)) out += *name + ", ";
-            break;
-        default:
-            break;
-        }
+        // The member-number award of each net that lists numbers, and the nets that list
+        // states and provinces too.
+        static constexpr std::array<int16_t AppState::*, netcount> memberawards = {
+            &AppState::ccnaward,
+            &AppState::geratolaward,
+            &AppState::omissaward,
+            &AppState::wabbookaward,
+            nullptr,
+            &AppState::tentenaward,
+            &AppState::qcwaaward,
+            nullptr,
+            nullptr};
+        static constexpr std::array<bool, netcount> listsplaces = {true, true, true,  false, false,
+                                                                   true, true, false, false};
+        const auto net = static_cast<std::size_t>(net_);
+        if (net_ == geratolnet) number(a, s_.geratoldirectoraward, "D#", n, out);
+        if (memberawards[net] != nullptr) number(a, s_.*memberawards[net], "#", n, out);
+        if (listsplaces[net]) places(a, n, out);
+        if (net_ == doksnet && holds(a, s_.doksaward))
+            if (const auto name = entryname(s_, a, n)) out += *name + ", ";
     }
 
     const AppState& s_;

@@ -87,10 +87,10 @@ std::optional<std::string> QtDialogs::inputbox(const std::string& prompt, const 
     box.setInputMode(QInputDialog::TextInput);
     box.setWindowTitle(toqt(title));
     box.setLabelText(toqt(prompt));
-    box.setTextValue(toqt(defaultanswer));
     // A long default answer comes back whole.
     if (auto* edit = box.findChild<QLineEdit*>())
         edit->setMaxLength(std::numeric_limits<int>::max());
+    box.setTextValue(toqt(defaultanswer));
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return fromqt(box.textValue());
 }

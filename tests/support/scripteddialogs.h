@@ -34,8 +34,7 @@ class ScriptedDialogs : public Dialogs {
     std::vector<std::vector<std::string>> printed;
     printresult printanswer = printresult::printed;
 
-    // The answers of the next input boxes (nothing: Cancel; none left: Cancel), and the
-    // boxes shown.
+    // The answers of the next input boxes (nothing, or none left: Cancel), and those shown.
     std::deque<std::optional<std::string>> inputs;
     std::vector<shownprompt> prompts;
 
