@@ -47,10 +47,10 @@ std::string_view trimmedview(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The pieces one QSO adds to the summary of the net.
-class Pieces {
+// The items one QSO adds to the summary of the net.
+class SummaryItems {
   public:
-    Pieces(const AppState& state, int net) : s_(state), net_(net) {}
+    SummaryItems(const AppState& state, int net) : s_(state), net_(net) {}
 
     void add(const qsorecord& q, std::string& out) const {
         if (net_ == workedallbritainnet && q.wab[0] != ' ') out += q.wab.str() + ", ";
@@ -115,7 +115,7 @@ class Pieces {
 std::string priorqsosummary(const AppState& state, const std::string& call) {
     const std::string typed = trimblanks(call);
     const std::string cleaned = normalizecall(call);
-    const Pieces pieces(state, chosennet(state));
+    const SummaryItems items(state, chosennet(state));
     std::string summary;
     bool onbandmode = false;
     // Every QSO counts, a log of one QSO included: an empty log gives "New Call ".
@@ -125,7 +125,7 @@ std::string priorqsosummary(const AppState& state, const std::string& call) {
         const std::string_view stored = trimmedview(q.call.view());
         if (stored != typed && stored != cleaned) continue;
         if (q.band == state.netband && q.mode == state.netmode) onbandmode = true;
-        pieces.add(q, summary);
+        items.add(q, summary);
     }
     return onbandmode ? summary : "New Call " + summary;
 }

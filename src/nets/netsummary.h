@@ -42,7 +42,7 @@ int chosennet(const AppState& state);
 std::string netcaption(const AppState& state);
 
 // What the log holds from the call for the chosen net: "New Call " first unless a QSO was
-// on the net's band and mode, then each matching QSO's pieces in log order. Deleted QSOs
+// on the net's band and mode, then each matching QSO's items in log order. Deleted QSOs
 // do not count; a slot value outside its table adds nothing.
 std::string priorqsosummary(const AppState& state, const std::string& call);
 
