@@ -35,8 +35,8 @@ struct BartgWindow : ReportForms {
         trigger("gobartg");
         ASSERT_NE(form("BARTGpicker"), nullptr);
     }
-    QRadioButton* option(const char* name) const {
-        return form("BARTGpicker")->findChild<QRadioButton*>(name);
+    QRadioButton* option(const std::string& name) const {
+        return form("BARTGpicker")->findChild<QRadioButton*>(toqt(name));
     }
     // Clicks the options and then Do Report.
     void doreport(std::initializer_list<const char*> options) const {
@@ -44,47 +44,36 @@ struct BartgWindow : ReportForms {
             option(name)->click();
         click("BARTGpicker", "doreport");
     }
-    // Return in the report window: the next report starts an empty list.
+    int enabledbands() const {
+        int n = 0;
+        for (int k = 0; k < 9; ++k)
+            n += option("bands" + std::to_string(k))->isEnabled();
+        return n;
+    }
     void closereports() const {
         window->reportwindow()->goback_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    bool bandsenabled() const {
-        for (int k = 0; k < 9; ++k)
-            if (!option(("bands" + std::to_string(k)).c_str())->isEnabled()) return false;
-        return true;
-    }
-    bool bandsdisabled() const {
-        for (int k = 0; k < 9; ++k)
-            if (option(("bands" + std::to_string(k)).c_str())->isEnabled()) return false;
-        return true;
     }
 };
 
 } // namespace
 
-TEST_F(BartgWindow, ThePickerOpensOnTheQuarterCenturyAwardOverAllBands) {
+TEST_F(BartgWindow, AContinentAwardEnablesTheBandsAndKeepsTheChoice) {
     startbartg();
     EXPECT_TRUE(window->findChild<QAction*>("gobartg")->isEnabled());
     EXPECT_EQ(form("BARTGpicker")->windowTitle(), toqt("BARTG Award Reports - " + startedcall));
-    EXPECT_TRUE(option("award0")->isChecked());
-    EXPECT_TRUE(option("bands9")->isChecked());
-    EXPECT_TRUE(bandsdisabled());
-    EXPECT_EQ(option("bands9")->text(), "All Bands, 160-10 Mtrs");
-}
-
-TEST_F(BartgWindow, AContinentAwardEnablesTheBandsAndKeepsTheChoice) {
-    startbartg();
+    EXPECT_TRUE(option("award0")->isChecked() && option("bands9")->isChecked());
+    EXPECT_EQ(enabledbands(), 0);
     option("award2")->click();
     EXPECT_TRUE(option("bands9")->isChecked());
-    EXPECT_TRUE(bandsenabled());
+    EXPECT_EQ(enabledbands(), 9);
     option("bands1")->click();
     option("award3")->click();
     EXPECT_TRUE(option("bands1")->isChecked());
     // Back to an award without bands: All Bands again, the bands disabled.
     option("award1")->click();
     EXPECT_TRUE(option("bands9")->isChecked());
-    EXPECT_TRUE(bandsdisabled());
+    EXPECT_EQ(enabledbands(), 0);
 }
 
 TEST_F(BartgWindow, EachChoiceRunsItsReport) {
@@ -113,7 +102,6 @@ TEST_F(BartgWindow, AOneBandAwardOverAllBandsAsksForABand) {
     EXPECT_EQ(window->reportwindow(), nullptr);
     doreport({"bands1"}); // 80 m takes the 75 m QSO
     EXPECT_EQ(shown(), bartgreport(*s, 6, 3, 0, false).lines);
-    EXPECT_EQ(shown()[3].substr(0, 26), "Canada               VE3AA");
     EXPECT_EQ(shown()[4].substr(0, 26), "England              G3AA ");
 }
 
@@ -128,7 +116,4 @@ TEST_F(BartgWindow, TwoRunsFollowEachOtherUntilReturn) {
     closereports();
     doreport({});
     EXPECT_EQ(shown(), once);
-    click("BARTGpicker", "goback");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(form("BARTGpicker"), nullptr);
 }
