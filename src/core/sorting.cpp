@@ -186,6 +186,8 @@ void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, Compare rowcompa
     quicksortscheme(lo, hi, compare, swap);
 }
 
+} // namespace
+
 int comparetext(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
@@ -195,8 +197,6 @@ int comparetext(std::string_view a, std::string_view b) {
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
-
-} // namespace
 
 void prefixsort(std::vector<prefixrow>& prefixwork, int32_t lo, int32_t hi) {
     sorttable(prefixwork, lo, hi, [](const prefixrow& a, const prefixrow& b) {
