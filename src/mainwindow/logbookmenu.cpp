@@ -137,7 +137,7 @@ void logbook::buildmenu() {
     item(geratol, "goallgeratolqsos", "All Geratol QSOs");
     for (std::size_t i = 0; i < gercaptions.size(); ++i)
         item(geratol, "goger" + QString::number(i), gercaptions[i]);
-    item(reports, "goccn1", "Century Club &Net Awards");
+    item(reports, "goccn1", "Century Club &Net Awards", this, &L::logbook_goccn1_Click);
     item(reports, "goomiss", "&OMISS Reports");
     item(reports, "gohhhnet", "HHH Net");
 
