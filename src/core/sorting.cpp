@@ -191,6 +191,7 @@ void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, Compare rowcompa
 int comparetext(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] == b[i]) continue;
         const char16_t ua = unicodeof(static_cast<unsigned char>(a[i]));
         const char16_t ub = unicodeof(static_cast<unsigned char>(b[i]));
         if (ua != ub) return ua < ub ? -1 : 1;
