@@ -99,16 +99,10 @@ std::string statecode(const AppState& s, int16_t state) {
 
 // Sorts the rows by call; the rows of one call stay in the order the exchanges leave them.
 void ccnlinesort(std::vector<ccnreportrow>& rows) {
-    auto compare = [&rows](int32_t a, int32_t b) {
-        return comparetext(rows[static_cast<std::size_t>(a)].call.view(),
-                           rows[static_cast<std::size_t>(b)].call.view());
-    };
-    auto swap = [&rows](int32_t a, int32_t b) {
-        rows[0] = rows[static_cast<std::size_t>(a)];
-        rows[static_cast<std::size_t>(a)] = rows[static_cast<std::size_t>(b)];
-        rows[static_cast<std::size_t>(b)] = rows[0];
-    };
-    quicksortscheme(1, static_cast<int32_t>(rows.size()) - 1, compare, swap);
+    sorttable(rows, 1, static_cast<int32_t>(rows.size()) - 1,
+              [](const ccnreportrow& a, const ccnreportrow& b) {
+                  return comparetext(a.call.view(), b.call.view());
+              });
 }
 
 // One line per call: the first row of each run of one call. Returns the lines printed.

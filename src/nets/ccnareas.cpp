@@ -38,18 +38,12 @@ void ccnareas::add(const std::string& base, const std::string& code) {
 int32_t ccnareas::lines(std::vector<std::string>& out) {
     int32_t total = 0;
     for (auto& area : areas_) {
-        auto at = [&area](int32_t k) -> entry& { return area[static_cast<std::size_t>(k)]; };
-        auto compare = [&at](int32_t a, int32_t b) {
-            const int bycall = comparetext(at(a).call.view(), at(b).call.view());
-            return bycall != 0 ? bycall : comparetext(at(a).code.view(), at(b).code.view());
-        };
-        auto swap = [&at](int32_t a, int32_t b) {
-            at(0) = at(a);
-            at(a) = at(b);
-            at(b) = at(0);
-        };
         const auto count = static_cast<int32_t>(area.size()) - 1;
-        quicksortscheme(1, count, compare, swap);
+        sorttable(area, 1, count, [](const entry& a, const entry& b) {
+            const int bycall = comparetext(a.call.view(), b.call.view());
+            return bycall != 0 ? bycall : comparetext(a.code.view(), b.code.view());
+        });
+        auto at = [&area](int32_t k) -> const entry& { return area[static_cast<std::size_t>(k)]; };
         // Each call once, with the smallest code it was stored with.
         std::string line;
         int onthisline = 0;

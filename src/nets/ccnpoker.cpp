@@ -174,16 +174,10 @@ void runlines(const std::vector<ccncard>& cards, const std::function<bool(const 
 }
 
 void ccncallsort(std::vector<FixedText<10>>& calls) {
-    auto compare = [&calls](int32_t a, int32_t b) {
-        return comparetext(calls[static_cast<std::size_t>(a)].view(),
-                           calls[static_cast<std::size_t>(b)].view());
-    };
-    auto swap = [&calls](int32_t a, int32_t b) {
-        calls[0] = calls[static_cast<std::size_t>(a)];
-        calls[static_cast<std::size_t>(a)] = calls[static_cast<std::size_t>(b)];
-        calls[static_cast<std::size_t>(b)] = calls[0];
-    };
-    quicksortscheme(1, static_cast<int32_t>(calls.size()) - 1, compare, swap);
+    sorttable(calls, 1, static_cast<int32_t>(calls.size()) - 1,
+              [](const FixedText<10>& a, const FixedText<10>& b) {
+                  return comparetext(a.view(), b.view());
+              });
 }
 
 bool twobytwo(const ccncard& c) {

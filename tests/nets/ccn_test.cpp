@@ -104,6 +104,17 @@ TEST_F(CcnReports, EveryComboRowCountsInALargeLog) {
     EXPECT_EQ(all[all.size() - 3].substr(0, 10), "K50000    ");
 }
 
+TEST_F(CcnReports, OneCallOnEveryQsoIsOneLine) {
+    s->qsocount = 0;
+    for (int k = 0; k < 100000; ++k)
+        net("W1AW", "20230301", "10:00", 3, 1);
+    const lines all = report(ccnallqsos);
+    ASSERT_EQ(all.size(), 6u);
+    EXPECT_EQ(all[3], "W1AW       03/01/2023 10:00");
+    EXPECT_EQ(all.back(), "1 QSOs");
+    EXPECT_EQ(ccnpokerreport(*s, 1, 3).lines[1], "100000 QSOs and 1 Calls");
+}
+
 TEST_F(CcnReports, NothingIsTheNetsWhileTheAwardIsNotTracked) {
     s->ccnaward = 0;
     EXPECT_EQ(report(ccnallqsos).back(), "0 QSOs");
