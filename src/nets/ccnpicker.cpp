@@ -28,6 +28,19 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption) {
     return f;
 }
 
+// A frame of four option buttons, top to bottom: each button's name and caption.
+std::array<QRadioButton*, 4> optionframe(QWidget* parent, const char* name, const char* caption,
+                                         const std::array<std::array<const char*, 2>, 4>& options) {
+    QGroupBox* f = frame(parent, name, caption);
+    auto* column = new QVBoxLayout(f);
+    std::array<QRadioButton*, 4> buttons{};
+    for (std::size_t k = 0; k < options.size(); ++k) {
+        buttons[k] = option(f, options[k][0], options[k][1]);
+        column->addWidget(buttons[k]);
+    }
+    return buttons;
+}
+
 constexpr std::array<const char*, 15> reportcaptions = {
     "All QSOs",
     "State Capitals",
@@ -65,25 +78,16 @@ ccnpicker::ccnpicker(AppState& state, StatusLine& status,
     Label1->setWordWrap(true);
     layout->addWidget(Label1, 0, 0, 1, 2);
 
-    QGroupBox* bandframe = frame(this, "bandframe", "Band");
-    auto* bands = new QVBoxLayout(bandframe);
-    band160 = option(bandframe, "band160", "160 Meters");
-    band80 = option(bandframe, "band80", "80 / 75 Meters");
-    band40 = option(bandframe, "band40", "40 Meters");
-    band20 = option(bandframe, "band20", "20 Meters");
-    for (QRadioButton* b : {band160, band80, band40, band20})
-        bands->addWidget(b);
-    layout->addWidget(bandframe, 1, 0);
-
-    QGroupBox* modeframe = frame(this, "modeframe", "Mode");
-    auto* modes = new QVBoxLayout(modeframe);
-    modecw = option(modeframe, "modecw", "CW");
-    modessb = option(modeframe, "modessb", "SSB");
-    modertty = option(modeframe, "modertty", "RTTY");
-    modepsk = option(modeframe, "modepsk", "PSK");
-    for (QRadioButton* b : {modecw, modessb, modertty, modepsk})
-        modes->addWidget(b);
-    layout->addWidget(modeframe, 1, 1);
+    bands = optionframe(this, "bandframe", "Band",
+                        {{{"band160", "160 Meters"},
+                          {"band80", "80 / 75 Meters"},
+                          {"band40", "40 Meters"},
+                          {"band20", "20 Meters"}}});
+    layout->addWidget(bands[0]->parentWidget(), 1, 0);
+    modes = optionframe(
+        this, "modeframe", "Mode",
+        {{{"modecw", "CW"}, {"modessb", "SSB"}, {"modertty", "RTTY"}, {"modepsk", "PSK"}}});
+    layout->addWidget(modes[0]->parentWidget(), 1, 1);
 
     // Two columns, each button of the right column level with one of the left.
     QGroupBox* reportframe = frame(this, "reportframe", "Report");
@@ -111,25 +115,22 @@ ccnpicker::ccnpicker(AppState& state, StatusLine& status,
 
 void ccnpicker::ccnpicker_Form_Load() {
     setWindowTitle(toqt(state_.apptitle + " " + state_.mycall.str()));
-    band160->setChecked(true);
-    modecw->setChecked(true);
+    bands[0]->setChecked(true);
+    modes[0]->setChecked(true);
     report[0]->setChecked(true);
 }
 
 void ccnpicker::ccnpicker_continue_Click() {
+    // 160, 80 (band 3 alone), 40 and 20 m; CW, SSB, RTTY and PSK.
+    const std::array<int16_t, 4> bandindex = {2, 3, 6, 8};
+    const std::array<int16_t, 4> modeindex = {state_.cwmodeindex, state_.ssbmodeindex,
+                                              state_.rttymodeindex, state_.pskmodeindex};
     int16_t band = 0;
     int16_t mode = 0;
-    const std::array<std::pair<QRadioButton*, int16_t>, 4> bands = {
-        {{band160, 2}, {band80, 3}, {band40, 6}, {band20, 8}}};
-    for (const auto& [button, index] : bands)
-        if (button->isChecked()) band = index;
-    const std::array<std::pair<QRadioButton*, int16_t>, 4> modes = {
-        {{modecw, state_.cwmodeindex},
-         {modessb, state_.ssbmodeindex},
-         {modertty, state_.rttymodeindex},
-         {modepsk, state_.pskmodeindex}}};
-    for (const auto& [button, index] : modes)
-        if (button->isChecked()) mode = index;
+    for (std::size_t k = 0; k < bands.size(); ++k) {
+        if (bands[k]->isChecked()) band = bandindex[k];
+        if (modes[k]->isChecked()) mode = modeindex[k];
+    }
     status_.setstatus("Preparing report");
     if (report[pokerplayer]->isChecked()) {
         showreport_(ccnpokerreport(state_, mode, band));

@@ -30,14 +30,8 @@ class ccnpicker : public QWidget {
     AppState& state_;
     StatusLine& status_;
     std::function<void(const Report&)> showreport_;
-    QRadioButton* band160;
-    QRadioButton* band80;
-    QRadioButton* band40;
-    QRadioButton* band20;
-    QRadioButton* modecw;
-    QRadioButton* modessb;
-    QRadioButton* modertty;
-    QRadioButton* modepsk;
+    std::array<QRadioButton*, 4> bands{}; // band160, band80, band40, band20
+    std::array<QRadioButton*, 4> modes{}; // modecw, modessb, modertty, modepsk
     std::array<QRadioButton*, 15> report{};
 };
 
