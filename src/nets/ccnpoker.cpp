@@ -1,7 +1,7 @@
 // The Poker Player award: each distinct call of the net on the band and mode is a card,
 // split at its last digit into prefix, digit and suffix, and the hands are groups of cards
-// by rules on those parts. The Part-style scans of every later card are replaced by
-// indexes on each rule's key, which find the same cards in the same order.
+// by rules on those parts. Where a rule looks at every later card, an index of the cards by
+// the rule's key finds the same cards in the same order without the scan.
 
 #include "ccn.h"
 #include "ccnqsos.h"
