@@ -90,21 +90,4 @@ void quicksortscheme(int32_t lo, int32_t hi, Compare& compare, Swap& swap) {
     job.sort(lo, hi);
 }
 
-// Sorts rows lo..hi of a work table whose row 0 is swap space: rows move whole, through
-// row 0, ordered by rowcompare(row a, row b) (<0, 0, >0). A range outside the table sorts
-// nothing.
-template <class Row, class RowCompare>
-void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, RowCompare rowcompare) {
-    if (lo >= hi || lo < 1 || static_cast<std::size_t>(hi) >= table.size()) return;
-    auto compare = [&](int32_t a, int32_t b) {
-        return rowcompare(table[static_cast<std::size_t>(a)], table[static_cast<std::size_t>(b)]);
-    };
-    auto swap = [&](int32_t a, int32_t b) {
-        table[0] = table[static_cast<std::size_t>(a)];
-        table[static_cast<std::size_t>(a)] = table[static_cast<std::size_t>(b)];
-        table[static_cast<std::size_t>(b)] = table[0];
-    };
-    quicksortscheme(lo, hi, compare, swap);
-}
-
 } // namespace tsl

@@ -169,16 +169,34 @@ void sortbygender(AppState& s, int32_t lo, int32_t hi) {
     sortbytext(s, lo, hi, [](const qsorecord& q) { return sortnumbertext(q.gender) + when(q); });
 }
 
+namespace {
+
+// The work tables' sorts: rows move whole, through row 0, compared by their first field.
+template <class Row, class Compare>
+void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, Compare rowcompare) {
+    if (lo >= hi || lo < 1 || static_cast<std::size_t>(hi) >= table.size()) return;
+    auto compare = [&](int32_t a, int32_t b) {
+        return rowcompare(table[static_cast<std::size_t>(a)], table[static_cast<std::size_t>(b)]);
+    };
+    auto swap = [&](int32_t a, int32_t b) {
+        table[0] = table[static_cast<std::size_t>(a)];
+        table[static_cast<std::size_t>(a)] = table[static_cast<std::size_t>(b)];
+        table[static_cast<std::size_t>(b)] = table[0];
+    };
+    quicksortscheme(lo, hi, compare, swap);
+}
+
 int comparetext(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        if (a[i] == b[i]) continue;
         const char16_t ua = unicodeof(static_cast<unsigned char>(a[i]));
         const char16_t ub = unicodeof(static_cast<unsigned char>(b[i]));
         if (ua != ub) return ua < ub ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
+
+} // namespace
 
 void prefixsort(std::vector<prefixrow>& prefixwork, int32_t lo, int32_t hi) {
     sorttable(prefixwork, lo, hi, [](const prefixrow& a, const prefixrow& b) {

@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tsl {
@@ -37,10 +36,6 @@ void sortbygender(AppState& state, int32_t lo, int32_t hi);
 // value's exact decimal form with no digit before the point of a value below 1; zero is a
 // blank and "0". The value is numerator / divisor, the divisor a power of two.
 std::string sortnumbertext(int32_t numerator, int32_t divisor = 1);
-
-// How text a stands to text b (<0, 0, >0) by the Unicode values of their characters, the
-// order of every text key of the sorts.
-int comparetext(std::string_view a, std::string_view b);
 
 // Rows of the report work tables; row 0 of each table is swap space.
 struct prefixrow {

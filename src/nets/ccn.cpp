@@ -4,9 +4,8 @@
 #include "ccnqsos.h"
 #include "core/fixedtext.h"
 #include "core/helpers.h"
-#include "core/quicksort.h"
-#include "core/sorting.h"
 #include "core/state.h"
+#include "reports/gridsquares.h"
 
 #include <array>
 #include <string_view>
@@ -99,10 +98,9 @@ std::string statecode(const AppState& s, int16_t state) {
 
 // Sorts the rows by call; the rows of one call stay in the order the exchanges leave them.
 void ccnlinesort(std::vector<ccnreportrow>& rows) {
-    sorttable(rows, 1, static_cast<int32_t>(rows.size()) - 1,
-              [](const ccnreportrow& a, const ccnreportrow& b) {
-                  return comparetext(a.call.view(), b.call.view());
-              });
+    sortpickertable(
+        rows, 1, static_cast<int32_t>(rows.size()) - 1,
+        [](const ccnreportrow& row) { return row.call.view(); }, swapthroughrowzero<ccnreportrow>);
 }
 
 // One line per call: the first row of each run of one call. Returns the lines printed.

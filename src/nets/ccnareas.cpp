@@ -1,8 +1,7 @@
 #include "ccnareas.h"
 
 #include "ccnqsos.h"
-#include "core/quicksort.h"
-#include "core/sorting.h"
+#include "reports/gridsquares.h"
 
 namespace tsl {
 
@@ -39,10 +38,10 @@ int32_t ccnareas::lines(std::vector<std::string>& out) {
     int32_t total = 0;
     for (auto& area : areas_) {
         const auto count = static_cast<int32_t>(area.size()) - 1;
-        sorttable(area, 1, count, [](const entry& a, const entry& b) {
-            const int bycall = comparetext(a.call.view(), b.call.view());
-            return bycall != 0 ? bycall : comparetext(a.code.view(), b.code.view());
-        });
+        // By the call followed by the code.
+        sortpickertable(
+            area, 1, count, [](const entry& e) { return e.call.str() + e.code.str(); },
+            swapthroughrowzero<entry>);
         auto at = [&area](int32_t k) -> const entry& { return area[static_cast<std::size_t>(k)]; };
         // Each call once, with the smallest code it was stored with.
         std::string line;

@@ -6,9 +6,8 @@
 #include "ccn.h"
 #include "ccnqsos.h"
 #include "core/fixedtext.h"
-#include "core/quicksort.h"
-#include "core/sorting.h"
 #include "core/state.h"
+#include "reports/gridsquares.h"
 
 #include <algorithm>
 #include <array>
@@ -174,10 +173,9 @@ void runlines(const std::vector<ccncard>& cards, const std::function<bool(const 
 }
 
 void ccncallsort(std::vector<FixedText<10>>& calls) {
-    sorttable(calls, 1, static_cast<int32_t>(calls.size()) - 1,
-              [](const FixedText<10>& a, const FixedText<10>& b) {
-                  return comparetext(a.view(), b.view());
-              });
+    sortpickertable(
+        calls, 1, static_cast<int32_t>(calls.size()) - 1,
+        [](const FixedText<10>& call) { return call.view(); }, swapthroughrowzero<FixedText<10>>);
 }
 
 bool twobytwo(const ccncard& c) {
