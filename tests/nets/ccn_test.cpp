@@ -122,11 +122,7 @@ TEST_F(CcnReports, NothingIsTheNetsWhileTheAwardIsNotTracked) {
 }
 
 TEST_F(CcnReports, ReportsAreFreshListsInSizeTen) {
-    const Report r = ccnreport(*s, 1, 3, ccnallqsos);
-    EXPECT_EQ(r.fontsize, 10);
-    EXPECT_TRUE(r.clearsfirst);
-    EXPECT_TRUE(r.setslistfont);
-    EXPECT_TRUE(r.setsreportsize);
+    AwardLog::expectwindowuse(ccnreport(*s, 1, 3, ccnallqsos), 10, true, true, true);
     EXPECT_TRUE(ccnreport(*s, 1, 3, 14).lines.empty());
 }
 

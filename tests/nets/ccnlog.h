@@ -2,8 +2,7 @@
 // A small hand-made log of Century Club Net QSOs on the default data, and the golden texts
 // of its reports.
 
-#include "platform/fileio.h"
-#include "support/logfixture.h"
+#include "reports/auditfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -39,9 +38,8 @@ struct CcnLog : ::testing::Test, LoadedLog {
         slot(q, 0, s->ccnaward, 1000 + s->qsocount);
         return q;
     }
-    static void slot(qsorecord& q, int k, int16_t award, int32_t value) {
-        q.awards[static_cast<std::size_t>(k)] = award;
-        q.entries[static_cast<std::size_t>(k)] = value;
+    static void slot(qsorecord& q, int k, int award, int32_t value) {
+        AwardLog::slot(q, k, award, value);
     }
     qsorecord& was(qsorecord& q, int32_t state) const {
         slot(q, 1, s->wasaward, state);
@@ -91,15 +89,7 @@ struct CcnLog : ::testing::Test, LoadedLog {
     }
 
     static std::vector<std::string> golden(const std::string& name) {
-        const std::string text =
-            readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/ccn/" + name).value_or("");
-        std::vector<std::string> lines;
-        for (std::size_t start = 0; start < text.size();) {
-            const std::size_t end = text.find('\n', start);
-            lines.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
-        return lines;
+        return AwardLog::golden("ccn/" + name);
     }
 };
 

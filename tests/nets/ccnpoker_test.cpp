@@ -75,9 +75,7 @@ TEST_F(CcnPoker, AnEmptySelectionKeepsTheFixedLines) {
                       "",
                       "Use Reports / Number Awards / CCN #s for Dealer's Choice"};
     EXPECT_EQ(report(), expected);
-    const Report r = ccnpokerreport(*s, 2, 8);
-    EXPECT_EQ(r.fontsize, 10);
-    EXPECT_TRUE(r.clearsfirst);
+    AwardLog::expectwindowuse(ccnpokerreport(*s, 2, 8), 10, true, true, true);
 }
 
 TEST_F(CcnPoker, LongGroupsWrapAtEightCallsAndSinglesAtSeven) {
