@@ -15,6 +15,7 @@
 #include <QTime>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <random>
 #include <string>
@@ -196,6 +197,21 @@ struct BenchLog {
                 "\"" + std::string(countries[k % 8]) + std::to_string(100 + k / 8) + " Light\"\r\n";
         writefilesafely(s->apppath + "awards.dat", awards);
         loadawards(*s, dialogs);
+    }
+    // Gives the generated QSOs the slots the net reports read, in slots 2 to 4: a Geratol,
+    // OMISS or HHH Net member number, a state capital or a province, and a QCWA number or an
+    // IOTA entry.
+    void addnetslots() {
+        for (int i = 1; i <= s->qsocount; ++i) {
+            qsorecord& q = s->qsos[static_cast<std::size_t>(i)];
+            const std::array<int16_t, 3> nets = {s->geratolaward, s->omissaward, s->hhhaward};
+            q.awards[2] = nets[static_cast<std::size_t>(i % 3)];
+            q.entries[2] = 1 + i % 5000;
+            q.awards[3] = i % 2 == 0 ? s->statecapitalsaward : s->provincesaward;
+            q.entries[3] = i % 2 == 0 ? i % 50 : i % 13;
+            q.awards[4] = i % 4 == 0 ? s->iotaeuropeaward : s->qcwaaward;
+            q.entries[4] = i % 100;
+        }
     }
 };
 

@@ -115,6 +115,13 @@ class logbook : public QMainWindow, public StatusLine {
     void goabouttsl_Click();
     void gosetup_Click();
     void godxccsummary_Click();
+    // DXCC detail, country prefixes, worked prefixes, continents and zones reports.
+    void godxccdetail_Click();
+    void goprefixes_Click();
+    void gowap_Click();
+    void gowac_Click();
+    void gocq_Click();
+    void goitu_Click();
     void goadif_Click();
     void goexportadif_Click();
     void goexportiota_Click();
@@ -205,6 +212,14 @@ class logbook : public QMainWindow, public StatusLine {
     void gogrids_Click();
     void gowab_Click();
     void goarlhs_Click();
+
+    // Geratol, OMISS and HHH Net reports; the pickers stay open until their Return.
+    void logbook_goallgeratolqsos_Click();
+    void logbook_goger_Click(int index);
+    void logbook_goomiss_Click();
+    void logbook_gohhhnet_Click();
+    class omisspicker* omisswindow() const;
+    class hhhpicker* hhhwindow() const;
 
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
