@@ -5,6 +5,7 @@
 #include "core/fixedtext.h"
 #include "core/helpers.h"
 #include "core/state.h"
+#include "netqso.h"
 #include "reports/gridsquares.h"
 
 #include <array>
@@ -58,7 +59,7 @@ constexpr std::array<std::string_view, 14> titles = {
 bool wordat(const std::string& text, std::size_t p, std::string_view word) {
     if (p + word.size() > text.size()) return false;
     for (std::size_t k = 0; k < word.size(); ++k)
-        if (ccnupper(text[p + k]) != word[k]) return false;
+        if (capital(text[p + k]) != word[k]) return false;
     return true;
 }
 
@@ -84,15 +85,15 @@ bool twoletter(const std::string& base) {
 // The letter row of the base call's second character; -1 when it is no letter A to Z.
 int letterindex(const std::string& base) {
     if (base.size() < 2) return -1;
-    const char c = ccnupper(base[1]);
+    const char c = capital(base[1]);
     return c >= 'A' && c <= 'Z' ? c - 'A' : -1;
 }
 
 bool mobile(const std::string& suffix) {
-    return suffix.size() == 1 && ccnupper(suffix[0]) == 'M';
+    return suffix.size() == 1 && capital(suffix[0]) == 'M';
 }
 
-std::string statecode(const AppState& s, int16_t state) {
+std::string statecode(const AppState& s, int state) {
     return state >= 0 ? s.statetable[static_cast<std::size_t>(state)].code.str() : "  ";
 }
 
@@ -144,10 +145,12 @@ Report ccnreport(const AppState& s, int16_t mode, int16_t band, int16_t kind) {
     for (int32_t i = 1; i <= s.qsocount; ++i) {
         const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
         if (!isccnqso(s, q, band, mode)) continue;
-        const ccncall call = splitccncall(q.call.str());
-        const int16_t was = ccnslotvalue(s, q, s.wasaward, statecount);
-        const int16_t capital = ccnslotvalue(s, q, s.statecapitalsaward, statecount);
-        const int16_t province = ccnslotvalue(s, q, s.provincesaward, provincecount);
+        const netcall call = splitcall(q);
+        // Slot values outside their table count as none.
+        const int was = tableindex(slotvalue(s, q, s.wasaward), 0, statecount - 1);
+        const int capitalnumber =
+            tableindex(slotvalue(s, q, s.statecapitalsaward), 0, statecount - 1);
+        const int province = tableindex(slotvalue(s, q, s.provincesaward), 0, provincecount - 1);
         ccnreportrow row;
         row.call = q.call.view();
         row.date = qsodatetext(s, i);
@@ -160,7 +163,7 @@ Report ccnreport(const AppState& s, int16_t mode, int16_t band, int16_t kind) {
             rows.push_back(row);
             break;
         case ccncapitals:
-            if (capital >= 0) staterows[static_cast<std::size_t>(capital)] = row;
+            if (capitalnumber >= 0) staterows[static_cast<std::size_t>(capitalnumber)] = row;
             break;
         case ccncombos:
             for (int n = combos(q.comments.str()); n > 0; --n)
@@ -250,7 +253,7 @@ Report ccnreport(const AppState& s, int16_t mode, int16_t band, int16_t kind) {
                       "      Call      Call     Call");
         for (int k = 0; k < statecount; ++k) {
             const ccnnomadstate& list = nomad[static_cast<std::size_t>(k)];
-            std::string line = statecode(s, static_cast<int16_t>(k)) + "   ";
+            std::string line = statecode(s, k) + "   ";
             for (const auto& c : list.calls)
                 line += c.str();
             out.push_back(line);

@@ -2,13 +2,11 @@
 
 #include "ccn.h"
 #include "core/state.h"
-#include "platform/codepage.h"
-#include "platform/statusline.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -63,31 +61,30 @@ constexpr int pokerplayer = 14;
 
 } // namespace
 
-ccnpicker::ccnpicker(AppState& state, StatusLine& status,
-                     std::function<void(const Report&)> showreport, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), status_(status),
-      showreport_(std::move(showreport)) {
-    setObjectName("ccnpicker");
-    setAttribute(Qt::WA_DeleteOnClose);
+ccnpicker::ccnpicker(const AppState& state, StatusLine& status,
+                     std::function<void(const Report&)> show, QWidget* parent)
+    : reportpicker(state, status, std::move(show), "ccnpicker", parent) {
     setFont(QFont("Arial"));
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QVBoxLayout(this);
     auto* Label1 = new QLabel(
         "Century Club Awards. Select the Band, Mode and Report you want, then click on Continue",
         this);
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
-    layout->addWidget(Label1, 0, 0, 1, 2);
+    layout->addWidget(Label1);
 
+    auto* frames = new QHBoxLayout;
     bands = optionframe(this, "bandframe", "Band",
                         {{{"band160", "160 Meters"},
                           {"band80", "80 / 75 Meters"},
                           {"band40", "40 Meters"},
                           {"band20", "20 Meters"}}});
-    layout->addWidget(bands[0]->parentWidget(), 1, 0);
+    frames->addWidget(bands[0]->parentWidget());
     modes = optionframe(
         this, "modeframe", "Mode",
         {{{"modecw", "CW"}, {"modessb", "SSB"}, {"modertty", "RTTY"}, {"modepsk", "PSK"}}});
-    layout->addWidget(modes[0]->parentWidget(), 1, 1);
+    frames->addWidget(modes[0]->parentWidget());
+    layout->addLayout(frames);
 
     // Two columns, each button of the right column level with one of the left.
     QGroupBox* reportframe = frame(this, "reportframe", "Report");
@@ -100,21 +97,15 @@ ccnpicker::ccnpicker(AppState& state, StatusLine& status,
         reports->addWidget(report[static_cast<std::size_t>(left[row])], static_cast<int>(row), 0);
     for (std::size_t row = 0; row < right.size(); ++row)
         reports->addWidget(report[static_cast<std::size_t>(right[row])], static_cast<int>(row), 1);
-    layout->addWidget(reportframe, 2, 0, 1, 2);
+    layout->addWidget(reportframe);
 
-    auto* goback = new QPushButton("Return", this);
-    goback->setObjectName("goback");
-    auto* continuebutton = new QPushButton("Continue", this);
-    continuebutton->setObjectName("continue");
-    layout->addWidget(goback, 3, 0, Qt::AlignLeft);
-    layout->addWidget(continuebutton, 3, 1, Qt::AlignRight);
-    connect(goback, &QPushButton::clicked, this, &ccnpicker::ccnpicker_goback_Click);
-    connect(continuebutton, &QPushButton::clicked, this, &ccnpicker::ccnpicker_continue_Click);
+    addbuttons(
+        layout, [this] { ccnpicker_goback_Click(); }, [this] { ccnpicker_continue_Click(); });
     ccnpicker_Form_Load();
 }
 
 void ccnpicker::ccnpicker_Form_Load() {
-    setWindowTitle(toqt(state_.apptitle + " " + state_.mycall.str()));
+    showcaption();
     bands[0]->setChecked(true);
     modes[0]->setChecked(true);
     report[0]->setChecked(true);
@@ -131,15 +122,14 @@ void ccnpicker::ccnpicker_continue_Click() {
         if (bands[k]->isChecked()) band = bandindex[k];
         if (modes[k]->isChecked()) mode = modeindex[k];
     }
-    status_.setstatus("Preparing report");
     if (report[pokerplayer]->isChecked()) {
-        showreport_(ccnpokerreport(state_, mode, band));
+        present(ccnpokerreport(state_, mode, band));
         return;
     }
     int16_t kind = 0;
     for (int16_t k = 0; k < pokerplayer; ++k)
         if (report[static_cast<std::size_t>(k)]->isChecked()) kind = k;
-    showreport_(ccnreport(state_, mode, band, kind));
+    present(ccnreport(state_, mode, band, kind));
 }
 
 void ccnpicker::ccnpicker_goback_Click() {

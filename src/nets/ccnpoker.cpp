@@ -7,6 +7,7 @@
 #include "ccnqsos.h"
 #include "core/fixedtext.h"
 #include "core/state.h"
+#include "netqso.h"
 #include "reports/gridsquares.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ struct ccncard {
 ccncard makecard(const FixedText<10>& text) {
     ccncard c;
     for (char ch : text.view())
-        if (ch != ' ') c.call += ccnupper(ch);
+        if (ch != ' ') c.call += capital(ch);
     for (std::size_t p = c.call.size(); p-- > 0;)
         if (ccndigit(c.call[p])) {
             c.prefix = c.call.substr(0, p);
@@ -188,7 +189,7 @@ Report ccnpokerreport(const AppState& s, int16_t mode, int16_t band) {
     std::vector<FixedText<10>> calls(1); // element 0 is the sort's swap space
     for (int32_t i = 1; i <= s.qsocount; ++i) {
         const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
-        if (isccnqso(s, q, band, mode)) calls.push_back(splitccncall(q.call.str()).base);
+        if (isccnqso(s, q, band, mode)) calls.push_back(splitcall(q).base);
     }
     ccncallsort(calls);
     calls[0] = FixedText<10>();

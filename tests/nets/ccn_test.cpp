@@ -1,6 +1,5 @@
 #include "nets/ccn.h"
 #include "nets/ccnlog.h"
-#include "nets/ccnqsos.h"
 
 using namespace tsl;
 using namespace tsl::test;
@@ -126,27 +125,16 @@ TEST_F(CcnReports, ReportsAreFreshListsInSizeTen) {
     EXPECT_TRUE(ccnreport(*s, 1, 3, 14).lines.empty());
 }
 
-TEST(CcnCalls, BaseCallAndSuffixAroundTheLastSlash) {
-    EXPECT_EQ(splitccncall("W1AW/M      ").base, "W1AW");
-    EXPECT_EQ(splitccncall("W1AW/M      ").suffix, "M");
-    EXPECT_EQ(splitccncall("VE3/W1AW").base, "VE3");
-    EXPECT_EQ(splitccncall("W1AW/M/P").base, "W1AW/M");
-    EXPECT_EQ(splitccncall("W1AW/M/P").suffix, "P");
-    EXPECT_EQ(splitccncall("  K" + Z + "AB  ").base, "K0AB");
-    EXPECT_EQ(splitccncall("/").base, "");
-    EXPECT_EQ(splitccncall("").base, "");
-}
-
-TEST_F(CcnReports, TheLastSlotOfAnAwardWins) {
-    qsorecord q;
-    slot(q, 1, s->wasaward, 5);
-    slot(q, 4, s->wasaward, 7);
-    EXPECT_EQ(ccnslotvalue(*s, q, s->wasaward, 50), 7);
-    slot(q, 4, s->wasaward, -1);
-    EXPECT_EQ(ccnslotvalue(*s, q, s->wasaward, 50), -1);
-    slot(q, 4, s->wasaward, 65536 + 3); // no wrap into the table
-    EXPECT_EQ(ccnslotvalue(*s, q, s->wasaward, 50), -1);
-    EXPECT_EQ(ccnslotvalue(*s, q, 0, 50), -1);
+TEST_F(CcnReports, TheLastSlotOfAnAwardWinsAndNoValueWrapsIntoTheTable) {
+    s->qsocount = 0;
+    slot(was(net("W1AW", "20230301", "10:00", 3, 1), 5), 4, s->wasaward, 7);
+    was(net("K1WRAP", "20230301", "10:05", 3, 1), 65536 + 8); // 8 (FL) in 16 bits
+    const lines all = report(ccnwas);
+    const std::string blank(30, ' ');
+    EXPECT_EQ(all[3 + 5], "CO" + blank);
+    EXPECT_EQ(all[3 + 7], "DE   W1AW       03/01/2023 10:00");
+    EXPECT_EQ(all[3 + 8], "FL" + blank);
+    EXPECT_EQ(all.back(), "1 QSOs");
 }
 
 // Calls no operator should type still give each kind's answer or are passed over.
