@@ -14,12 +14,6 @@ namespace tsl {
 
 namespace {
 
-QRadioButton* option(QWidget* parent, const QString& name, const char* caption) {
-    auto* b = new QRadioButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 QGroupBox* frame(QWidget* parent, const char* name, const char* caption) {
     auto* f = new QGroupBox(caption, parent);
     f->setObjectName(name);
