@@ -221,6 +221,16 @@ class logbook : public QMainWindow, public StatusLine {
     class omisspicker* omisswindow() const;
     class hhhpicker* hhhwindow() const;
 
+    // Nets: the net picker, the net logger, and the call the logger hands over.
+    void logbook_gonets_Click();
+    // While a net is in progress, shows the net logger (loading it first when needed).
+    void shownetlogger();
+    // Puts the call, band and mode into the entry panel without running their checks: the
+    // call's check stays owed, as for a typed call, with the focus in the call box.
+    void takenetcall(const std::string& call, int16_t band, int16_t mode);
+    class netpicker* netpickerwindow() const;
+    class netlogger* netloggerwindow() const;
+
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
     void statuswritten(const QString& text);
@@ -266,6 +276,8 @@ class logbook : public QMainWindow, public StatusLine {
     QPointer<class finder> finder_;
     QPointer<class showreports> reports_;
     QPointer<class adifdatepicker> datepicker_;
+    QPointer<class netpicker> netpicker_;
+    QPointer<class netlogger> netlogger_;
     // The export file chosen (chosenfile and chosentitle set); false when cancelled.
     bool chooseexportfile();
     class finder& openfinder();

@@ -106,7 +106,7 @@ void logbook::buildmenu() {
     item(setupmenu, "goawardstotrack", "Select Awards To Track", this, &L::goawardstotrack_Click);
     item(setupmenu, "gosetupeQSL", "Setup eQSL");
 
-    item(bar, "gonets", "&Nets");
+    item(bar, "gonets", "&Nets", this, &L::logbook_gonets_Click);
 
     QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
     item(reports, "goallqsos", "All QSOs", this, &L::goallqsos_Click);
