@@ -182,6 +182,10 @@ class logbook : public QMainWindow, public StatusLine {
     void gosortqth_Click();
     void gosortsex_Click();
 
+    // Century Club Net reports: the picker, one open at a time.
+    void logbook_goccn1_Click();
+    class ccnpicker* ccnwindow() const;
+
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 

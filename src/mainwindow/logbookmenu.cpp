@@ -141,7 +141,7 @@ void logbook::buildmenu() {
         connect(a, &QAction::triggered, this,
                 [this, i] { logbook_goger_Click(static_cast<int>(i)); });
     }
-    item(reports, "goccn1", "Century Club &Net Awards");
+    item(reports, "goccn1", "Century Club &Net Awards", this, &L::logbook_goccn1_Click);
     item(reports, "goomiss", "&OMISS Reports", this, &L::logbook_goomiss_Click);
     item(reports, "gohhhnet", "HHH Net", this, &L::logbook_gohhhnet_Click);
 
