@@ -231,6 +231,10 @@ class logbook : public QMainWindow, public StatusLine {
     class netpicker* netpickerwindow() const;
     class netlogger* netloggerwindow() const;
 
+    // Ten-Ten and BARTG reports: each item opens its picker, or brings the open one forward.
+    void gototenten_Click();
+    void gobartg_Click();
+
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
     void statuswritten(const QString& text);
