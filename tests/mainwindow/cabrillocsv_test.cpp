@@ -97,6 +97,45 @@ TEST_F(ImportForm, AnImportAddsTheRecordsShowsThemAndClosesTheForm) {
     EXPECT_EQ(s->qsos[4].mode, 2);
 }
 
+TEST_F(ImportForm, ChoicesOfTheFormApplyToEveryRecord) {
+    start(0);
+    open();
+    type("numfields", "25");
+    choose({"Call", "Time", "Band", "Mode", "Power", "QSL Sent", "RST Sent", "State", "Comment"});
+    box("timecombo")->setCurrentText("HHMM");
+    box("bandcombo")->setCurrentText("Use Meters");
+    box("defaultqth")->setCurrentText("Mobile");
+    box("defaultprop")->setCurrentText("EME");
+    type("defaultpower", "50");
+    const std::string dropped = ",x,x,x,x,x,x,x,x,x,x,x,x,x,x,x,x\r\n"; // items 10 to 25
+    importfile("choices.csv", "w1aw,930,20,CW,0,y,5NN,TX,\"Smith, John\"" + dropped +
+                                  ",1430,75,cw,12 5,YES,59+,ZZ,plain" + dropped);
+    ASSERT_EQ(s->qsocount, 2);
+    const qsorecord &a = s->qsos[1], &b = s->qsos[2];
+    EXPECT_EQ(a.call.trimmedright(), "W1AW");
+    EXPECT_EQ(a.time, "09:30");
+    EXPECT_EQ(a.band, 8);
+    EXPECT_EQ(a.mode, 1);
+    EXPECT_EQ(a.power, 50);
+    EXPECT_EQ(a.qsls, 1);
+    EXPECT_EQ(a.rsts.trimmedright(), "5");
+    EXPECT_EQ(a.awards[0], s->wasaward);
+    EXPECT_EQ(a.entries[0], 42);
+    EXPECT_EQ(a.comments.trimmedright(), "TX Smith, John");
+    EXPECT_EQ(a.qth, 1);
+    EXPECT_EQ(a.prop, 2);
+    EXPECT_EQ(b.call.trimmedright(), "NoCall");
+    EXPECT_EQ(b.dxcc, 0);
+    EXPECT_EQ(b.time, "14:30");
+    EXPECT_EQ(b.band, 4);
+    EXPECT_EQ(b.mode, 0);
+    EXPECT_EQ(b.power, 125);
+    EXPECT_EQ(b.qsls, 0);
+    EXPECT_EQ(b.rsts.trimmedright(), "59");
+    EXPECT_EQ(b.awards[0], 0);
+    EXPECT_EQ(b.comments.trimmedright(), "plain");
+}
+
 TEST_F(ImportForm, EachDateFormatThroughTheForm) {
     start(0);
     const std::pair<const char*, const char*> dates[] = {
