@@ -1,5 +1,5 @@
 #pragma once
-// Imported QSOs written to "qsodata.dat" and read back must come back field for field.
+// Imported QSOs written to "qsodata.dat" and read back must come back unchanged.
 
 #include "core/qsofile.h"
 #include "support/logfixture.h"
@@ -17,35 +17,10 @@ inline void expectroundtrip(LoadedLog& log) {
     s.qsocount = 0;
     ASSERT_TRUE(readqsofile(s, log.status, log.dialogs));
     ASSERT_EQ(static_cast<std::size_t>(s.qsocount), before.size());
+    // The line holds every field; the comments are compared whole, leading blanks included.
     for (std::size_t i = 0; i < before.size(); ++i) {
-        const qsorecord &a = before[i], &b = s.qsos[i + 1];
-        SCOPED_TRACE(a.call.str());
-        EXPECT_EQ(a.deleted, b.deleted);
-        EXPECT_EQ(a.date, b.date);
-        EXPECT_EQ(a.time, b.time);
-        EXPECT_EQ(a.band, b.band);
-        EXPECT_EQ(a.mode, b.mode);
-        EXPECT_EQ(a.prop, b.prop);
-        EXPECT_EQ(a.power, b.power);
-        EXPECT_EQ(a.rsts, b.rsts);
-        EXPECT_EQ(a.rstr, b.rstr);
-        EXPECT_EQ(a.qslvia, b.qslvia);
-        EXPECT_EQ(a.qsls, b.qsls);
-        EXPECT_EQ(a.qslr, b.qslr);
-        EXPECT_EQ(a.call, b.call);
-        EXPECT_EQ(a.ituz, b.ituz);
-        EXPECT_EQ(a.cqz, b.cqz);
-        EXPECT_EQ(a.grid, b.grid);
-        EXPECT_EQ(a.continent, b.continent);
-        EXPECT_EQ(a.dxcc, b.dxcc);
-        EXPECT_EQ(a.comments, b.comments);
-        EXPECT_EQ(a.gender, b.gender);
-        EXPECT_EQ(a.qth, b.qth);
-        for (std::size_t k = 0; k < 5; ++k) {
-            EXPECT_EQ(a.awards[k], b.awards[k]) << k;
-            EXPECT_EQ(a.entries[k], b.entries[k]) << k;
-        }
-        EXPECT_EQ(a.wab, b.wab);
+        EXPECT_EQ(qsodataline(s, s.qsos[i + 1]), qsodataline(s, before[i]));
+        EXPECT_EQ(s.qsos[i + 1].comments, before[i].comments);
     }
 }
 
