@@ -115,6 +115,13 @@ class logbook : public QMainWindow, public StatusLine {
     void goabouttsl_Click();
     void gosetup_Click();
     void godxccsummary_Click();
+    // DXCC detail, country prefixes, worked prefixes, continents and zones reports.
+    void godxccdetail_Click();
+    void goprefixes_Click();
+    void gowap_Click();
+    void gowac_Click();
+    void gocq_Click();
+    void goitu_Click();
     void goadif_Click();
     void goexportadif_Click();
     void goexportiota_Click();
@@ -202,6 +209,28 @@ class logbook : public QMainWindow, public StatusLine {
     // Sets the picker's kind, clearing the other three, and shows it, refilled when open.
     void openawardpicker(bool AppState::*kind);
     class awardpicker* awardpickerwindow() const;
+    // Grid squares, Worked All Britain and ARLHS: each item opens its report form.
+    void gogrids_Click();
+    void gowab_Click();
+    void goarlhs_Click();
+
+    // Geratol, OMISS and HHH Net reports; the pickers stay open until their Return.
+    void logbook_goallgeratolqsos_Click();
+    void logbook_goger_Click(int index);
+    void logbook_goomiss_Click();
+    void logbook_gohhhnet_Click();
+    class omisspicker* omisswindow() const;
+    class hhhpicker* hhhwindow() const;
+
+    // Nets: the net picker, the net logger, and the call the logger hands over.
+    void logbook_gonets_Click();
+    // While a net is in progress, shows the net logger (loading it first when needed).
+    void shownetlogger();
+    // Puts the call, band and mode into the entry panel without running their checks: the
+    // call's check stays owed, as for a typed call, with the focus in the call box.
+    void takenetcall(const std::string& call, int16_t band, int16_t mode);
+    class netpicker* netpickerwindow() const;
+    class netlogger* netloggerwindow() const;
 
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
@@ -248,6 +277,8 @@ class logbook : public QMainWindow, public StatusLine {
     QPointer<class finder> finder_;
     QPointer<class showreports> reports_;
     QPointer<class adifdatepicker> datepicker_;
+    QPointer<class netpicker> netpicker_;
+    QPointer<class netlogger> netlogger_;
     // The export file chosen (chosenfile and chosentitle set); false when cancelled.
     bool chooseexportfile();
     class finder& openfinder();
