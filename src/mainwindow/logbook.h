@@ -131,6 +131,11 @@ class logbook : public QMainWindow, public StatusLine {
     void importcommand(const std::string& kind, const std::string& hint,
                        const std::function<void()>& import);
 
+    // Cabrillo contest logs, one item per contest kind (0 to 6), and the user-defined CSV
+    // import form, shown modally.
+    void gocabrillo_Click(int index);
+    void gomyimport_Click();
+
     // Shows a report in the report window, which opens on the first report.
     void showreport(const struct Report& report);
     class showreports* reportwindow() const;

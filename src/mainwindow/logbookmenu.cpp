@@ -171,8 +171,11 @@ void logbook::buildmenu() {
                               "&NAQP and NA Sprint",
                               "&RSGB IOTA",
                               "&BARTG RTTY"};
-    for (int i = 0; i < 7; ++i)
-        item(cabrillo, "gocabrillo" + QString::number(i), contests[i]);
+    for (int i = 0; i < 7; ++i) {
+        QAction* a = item(cabrillo, "gocabrillo" + QString::number(i), contests[i]);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, i] { gocabrillo_Click(i); });
+    }
     item(imports, "pubdodigipan", "&Import from DigiPan");
     QMenu* dxlog = submenu(imports, bar, "dximport", "Import from D&XLog");
     item(dxlog, "pubdodxlog0", "DXLog Format 1");
@@ -181,7 +184,7 @@ void logbook::buildmenu() {
     item(imports, "gonetlogger", "Import from &NetLogger");
     item(imports, "gobrisca", "Import from &Brisca");
     item(imports, "govaltro", "Import from Valtro");
-    item(imports, "gomyimport", "Import - User Defined");
+    item(imports, "gomyimport", "Import - User Defined", this, &L::gomyimport_Click);
     item(imports, "win1010", "Import from WIN 1010");
     item(imports, "godxtreme", "Import from DXtreme");
     item(imports, "goccnbml", "Import from CCN BMLLOG");
