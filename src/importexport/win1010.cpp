@@ -2,7 +2,6 @@
 
 #include "core/dxcclookup.h"
 #include "core/fieldchecks.h"
-#include "core/listfile.h"
 #include "core/numbers.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -36,58 +35,79 @@ int16_t bandofmetres(const AppState& s, const std::string& item) {
     return band;
 }
 
+// The items of one line: separated by commas, leading blanks skipped, a quoted item to its
+// closing quote (commas included) without the quotes, an unquoted one without trailing
+// blanks. A comma at the line's end is followed by an empty item.
+std::vector<std::string> lineitems(std::string_view line) {
+    std::vector<std::string> items;
+    std::size_t pos = 0;
+    for (;;) {
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
+            ++pos;
+        std::size_t comma;
+        if (pos < line.size() && line[pos] == '"') {
+            const auto close = line.find('"', pos + 1);
+            const auto end = close == std::string_view::npos ? line.size() : close;
+            items.emplace_back(line.substr(pos + 1, end - pos - 1));
+            comma = line.find(',', end);
+        } else {
+            comma = line.find(',', pos);
+            items.push_back(trimblanks(line.substr(pos, comma - pos)));
+        }
+        if (comma == std::string_view::npos) return items;
+        pos = comma + 1;
+    }
+}
+
 } // namespace
 
-win1010read readwin1010(const AppState& s, std::string bytes, int currentyear, int32_t room) {
+win1010read readwin1010(const AppState& s, std::string_view bytes, int currentyear, int32_t room) {
     win1010read result;
     CountryNames countries(s);
-    ListReader in(std::move(bytes));
+    // The items of every non-blank line, one after the other.
+    std::vector<std::string> items;
+    for (const std::string_view line : textlines(bytes))
+        if (!trimblanks(line).empty())
+            for (std::string& item : lineitems(line))
+                items.push_back(importedtext(item));
     int32_t n = 0;
-    while (!in.atend()) {
-        std::array<std::string, win1010items + 1> item;
-        bool complete = true;
-        for (std::size_t k = 1; k <= win1010items && complete; ++k) {
-            const auto read = in.item();
-            if (read)
-                item[k] = importedtext(read->text);
-            else
-                complete = false;
-        }
-        if (!complete) {
+    for (std::size_t first = 0; first < items.size(); first += win1010items) {
+        if (first + win1010items > items.size()) {
             result.unfinished = true;
             break;
         }
+        const auto item = [&](std::size_t k) -> const std::string& { return items[first + k - 1]; };
         ++n;
         qsorecord q;
-        const std::string call = importedcall(trimblanks(item[2]));
+        const std::string call = importedcall(trimblanks(item(2)));
         q.call = call.empty() ? std::string("NoCall") : call;
-        if (const int16_t entity = countries.find(item[11]))
+        if (const int16_t entity = countries.find(item(11)))
             putentity(s, entity, q);
         else if (!call.empty())
             putdxcc(s, q.call.str(), q);
-        q.comments = item[1] + " " + item[3] + " " + item[4] + " " + item[8] + " " + item[9] + " " +
-                     item[11];
-        q.time = timeof(trimblanks(item[5]));
-        const std::string mode = uppercased(item[6]);
+        q.comments = item(1) + " " + item(3) + " " + item(4) + " " + item(8) + " " + item(9) + " " +
+                     item(11);
+        q.time = timeof(trimblanks(item(5)));
+        const std::string mode = uppercased(item(6));
         q.mode = mode == "S"   ? s.ssbmodeindex
                  : mode == "C" ? s.cwmodeindex
                  : mode == "R" ? s.rttymodeindex
                  : mode == "D" ? s.pskmodeindex
                                : int16_t{0};
-        const std::string date = item[7];
+        const std::string date = item(7);
         const int yy = static_cast<int>(std::clamp(numberoftext(midtext(date, 6, 2)), 0.0, 99.0));
         q.date = std::to_string(fourdigityear(yy, currentyear)).substr(0, 2) + midtext(date, 6, 2) +
                  midtext(date, 0, 2) + midtext(date, 3, 2);
-        q.qsls = item[10] == "1" || item[10] == "2" ? 1 : 0;
-        q.qslr = item[10] == "2" ? 1 : 0;
-        q.rstr = item[12];
-        q.rsts = item[13];
+        q.qsls = item(10) == "1" || item(10) == "2" ? 1 : 0;
+        q.qslr = item(10) == "2" ? 1 : 0;
+        q.rstr = item(12);
+        q.rsts = item(13);
         const std::array<std::pair<int16_t, std::size_t>, 2> numbers = {
             {{s.tentenaward, 14}, {s.tentenvpaward, 15}}};
         bool toolarge = false;
         for (std::size_t slot = 0; slot < numbers.size(); ++slot) {
             const auto [award, k] = numbers[slot];
-            const double number = numberoftext(item[k]);
+            const double number = numberoftext(item(k));
             if (!(number > 0) || award < 1) continue;
             const auto whole = toint32(number);
             if (!whole) toolarge = true;
@@ -99,7 +119,7 @@ win1010read readwin1010(const AppState& s, std::string bytes, int currentyear, i
                                      "): a Ten-Ten number is too large");
             continue;
         }
-        q.band = bandofmetres(s, item[16]);
+        q.band = bandofmetres(s, item(16));
         q.prop = s.defaultprop;
         q.power = 100.0f;
         if (static_cast<int32_t>(result.records.size()) < room)
@@ -122,8 +142,7 @@ importoutcome importwin1010(AppState& s, StatusLine& status, Dialogs& dialogs) {
     auto file = readwholefile(s.chosenfile);
     if (!file) return fail(unreadablereason(s.chosenfile));
     if (const auto line = overlongline(*file)) return fail(overlongreason(*line));
-    const win1010read read =
-        readwin1010(s, std::move(*file), s.localnow().date().year(), roomleft(s));
+    const win1010read read = readwin1010(s, *file, s.localnow().date().year(), roomleft(s));
     appendtolog(s, read.records);
     outcome.ok = true;
     outcome.imported = static_cast<int32_t>(read.records.size());

@@ -124,6 +124,14 @@ class logbook : public QMainWindow, public StatusLine {
     void importcommand(const std::string& kind, const std::string& hint,
                        const std::function<void()>& import);
 
+    // The NetLogger, DigiPan, WIN 1010 and DXtreme imports, and the CCN QUARNLOG import
+    // form, shown without waiting.
+    void gonetlogger_Click();
+    void pubdodigipan_Click();
+    void win1010_Click();
+    void godxtreme_Click();
+    void goccnbml_Click();
+
     // Shows a report in the report window, which opens on the first report.
     void showreport(const struct Report& report);
     class showreports* reportwindow() const;
