@@ -18,7 +18,7 @@ TEST_F(CountryName, AWholeNameComesBeforeTheShortenedComparison) {
     EXPECT_EQ(names.find(""), 0);
     EXPECT_EQ(names.find("   "), 0);
     EXPECT_EQ(names.find("Atlantis"), 0);
-    EXPECT_EQ(names.find("Abu Ail Is."), 0); // deleted
+    EXPECT_EQ(names.find("Abu Ail Is."), 0);         // deleted
     EXPECT_EQ(names.find("Niger"), entity("Niger")); // the kept answer is the same
 }
 

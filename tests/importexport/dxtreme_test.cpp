@@ -18,7 +18,8 @@ struct Dxtreme : ImportTest {
     static std::string qsolines(const std::map<int, std::string>& given) {
         std::string text;
         for (int k = 1; k <= 30; ++k)
-            text += (given.count(k) ? given.at(k) : (k == 30 ? std::string(25, 'z') : "x")) + "\r\n";
+            text +=
+                (given.count(k) ? given.at(k) : (k == 30 ? std::string(25, 'z') : "x")) + "\r\n";
         return text;
     }
 };
@@ -80,8 +81,8 @@ TEST_F(Dxtreme, TheStationLogsOfTheProgramFolder) {
 
 TEST_F(Dxtreme, YearsTakeTheEntryPanelsCentury) {
     const auto date = [&](const std::string& year) {
-        const dxtremeread r = readdxtreme(*s, qsolines({{1, "K1A"}, {7, "1"}, {8, "2"}, {9, year}}),
-                                          2024, 10);
+        const dxtremeread r =
+            readdxtreme(*s, qsolines({{1, "K1A"}, {7, "1"}, {8, "2"}, {9, year}}), 2024, 10);
         return r.records.at(0).date.str();
     };
     EXPECT_EQ(date("4"), "20040102");

@@ -61,7 +61,8 @@ TEST_F(NetLogger, BothPassesReadTheHandMadeExport) {
     EXPECT_EQ(b.mode, 0); // "PSK31" is no mode name
     EXPECT_EQ(b.qslr, 1);
     EXPECT_EQ(b.comments.trimmedright(), "Ann Toronto   12.5");
-    EXPECT_EQ(slotsof(b), std::vector{slot(s->omissaward, 12)}); // ON is no state; 12.5 rounds to 12
+    EXPECT_EQ(slotsof(b),
+              std::vector{slot(s->omissaward, 12)}); // ON is no state; 12.5 rounds to 12
     expectroundtrip();
 }
 
@@ -99,8 +100,9 @@ TEST_F(NetLogger, LinesOfAnotherItemCountAndHugeNumbersAreSkippedAndNamed) {
     ASSERT_EQ(r.records.size(), 2u);
     EXPECT_EQ(r.records[1].call.trimmedright(), "W4AW");
     EXPECT_EQ(slotsof(r.records[1]), std::vector{slot(s->ccnaward, 7)});
-    EXPECT_EQ(r.skipped, (std::vector<std::string>{"QSO 2 (K2XX): 4 items instead of 22",
-                                                   "QSO 3 (W3AW): the member number is too large"}));
+    EXPECT_EQ(r.skipped,
+              (std::vector<std::string>{"QSO 2 (K2XX): 4 items instead of 22",
+                                        "QSO 3 (W3AW): the member number is too large"}));
     // The same file through the import: the log file and the result text name them.
     choose("<EOH><QSO_DATE:8>20240101<CALL:4>W1AW<eor><QSO_DATE:8>20240102<CALL:4>W2AW<eor>");
     importnetlogger(*s, status, dialogs);

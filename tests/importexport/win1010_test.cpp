@@ -59,8 +59,9 @@ TEST_F(Win1010, AFileEndingInsideAQsoKeepsTheCompleteOnes) {
     choose(testdata("win1010/log.asc") + "\"a\",\"W1AW\",\"b\"\r\n");
     importwin1010(*s, status, dialogs);
     EXPECT_EQ(s->qsocount, 4);
-    EXPECT_EQ(status.last(),
-              "WIN 1010 CSV 4 records imported. The file ends inside its last QSO, which was left out.");
+    EXPECT_EQ(
+        status.last(),
+        "WIN 1010 CSV 4 records imported. The file ends inside its last QSO, which was left out.");
     choose("");
     importwin1010(*s, status, dialogs);
     EXPECT_EQ(status.last(), "WIN 1010 CSV 0 records imported.");
@@ -80,7 +81,8 @@ TEST_F(Win1010, AMissingFileIsToldWithItsName) {
     s->chosenfile = folder.path() + "log.asc";
     EXPECT_FALSE(importwin1010(*s, status, dialogs).ok);
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "WIN 1010 CSV file, " + s->chosenfile +
-                                         ", not found or it is corrupted.\r\nThe file does not exist.");
+    EXPECT_EQ(dialogs.shown[0].text,
+              "WIN 1010 CSV file, " + s->chosenfile +
+                  ", not found or it is corrupted.\r\nThe file does not exist.");
     EXPECT_EQ(status.last(), "0 No records imported from WIN 1010 CSV file.");
 }
