@@ -48,12 +48,7 @@ digipanread readdigipan(const AppState& s, std::string_view bytes, int32_t room)
         }
         qsorecord q;
         const std::string call = importedcall(trimblanks(field[2]));
-        if (call.empty()) {
-            q.call = "NoCall";
-        } else {
-            q.call = call;
-            putdxcc(s, q.call.str(), q);
-        }
+        putcall(s, call, q);
         q.prop = s.defaultprop;
         q.power = 100.0f;
         q.date = trimblanks(midtext(field[3], 0, 8));
@@ -70,10 +65,7 @@ digipanread readdigipan(const AppState& s, std::string_view bytes, int32_t room)
         q.rstr = trimblanks(field[12]);
         q.comments =
             trimblanks(field[15]) + " " + trimblanks(field[16]) + " " + trimblanks(field[17]);
-        if (static_cast<int32_t>(result.records.size()) < room)
-            result.records.push_back(q);
-        else
-            ++result.leftout;
+        keepqso(q, room, result.records, result.leftout);
     }
     return result;
 }
@@ -85,9 +77,9 @@ importoutcome importdigipan(AppState& s, StatusLine& status, Dialogs& dialogs) {
         status.setstatus("No Records imported from DigiPan.");
         return outcome;
     };
-    const auto file = readwholefile(s.chosenfile);
-    if (!file) return fail(unreadablereason(s.chosenfile));
-    if (const auto line = overlongline(*file)) return fail(overlongreason(*line));
+    std::string reason;
+    const auto file = readimportfile(s.chosenfile, reason);
+    if (!file) return fail(reason);
     const digipanread read = readdigipan(s, *file, roomleft(s));
     appendtolog(s, read.records);
     outcome.ok = true;

@@ -36,8 +36,7 @@ dxtremeread readdxtreme(const AppState& s, std::string_view bytes, int currentye
     while (first < lines.size()) {
         if (first + dxtremelines > lines.size()) {
             // Blank lines after the last QSO are no QSO of their own.
-            for (std::size_t k = first; k < lines.size(); ++k)
-                if (!trimblanks(lines[k]).empty()) result.unfinished = true;
+            result.unfinished = !blanklinesfrom(lines, first);
             break;
         }
         const auto line = [&](std::size_t k) {
@@ -46,15 +45,14 @@ dxtremeread readdxtreme(const AppState& s, std::string_view bytes, int currentye
         ++n;
         qsorecord q;
         const std::string call = importedcall(trimblanks(line(1)));
-        q.call = call.empty() ? std::string("NoCall") : call;
-        if (const int16_t entity = countries.find(line(4))) {
+        const int16_t entity = countries.find(line(4));
+        putcall(s, call, q, entity == 0);
+        if (entity != 0) {
             putentity(s, entity, q);
             const std::string cont = uppercased(trimblanks(line(5)));
             for (int c = 0; c < s.continentcount; ++c)
                 if (s.continenttable[static_cast<std::size_t>(c)].code == cont)
                     q.continent = static_cast<int16_t>(c);
-        } else if (!call.empty()) {
-            putdxcc(s, q.call.str(), q);
         }
         const std::string year = twodigits(line(9));
         const int yy = static_cast<int>(std::clamp(numberoftext(year), 0.0, 99.0));
@@ -99,10 +97,7 @@ dxtremeread readdxtreme(const AppState& s, std::string_view bytes, int currentye
             comment += "-" + line(k);
         q.comments = comment;
         q.prop = s.defaultprop;
-        if (static_cast<int32_t>(result.records.size()) < room)
-            result.records.push_back(q);
-        else
-            ++result.leftout;
+        keepqso(q, room, result.records, result.leftout);
         // A line 30 shorter than 20 characters is followed by one more line of the QSO.
         first += dxtremelines + (line(30).size() < 20 ? 1 : 0);
     }
@@ -120,17 +115,15 @@ importoutcome importdxtreme(AppState& s, StatusLine& status, Dialogs& dialogs) {
     for (int k = 1; k <= 9; ++k) {
         const std::string name = "dxsl_" + std::to_string(k) + ".dat";
         const std::string path = s.apppath + name;
-        const auto file = readwholefile(path);
-        if (!file) {
-            if (fileexists(path))
-                notes += " " + name + " cannot be read.";
-            else
-                missing += (missing.empty() ? " Not found: " : ", ") + name;
+        if (!fileexists(path)) {
+            missing += (missing.empty() ? " Not found: " : ", ") + name;
             continue;
         }
         ++found;
-        if (const auto line = overlongline(*file)) {
-            notes += " " + name + " was left out: " + overlongreason(*line);
+        std::string reason;
+        const auto file = readimportfile(path, reason);
+        if (!file) {
+            notes += " " + name + " was left out: " + reason;
             continue;
         }
         const auto room = roomleft(s) - static_cast<int32_t>(records.size());

@@ -1,8 +1,10 @@
 #include "importframe.h"
 
+#include "core/dxcclookup.h"
 #include "core/listfile.h"
 #include "core/recordtext.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
@@ -36,6 +38,35 @@ void showimportfailure(const AppState& s, Dialogs& dialogs, const std::string& t
 
 std::string unreadablereason(const std::string& path) {
     return fileexists(path) ? "The file cannot be read." : "The file does not exist.";
+}
+
+std::optional<std::string> readimportfile(const std::string& path, std::string& reason) {
+    auto bytes = readwholefile(path);
+    if (!bytes) {
+        reason = unreadablereason(path);
+        return std::nullopt;
+    }
+    if (const auto line = overlongline(*bytes)) {
+        reason = overlongreason(*line);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+void putcall(const AppState& s, const std::string& call, qsorecord& q, bool lookup) {
+    if (call.empty()) {
+        q.call = "NoCall";
+        return;
+    }
+    q.call = call;
+    if (lookup) putdxcc(s, q.call.str(), q);
+}
+
+void keepqso(const qsorecord& q, int32_t room, std::vector<qsorecord>& records, int32_t& leftout) {
+    if (static_cast<int32_t>(records.size()) < room)
+        records.push_back(q);
+    else
+        ++leftout;
 }
 
 int32_t roomleft(const AppState& s) {
@@ -127,6 +158,12 @@ std::vector<std::string_view> textlines(std::string_view bytes) {
     }
     if (start < bytes.size()) lines.push_back(bytes.substr(start));
     return lines;
+}
+
+bool blanklinesfrom(const std::vector<std::string_view>& lines, std::size_t first) {
+    for (std::size_t k = first; k < lines.size(); ++k)
+        if (!trimblanks(lines[k]).empty()) return false;
+    return true;
 }
 
 std::optional<int32_t> overlongline(std::string_view bytes) {

@@ -45,6 +45,17 @@ void showimportfailure(const AppState& state, Dialogs& dialogs, const std::strin
 // Why a file to import could not be read: it does not exist, or it cannot be read.
 std::string unreadablereason(const std::string& path);
 
+// The bytes of a file to import; nothing, with the reason, when the file cannot be read or
+// holds a line too long for a log file.
+std::optional<std::string> readimportfile(const std::string& path, std::string& reason);
+
+// Stores the call of an imported QSO: "NoCall" for an empty one, which has no entity;
+// otherwise the call, its entity, continent and zones looked up when lookup is asked.
+void putcall(const AppState& state, const std::string& call, qsorecord& q, bool lookup = true);
+
+// Keeps the QSO while the log has room for it, else counts it as left out.
+void keepqso(const qsorecord& q, int32_t room, std::vector<qsorecord>& records, int32_t& leftout);
+
 // How many more QSOs the log can take.
 int32_t roomleft(const AppState& state);
 
@@ -108,6 +119,10 @@ class SlotFiller {
 // Lines of a text file: CR LF, a lone CR and a lone LF each end a line; a last line without
 // a line end is a line too.
 std::vector<std::string_view> textlines(std::string_view bytes);
+
+// True when the lines from position first on are all blank (or there are none): no QSO
+// has begun there.
+bool blanklinesfrom(const std::vector<std::string_view>& lines, std::size_t first);
 
 // The longest line an import reads; a longer one is not a line of a log file.
 inline constexpr std::size_t longestimportline = 10000;

@@ -126,12 +126,7 @@ netloggerread readnetlogger(const AppState& s, std::string_view text, int32_t ro
         qsorecord q;
         q.date = item(1);
         q.time = midtext(item(2), 0, 2) + ":" + midtext(item(2), 2, 2);
-        if (call.empty()) {
-            q.call = "NoCall";
-        } else {
-            q.call = call;
-            putdxcc(s, q.call.str(), q);
-        }
+        putcall(s, call, q);
         q.band = bandoffrequency(s, numberoftext(item(10)));
         q.mode = modeofname(s, item(7));
         q.rsts = trimmed(5);
@@ -162,10 +157,7 @@ netloggerread readnetlogger(const AppState& s, std::string_view text, int32_t ro
                      trimmed(21);
         q.prop = s.defaultprop;
         q.power = 100.0f;
-        if (static_cast<int32_t>(result.records.size()) < room)
-            result.records.push_back(q);
-        else
-            ++result.leftout;
+        keepqso(q, room, result.records, result.leftout);
     }
     return result;
 }

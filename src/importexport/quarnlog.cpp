@@ -37,8 +37,7 @@ quarnread readquarnlog(const AppState& s, std::string_view bytes, const quarncho
     for (std::size_t first = 0; first < lines.size(); first += quarnlines) {
         if (first + quarnlines > lines.size()) {
             // Blank lines after the last QSO are no QSO of their own.
-            for (std::size_t k = first; k < lines.size(); ++k)
-                if (!trimblanks(lines[k]).empty()) result.unfinished = true;
+            result.unfinished = !blanklinesfrom(lines, first);
             break;
         }
         const auto line = [&](std::size_t k) {
@@ -47,12 +46,7 @@ quarnread readquarnlog(const AppState& s, std::string_view bytes, const quarncho
         qsorecord q;
         SlotFiller filler(q, s.awardslots);
         const std::string c = importedcall(trimblanks(line(1)));
-        if (c.empty()) {
-            q.call = "NoCall";
-        } else {
-            q.call = c;
-            putdxcc(s, q.call.str(), q);
-        }
+        putcall(s, c, q);
         const std::string code = uppercased(trimblanks(line(2)));
         int stateindex = -1;
         for (std::size_t k = 0; k < s.statetable.size(); ++k)
@@ -89,10 +83,7 @@ quarnread readquarnlog(const AppState& s, std::string_view bytes, const quarncho
         q.power = choice.power == 0 ? 100.0f : 5.0f;
         q.qth = static_cast<int16_t>(choice.qth);
         result.awardsleftout += filler.leftout();
-        if (static_cast<int32_t>(result.records.size()) < room)
-            result.records.push_back(q);
-        else
-            ++result.leftout;
+        keepqso(q, room, result.records, result.leftout);
     }
     return result;
 }
@@ -106,9 +97,9 @@ importoutcome importquarn(AppState& s, StatusLine& status, Dialogs& dialogs,
         status.setstatus("0 No records imported from CCN / QUARNLOG.");
         return outcome;
     };
-    const auto file = readwholefile(s.chosenfile);
-    if (!file) return fail(unreadablereason(s.chosenfile));
-    if (const auto line = overlongline(*file)) return fail(overlongreason(*line));
+    std::string reason;
+    const auto file = readimportfile(s.chosenfile, reason);
+    if (!file) return fail(reason);
     const quarnread read = readquarnlog(s, *file, choice, roomleft(s));
     appendtolog(s, read.records);
     outcome.ok = true;

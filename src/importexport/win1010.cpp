@@ -80,11 +80,9 @@ win1010read readwin1010(const AppState& s, std::string_view bytes, int currentye
         ++n;
         qsorecord q;
         const std::string call = importedcall(trimblanks(item(2)));
-        q.call = call.empty() ? std::string("NoCall") : call;
-        if (const int16_t entity = countries.find(item(11)))
-            putentity(s, entity, q);
-        else if (!call.empty())
-            putdxcc(s, q.call.str(), q);
+        const int16_t entity = countries.find(item(11));
+        putcall(s, call, q, entity == 0);
+        if (entity != 0) putentity(s, entity, q);
         q.comments = item(1) + " " + item(3) + " " + item(4) + " " + item(8) + " " + item(9) + " " +
                      item(11);
         q.time = timeof(trimblanks(item(5)));
@@ -122,10 +120,7 @@ win1010read readwin1010(const AppState& s, std::string_view bytes, int currentye
         q.band = bandofmetres(s, item(16));
         q.prop = s.defaultprop;
         q.power = 100.0f;
-        if (static_cast<int32_t>(result.records.size()) < room)
-            result.records.push_back(q);
-        else
-            ++result.leftout;
+        keepqso(q, room, result.records, result.leftout);
     }
     return result;
 }
@@ -139,9 +134,9 @@ importoutcome importwin1010(AppState& s, StatusLine& status, Dialogs& dialogs) {
         status.setstatus("0 No records imported from WIN 1010 CSV file.");
         return outcome;
     };
-    auto file = readwholefile(s.chosenfile);
-    if (!file) return fail(unreadablereason(s.chosenfile));
-    if (const auto line = overlongline(*file)) return fail(overlongreason(*line));
+    std::string reason;
+    const auto file = readimportfile(s.chosenfile, reason);
+    if (!file) return fail(reason);
     const win1010read read = readwin1010(s, *file, s.localnow().date().year(), roomleft(s));
     appendtolog(s, read.records);
     outcome.ok = true;
