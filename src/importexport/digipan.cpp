@@ -65,27 +65,22 @@ digipanread readdigipan(const AppState& s, std::string_view bytes, int32_t room)
         q.rstr = trimblanks(field[12]);
         q.comments =
             trimblanks(field[15]) + " " + trimblanks(field[16]) + " " + trimblanks(field[17]);
-        keepqso(q, room, result.records, result.leftout);
+        result.keep(q, room);
     }
     return result;
 }
 
 importoutcome importdigipan(AppState& s, StatusLine& status, Dialogs& dialogs) {
-    importoutcome outcome;
-    auto fail = [&](const std::string& reason) {
-        showimportfailure(s, dialogs, "DigiPan file, " + s.chosenfile + ", not found\r\n" + reason);
-        status.setstatus("No Records imported from DigiPan.");
-        return outcome;
-    };
     std::string reason;
     const auto file = readimportfile(s.chosenfile, reason);
-    if (!file) return fail(reason);
+    if (!file)
+        return importfailed(s, dialogs, status,
+                            "DigiPan file, " + s.chosenfile + ", not found\r\n" + reason,
+                            "No Records imported from DigiPan.");
     const digipanread read = readdigipan(s, *file, roomleft(s));
-    appendtolog(s, read.records);
-    outcome.ok = true;
-    outcome.imported = static_cast<int32_t>(read.records.size());
-    outcome.leftout = read.leftout;
-    outcome.skipped = static_cast<int32_t>(read.skipped.size()) + read.withoutfields;
+    const importoutcome outcome =
+        appendimported(s, read.records, read.leftout,
+                       read.skipped.size() + static_cast<std::size_t>(read.withoutfields));
     std::string text = std::to_string(outcome.imported) + " records imported from DigiPan.";
     if (read.withoutfields > 0)
         text += " " + std::to_string(read.withoutfields) + " lines without \";\" were skipped.";

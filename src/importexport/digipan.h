@@ -15,11 +15,8 @@ struct AppState;
 class Dialogs;
 class StatusLine;
 
-struct digipanread {
-    std::vector<qsorecord> records;   // at most the room asked for
-    int32_t leftout = 0;              // readable QSOs past that room
-    std::vector<std::string> skipped; // "line n: why", for lines with some but too few ";"
-    int32_t withoutfields = 0;        // non-empty lines without any ";"
+struct digipanread : importread {
+    int32_t withoutfields = 0; // non-empty lines without any ";"
 };
 
 // The QSOs of a DigiPan log's bytes: each line holding at least 17 ";" is one.

@@ -97,7 +97,7 @@ dxtremeread readdxtreme(const AppState& s, std::string_view bytes, int currentye
             comment += "-" + line(k);
         q.comments = comment;
         q.prop = s.defaultprop;
-        keepqso(q, room, result.records, result.leftout);
+        result.keep(q, room);
         // A line 30 shorter than 20 characters is followed by one more line of the QSO.
         first += dxtremelines + (line(30).size() < 20 ? 1 : 0);
     }
@@ -105,7 +105,7 @@ dxtremeread readdxtreme(const AppState& s, std::string_view bytes, int currentye
 }
 
 importoutcome importdxtreme(AppState& s, StatusLine& status, Dialogs& dialogs) {
-    importoutcome outcome;
+    int32_t leftout = 0;
     const int currentyear = s.localnow().date().year();
     std::vector<qsorecord> records;
     std::vector<std::string> skipped;
@@ -129,25 +129,20 @@ importoutcome importdxtreme(AppState& s, StatusLine& status, Dialogs& dialogs) {
         const auto room = roomleft(s) - static_cast<int32_t>(records.size());
         const dxtremeread read = readdxtreme(s, *file, currentyear, room);
         records.insert(records.end(), read.records.begin(), read.records.end());
-        outcome.leftout += read.leftout;
+        leftout += read.leftout;
         for (const std::string& skip : read.skipped)
             skipped.push_back(name + " " + skip);
         if (read.unfinished) notes += " " + name + " ends inside a QSO, which was left out.";
     }
-    if (found == 0) {
-        showimportfailure(s, dialogs,
-                          "No DXtreme station log, dxsl_1.dat thru dxsl_9.dat, was found in " +
-                              s.apppath);
-        status.setstatus("No records imported from DXtreme.");
-        return outcome;
-    }
-    appendtolog(s, records);
-    outcome.ok = true;
-    outcome.imported = static_cast<int32_t>(records.size());
-    outcome.skipped = static_cast<int32_t>(skipped.size());
+    if (found == 0)
+        return importfailed(s, dialogs, status,
+                            "No DXtreme station log, dxsl_1.dat thru dxsl_9.dat, was found in " +
+                                s.apppath,
+                            "No records imported from DXtreme.");
+    const importoutcome outcome = appendimported(s, records, leftout, skipped.size());
     status.setstatus(std::to_string(outcome.imported) + " records imported from DXtreme." +
                      (missing.empty() ? "" : missing + ".") + notes + skippedsentence(skipped) +
-                     leftouttext(outcome.leftout));
+                     leftouttext(leftout));
     return outcome;
 }
 

@@ -16,12 +16,7 @@ struct AppState;
 class Dialogs;
 class StatusLine;
 
-struct dxtremeread {
-    std::vector<qsorecord> records;   // at most the room asked for
-    int32_t leftout = 0;              // readable QSOs past that room
-    std::vector<std::string> skipped; // "QSO n (call): why", for QSOs that cannot be stored
-    bool unfinished = false;          // the file ended inside a QSO, which was left out
-};
+using dxtremeread = importread;
 
 // The QSOs of one station log's bytes.
 dxtremeread readdxtreme(const AppState& state, std::string_view bytes, int currentyear,

@@ -8,6 +8,7 @@
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
+#include "platform/statusline.h"
 
 #include <algorithm>
 
@@ -36,6 +37,24 @@ void showimportfailure(const AppState& s, Dialogs& dialogs, const std::string& t
     dialogs.msgbox(text, msgbuttons::ok, msgicon::none, s.apptitle + " " + s.mycall.str());
 }
 
+importoutcome importfailed(const AppState& s, Dialogs& dialogs, StatusLine& status,
+                           const std::string& message, const std::string& statustext) {
+    showimportfailure(s, dialogs, message);
+    status.setstatus(statustext);
+    return importoutcome{};
+}
+
+importoutcome appendimported(AppState& s, const std::vector<qsorecord>& records, int32_t leftout,
+                             std::size_t skipped) {
+    appendtolog(s, records);
+    importoutcome outcome;
+    outcome.ok = true;
+    outcome.imported = static_cast<int32_t>(records.size());
+    outcome.leftout = leftout;
+    outcome.skipped = static_cast<int32_t>(skipped);
+    return outcome;
+}
+
 std::string unreadablereason(const std::string& path) {
     return fileexists(path) ? "The file cannot be read." : "The file does not exist.";
 }
@@ -60,13 +79,6 @@ void putcall(const AppState& s, const std::string& call, qsorecord& q, bool look
     }
     q.call = call;
     if (lookup) putdxcc(s, q.call.str(), q);
-}
-
-void keepqso(const qsorecord& q, int32_t room, std::vector<qsorecord>& records, int32_t& leftout) {
-    if (static_cast<int32_t>(records.size()) < room)
-        records.push_back(q);
-    else
-        ++leftout;
 }
 
 int32_t roomleft(const AppState& s) {

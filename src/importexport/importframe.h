@@ -2,6 +2,8 @@
 // What every import shares: QSOs built after the last one in use and made part of the log
 // only at the end, text made safe for the log file, the import log.
 
+#include "core/qsorecord.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -15,6 +17,7 @@ namespace tsl {
 struct AppState;
 struct qsorecord;
 class Dialogs;
+class StatusLine;
 
 // Text from a foreign file as the log may hold it: UTF-8 turned into the code page, double
 // quotes and control characters (CR, LF, TAB, NUL ...) turned into blanks.
@@ -42,6 +45,14 @@ std::string uppercased(std::string text);
 // The message box of an import that failed, titled with the program and the own call.
 void showimportfailure(const AppState& state, Dialogs& dialogs, const std::string& text);
 
+// A failed import: its message box, then its status text; nothing was imported.
+importoutcome importfailed(const AppState& state, Dialogs& dialogs, StatusLine& status,
+                           const std::string& message, const std::string& statustext);
+
+// The end of an import that read its file: the QSOs appended to the log and counted.
+importoutcome appendimported(AppState& state, const std::vector<qsorecord>& records,
+                             int32_t leftout, std::size_t skipped);
+
 // Why a file to import could not be read: it does not exist, or it cannot be read.
 std::string unreadablereason(const std::string& path);
 
@@ -53,8 +64,20 @@ std::optional<std::string> readimportfile(const std::string& path, std::string& 
 // otherwise the call, its entity, continent and zones looked up when lookup is asked.
 void putcall(const AppState& state, const std::string& call, qsorecord& q, bool lookup = true);
 
-// Keeps the QSO while the log has room for it, else counts it as left out.
-void keepqso(const qsorecord& q, int32_t room, std::vector<qsorecord>& records, int32_t& leftout);
+// What a reader made of a file's bytes.
+struct importread {
+    std::vector<qsorecord> records;   // at most the room asked for
+    int32_t leftout = 0;              // readable QSOs past that room
+    std::vector<std::string> skipped; // "where: why", for records that cannot be stored
+    bool unfinished = false;          // the file ended inside a QSO, which was left out
+    // Keeps the QSO while the log has room for it, else counts it as left out.
+    void keep(const qsorecord& q, int32_t room) {
+        if (static_cast<int32_t>(records.size()) < room)
+            records.push_back(q);
+        else
+            ++leftout;
+    }
+};
 
 // How many more QSOs the log can take.
 int32_t roomleft(const AppState& state);

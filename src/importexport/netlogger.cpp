@@ -157,19 +157,17 @@ netloggerread readnetlogger(const AppState& s, std::string_view text, int32_t ro
                      trimmed(21);
         q.prop = s.defaultprop;
         q.power = 100.0f;
-        keepqso(q, room, result.records, result.leftout);
+        result.keep(q, room);
     }
     return result;
 }
 
 importoutcome importnetlogger(AppState& s, StatusLine& status, Dialogs& dialogs) {
-    importoutcome outcome;
     auto fail = [&](const std::string& reason) {
-        showimportfailure(s, dialogs,
-                          "NetLogger file, " + s.chosenfile +
-                              ", not found or it is corrupted.\r\n" + reason);
-        status.setstatus("No records imported from NetLogger");
-        return outcome;
+        return importfailed(s, dialogs, status,
+                            "NetLogger file, " + s.chosenfile +
+                                ", not found or it is corrupted.\r\n" + reason,
+                            "No records imported from NetLogger");
     };
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail(unreadablereason(s.chosenfile));
@@ -186,13 +184,9 @@ importoutcome importnetlogger(AppState& s, StatusLine& status, Dialogs& dialogs)
         log.add(s, q);
     for (const std::string& skip : read.skipped)
         log.note("Skipped " + skip);
-    appendtolog(s, read.records);
     log.write(s, "lognetlogger.log");
-
-    outcome.ok = true;
-    outcome.imported = static_cast<int32_t>(read.records.size());
-    outcome.leftout = read.leftout;
-    outcome.skipped = static_cast<int32_t>(read.skipped.size());
+    const importoutcome outcome =
+        appendimported(s, read.records, read.leftout, read.skipped.size());
     status.setstatus(std::to_string(outcome.imported) + " records imported from NetLogger." +
                      skippedsentence(read.skipped) + leftouttext(read.leftout));
     return outcome;

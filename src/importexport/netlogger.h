@@ -27,11 +27,7 @@ struct netloggerconversion {
 // commas, quotes, line ends and NULs; a tag named EOR (any case) ends the QSO's line.
 netloggerconversion convertnetlogger(std::string_view bytes);
 
-struct netloggerread {
-    std::vector<qsorecord> records;   // at most the room asked for
-    int32_t leftout = 0;              // readable QSOs past that room
-    std::vector<std::string> skipped; // "QSO n (call): why", for lines that hold no QSO
-};
+using netloggerread = importread;
 
 // The second pass: one QSO per line of exactly 22 items.
 netloggerread readnetlogger(const AppState& state, std::string_view text, int32_t room);

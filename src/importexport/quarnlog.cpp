@@ -83,28 +83,22 @@ quarnread readquarnlog(const AppState& s, std::string_view bytes, const quarncho
         q.power = choice.power == 0 ? 100.0f : 5.0f;
         q.qth = static_cast<int16_t>(choice.qth);
         result.awardsleftout += filler.leftout();
-        keepqso(q, room, result.records, result.leftout);
+        result.keep(q, room);
     }
     return result;
 }
 
 importoutcome importquarn(AppState& s, StatusLine& status, Dialogs& dialogs,
                           const quarnchoice& choice) {
-    importoutcome outcome;
-    auto fail = [&](const std::string& reason) {
-        showimportfailure(s, dialogs,
-                          "File, " + s.chosenfile + ", not found or it is corrupted.\r\n" + reason);
-        status.setstatus("0 No records imported from CCN / QUARNLOG.");
-        return outcome;
-    };
     std::string reason;
     const auto file = readimportfile(s.chosenfile, reason);
-    if (!file) return fail(reason);
+    if (!file)
+        return importfailed(s, dialogs, status,
+                            "File, " + s.chosenfile + ", not found or it is corrupted.\r\n" +
+                                reason,
+                            "0 No records imported from CCN / QUARNLOG.");
     const quarnread read = readquarnlog(s, *file, choice, roomleft(s));
-    appendtolog(s, read.records);
-    outcome.ok = true;
-    outcome.imported = static_cast<int32_t>(read.records.size());
-    outcome.leftout = read.leftout;
+    const importoutcome outcome = appendimported(s, read.records, read.leftout, 0);
     std::string extra;
     if (read.unfinished) extra += " The file ends inside its last QSO, which was left out.";
     if (read.awardsleftout > 0)

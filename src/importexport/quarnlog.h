@@ -31,11 +31,8 @@ struct quarnchoice {
     int currentyear = 2000; // two-digit years up to its last two digits are 20yy, later 19yy
 };
 
-struct quarnread {
-    std::vector<qsorecord> records; // at most the room asked for
-    int32_t leftout = 0;            // complete QSOs past that room
-    bool unfinished = false;        // the file ended inside a QSO, which was left out
-    int32_t awardsleftout = 0;      // award values past the slots a QSO keeps
+struct quarnread : importread {
+    int32_t awardsleftout = 0; // award values past the slots a QSO keeps
 };
 
 quarnread readquarnlog(const AppState& state, std::string_view bytes, const quarnchoice& choice,

@@ -120,29 +120,22 @@ win1010read readwin1010(const AppState& s, std::string_view bytes, int currentye
         q.band = bandofmetres(s, item(16));
         q.prop = s.defaultprop;
         q.power = 100.0f;
-        keepqso(q, room, result.records, result.leftout);
+        result.keep(q, room);
     }
     return result;
 }
 
 importoutcome importwin1010(AppState& s, StatusLine& status, Dialogs& dialogs) {
-    importoutcome outcome;
-    auto fail = [&](const std::string& reason) {
-        showimportfailure(s, dialogs,
-                          "WIN 1010 CSV file, " + s.chosenfile +
-                              ", not found or it is corrupted.\r\n" + reason);
-        status.setstatus("0 No records imported from WIN 1010 CSV file.");
-        return outcome;
-    };
     std::string reason;
     const auto file = readimportfile(s.chosenfile, reason);
-    if (!file) return fail(reason);
+    if (!file)
+        return importfailed(s, dialogs, status,
+                            "WIN 1010 CSV file, " + s.chosenfile +
+                                ", not found or it is corrupted.\r\n" + reason,
+                            "0 No records imported from WIN 1010 CSV file.");
     const win1010read read = readwin1010(s, *file, s.localnow().date().year(), roomleft(s));
-    appendtolog(s, read.records);
-    outcome.ok = true;
-    outcome.imported = static_cast<int32_t>(read.records.size());
-    outcome.leftout = read.leftout;
-    outcome.skipped = static_cast<int32_t>(read.skipped.size());
+    const importoutcome outcome =
+        appendimported(s, read.records, read.leftout, read.skipped.size());
     status.setstatus(
         "WIN 1010 CSV " + std::to_string(outcome.imported) + " records imported." +
         (read.unfinished ? " The file ends inside its last QSO, which was left out." : "") +

@@ -16,12 +16,7 @@ struct AppState;
 class Dialogs;
 class StatusLine;
 
-struct win1010read {
-    std::vector<qsorecord> records;   // at most the room asked for
-    int32_t leftout = 0;              // readable QSOs past that room
-    std::vector<std::string> skipped; // "QSO n (call): why", for QSOs that cannot be stored
-    bool unfinished = false;          // the file ended inside a QSO, which was left out
-};
+using win1010read = importread;
 
 // The QSOs of the file's bytes. Two-digit years up to the current year's last two digits
 // are 20yy, later ones 19yy.
