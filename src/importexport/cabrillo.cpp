@@ -358,7 +358,7 @@ std::string resulttext(const cabrilloread& r) {
             named.push_back("line " + std::to_string(k.line) + ": " + k.reason);
         text += " " + std::to_string(r.skipped.size()) +
                 " QSO lines were skipped: not readable as QSOs of this contest kind. " +
-                namedskips(named);
+                "Skipped " + namedskips(named);
     }
     return text + leftouttext(r.leftout);
 }

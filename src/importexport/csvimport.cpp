@@ -257,7 +257,7 @@ std::string resulttext(const csvread& r) {
                             (k.item > 0 ? "item " + std::to_string(k.item) : "default power") +
                             ": " + k.reason);
         text +=
-            " " + std::to_string(r.skipped.size()) + " records were skipped. " + namedskips(named);
+            " " + std::to_string(r.skipped.size()) + " records were skipped. " + "Skipped " + namedskips(named);
     }
     if (r.awardsleftout > 0)
         text += " " + std::to_string(r.awardsleftout) +

@@ -135,6 +135,13 @@ class logbook : public QMainWindow, public StatusLine {
     // import form, shown modally.
     void gocabrillo_Click(int index);
     void gomyimport_Click();
+    // The NetLogger, DigiPan, WIN 1010 and DXtreme imports, and the CCN QUARNLOG import
+    // form, shown without waiting.
+    void gonetlogger_Click();
+    void pubdodigipan_Click();
+    void win1010_Click();
+    void godxtreme_Click();
+    void goccnbml_Click();
 
     // Shows a report in the report window, which opens on the first report.
     void showreport(const struct Report& report);

@@ -176,18 +176,18 @@ void logbook::buildmenu() {
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, [this, i] { gocabrillo_Click(i); });
     }
-    item(imports, "pubdodigipan", "&Import from DigiPan");
+    item(imports, "pubdodigipan", "&Import from DigiPan", this, &L::pubdodigipan_Click);
     QMenu* dxlog = submenu(imports, bar, "dximport", "Import from D&XLog");
     item(dxlog, "pubdodxlog0", "DXLog Format 1");
     item(dxlog, "pubdodxlog1", "DXLog Format 2");
     item(imports, "publogeqf", "Import from &Win-EQF/ Log-EQF");
-    item(imports, "gonetlogger", "Import from &NetLogger");
+    item(imports, "gonetlogger", "Import from &NetLogger", this, &L::gonetlogger_Click);
     item(imports, "gobrisca", "Import from &Brisca");
     item(imports, "govaltro", "Import from Valtro");
     item(imports, "gomyimport", "Import - User Defined", this, &L::gomyimport_Click);
-    item(imports, "win1010", "Import from WIN 1010");
-    item(imports, "godxtreme", "Import from DXtreme");
-    item(imports, "goccnbml", "Import from CCN BMLLOG");
+    item(imports, "win1010", "Import from WIN 1010", this, &L::win1010_Click);
+    item(imports, "godxtreme", "Import from DXtreme", this, &L::godxtreme_Click);
+    item(imports, "goccnbml", "Import from CCN QUARNLOG", this, &L::goccnbml_Click);
 
     QMenu* page = submenu(nullptr, bar, "dummypage", "&Page Up / Down");
     item(page, "Pagebeginning", "&First 1,000 QSOs", this, &L::logbook_Pagebeginning_Click);
