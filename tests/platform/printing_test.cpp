@@ -50,7 +50,7 @@ QImage blankpage(int dpi) {
 }
 
 struct inkbox {
-    int top = -1, bottom = -1, left = -1, right = -1;
+    int top = -1, bottom = -1, left = -1;
 };
 // Where the ink lies on the page.
 inkbox inkof(const QImage& page) {
@@ -61,7 +61,6 @@ inkbox inkof(const QImage& page) {
                 if (box.top < 0) box.top = y;
                 box.bottom = y;
                 if (box.left < 0 || x < box.left) box.left = x;
-                box.right = std::max(box.right, x);
             }
     return box;
 }
@@ -84,11 +83,6 @@ TEST(Printing, EachRowOfAPageLiesInItsSixthOfAnInchFromTheLeftEdge) {
     rows[61] = " USA" + std::string(37, ' ') + " Tnx QSO 73\n";
     for (const auto& [dpi, fontsize] : {std::pair{144, 12}, std::pair{96, 8}, std::pair{300, 12}}) {
         const int band = dpi / 6;
-        QImage whole = blankpage(dpi);
-        ASSERT_TRUE(printpageonto(whole, rows, fontsize));
-        const inkbox all = inkof(whole);
-        EXPECT_GE(all.top, 0);
-        EXPECT_LT(all.bottom, 62 * band);
         for (std::size_t r : {0, 2, 3, 30, 61}) {
             const inkbox ink = inkof(onerow(dpi, rows, r, fontsize));
             const int top = static_cast<int>(r) * band;
