@@ -183,6 +183,10 @@ class logbook : public QMainWindow, public StatusLine {
     void gosortqth_Click();
     void gosortsex_Click();
 
+    // Century Club Net reports: the picker, one open at a time.
+    void logbook_goccn1_Click();
+    class ccnpicker* ccnwindow() const;
+
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 
@@ -227,6 +231,10 @@ class logbook : public QMainWindow, public StatusLine {
     void takenetcall(const std::string& call, int16_t band, int16_t mode);
     class netpicker* netpickerwindow() const;
     class netlogger* netloggerwindow() const;
+
+    // Ten-Ten and BARTG reports: each item opens its picker, or brings the open one forward.
+    void gototenten_Click();
+    void gobartg_Click();
 
     // Labels: the two requests (the panel's owed checks first, as for Save), the page
     // printed, the label stock set-up, and the form a double click on a QSO opens.

@@ -119,7 +119,7 @@ void logbook::buildmenu() {
     item(reports, "goprefixes", "&Countries - Prefixes", this, &L::goprefixes_Click);
     item(reports, "gonumawards", "N&umber Awards", this, &L::gonumawards_Click);
     item(reports, "goentawards", "&Entry Awards", this, &L::goentawards_Click);
-    item(reports, "gobartg", "BARTG Awards");
+    item(reports, "gobartg", "BARTG Awards", this, &L::gobartg_Click);
     item(reports, "gowap", "Worked All &Prefixes", this, &L::gowap_Click);
     item(reports, "gowac", "Worked All C&ontinents", this, &L::gowac_Click);
     item(reports, "gocq", "Worked All C&Q Zones", this, &L::gocq_Click);
@@ -132,7 +132,7 @@ void logbook::buildmenu() {
     item(reports, "gocounties", "&US Counties", this, &L::gocounties_Click);
     item(reports, "goqsoaudit", "QSO &Audit", this, &L::goqsoaudit_Click);
     item(reports, "gomissing", "Missing &QSL Cards", this, &L::gomissing_Click);
-    item(reports, "gototenten", "Ten - Ten");
+    item(reports, "gototenten", "Ten - Ten", this, &L::gototenten_Click);
     QMenu* geratol = submenu(reports, bar, "dummygeratol", "&Geratol Net Endorsements");
     item(geratol, "goallgeratolqsos", "All Geratol QSOs", this, &L::logbook_goallgeratolqsos_Click);
     for (std::size_t i = 0; i < gercaptions.size(); ++i) {
@@ -141,7 +141,7 @@ void logbook::buildmenu() {
         connect(a, &QAction::triggered, this,
                 [this, i] { logbook_goger_Click(static_cast<int>(i)); });
     }
-    item(reports, "goccn1", "Century Club &Net Awards");
+    item(reports, "goccn1", "Century Club &Net Awards", this, &L::logbook_goccn1_Click);
     item(reports, "goomiss", "&OMISS Reports", this, &L::logbook_goomiss_Click);
     item(reports, "gohhhnet", "HHH Net", this, &L::logbook_gohhhnet_Click);
 
