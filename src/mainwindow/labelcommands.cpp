@@ -24,7 +24,11 @@ void logbook::requestlabel(bool (*request)(AppState&, const labelpanel&, Dialogs
                            fromqt(modesel->currentText()),
                            fromqt(rsts->text()),
                            fromqt(rstr->text())};
-    if (request(state_, panel, dialogs_, *this)) qsls->setCurrentIndex(1);
+    if (!request(state_, panel, dialogs_, *this)) return;
+    qsls->setCurrentIndex(1);
+    // The stored QSO loaded for editing was marked sent: its grid row says so at once.
+    if (state_.editingqso && state_.editgridrow >= 1)
+        showqsorow(state_.editindex, state_.editgridrow);
 }
 
 void logbook::requestqsolabel() {

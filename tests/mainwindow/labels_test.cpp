@@ -92,6 +92,7 @@ TEST_F(LabelCommands, BothLabelsOfADoubleClickedQso) {
     EXPECT_EQ(statuses.last(), "28 labels left on page");
     EXPECT_EQ(combo("qsls")->currentText(), "YES");
     EXPECT_EQ(s->qsos[2].qsls, 1);
+    EXPECT_EQ(window->findChild<FlexGrid*>("showem")->text(2, 10), "YES");
 }
 
 TEST_F(LabelCommands, ATypedQsoTakesItsMarkWhenSaved) {
