@@ -33,6 +33,13 @@ class ScriptedDialogs : public Dialogs {
     std::deque<std::optional<std::string>> files;
     std::vector<std::vector<std::string>> printed;
     printresult printanswer = printresult::printed;
+    // The pages that printpage printed, and how many it was asked for (printed or not).
+    struct printedpage {
+        std::vector<std::string> rows;
+        int fontsize;
+    };
+    std::vector<printedpage> pages;
+    int pagerequests = 0;
 
     // The answers of the next input boxes (nothing, or none left: Cancel), and those shown.
     std::deque<std::optional<std::string>> inputs;
@@ -56,6 +63,12 @@ class ScriptedDialogs : public Dialogs {
 
     printresult printlines(const std::vector<std::string>& lines, int) override {
         if (printanswer == printresult::printed) printed.push_back(lines);
+        return printanswer;
+    }
+
+    printresult printpage(const std::vector<std::string>& rows, int fontsize) override {
+        ++pagerequests;
+        if (printanswer == printresult::printed) pages.push_back({rows, fontsize});
         return printanswer;
     }
 
