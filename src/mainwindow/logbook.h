@@ -26,6 +26,7 @@ struct AppState;
 struct qsorecord;
 class Dialogs;
 class FlexGrid;
+class InternetAccess;
 
 class EntryRules;
 
@@ -36,7 +37,7 @@ class logbook : public QMainWindow, public StatusLine {
     static constexpr int gridcols = 31;
     static constexpr int slotcount = 5;
 
-    logbook(AppState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    logbook(AppState& state, Dialogs& dialogs, InternetAccess& internet, QWidget* parent = nullptr);
     ~logbook() override;
 
     // Runs once, when start-up first names the window.
@@ -247,6 +248,7 @@ class logbook : public QMainWindow, public StatusLine {
 
     AppState& state_;
     Dialogs& dialogs_;
+    InternetAccess& internet_;
     std::unique_ptr<EntryRules> rules_;
     std::optional<std::string> loadedcall_;
     // True while the program itself fills the award slots: the focus stays where it is.
