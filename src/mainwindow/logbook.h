@@ -129,6 +129,7 @@ class logbook : public QMainWindow, public StatusLine {
     void showreport(const struct Report& report);
     class showreports* reportwindow() const;
     void goawardstotrack_Click();
+    void logbook_gosetupeQSL_Click();
     void showhelp_Click();
     // The find commands: the finder lists the QSOs of the call, of calls beginning with the
     // call box's text, or of the entity chosen; each refuses an empty question.
