@@ -116,6 +116,13 @@ class logbook : public QMainWindow, public StatusLine {
     void goabouttsl_Click();
     void gosetup_Click();
     void godxccsummary_Click();
+    // DXCC detail, country prefixes, worked prefixes, continents and zones reports.
+    void godxccdetail_Click();
+    void goprefixes_Click();
+    void gowap_Click();
+    void gowac_Click();
+    void gocq_Click();
+    void goitu_Click();
     void goadif_Click();
     void goexportadif_Click();
     void goexportiota_Click();
@@ -124,6 +131,11 @@ class logbook : public QMainWindow, public StatusLine {
     // the import, and the end of the log shown.
     void importcommand(const std::string& kind, const std::string& hint,
                        const std::function<void()>& import);
+
+    // Cabrillo contest logs, one item per contest kind (0 to 6), and the user-defined CSV
+    // import form, shown modally.
+    void gocabrillo_Click(int index);
+    void gomyimport_Click();
 
     // Shows a report in the report window, which opens on the first report.
     void showreport(const struct Report& report);
@@ -177,6 +189,10 @@ class logbook : public QMainWindow, public StatusLine {
     void gosortqth_Click();
     void gosortsex_Click();
 
+    // Century Club Net reports: the picker, one open at a time.
+    void logbook_goccn1_Click();
+    class ccnpicker* ccnwindow() const;
+
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 
@@ -211,6 +227,20 @@ class logbook : public QMainWindow, public StatusLine {
     void logbook_gohhhnet_Click();
     class omisspicker* omisswindow() const;
     class hhhpicker* hhhwindow() const;
+
+    // Nets: the net picker, the net logger, and the call the logger hands over.
+    void logbook_gonets_Click();
+    // While a net is in progress, shows the net logger (loading it first when needed).
+    void shownetlogger();
+    // Puts the call, band and mode into the entry panel without running their checks: the
+    // call's check stays owed, as for a typed call, with the focus in the call box.
+    void takenetcall(const std::string& call, int16_t band, int16_t mode);
+    class netpicker* netpickerwindow() const;
+    class netlogger* netloggerwindow() const;
+
+    // Ten-Ten and BARTG reports: each item opens its picker, or brings the open one forward.
+    void gototenten_Click();
+    void gobartg_Click();
 
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
@@ -258,6 +288,8 @@ class logbook : public QMainWindow, public StatusLine {
     QPointer<class finder> finder_;
     QPointer<class showreports> reports_;
     QPointer<class adifdatepicker> datepicker_;
+    QPointer<class netpicker> netpicker_;
+    QPointer<class netlogger> netlogger_;
     // The export file chosen (chosenfile and chosentitle set); false when cancelled.
     bool chooseexportfile();
     class finder& openfinder();

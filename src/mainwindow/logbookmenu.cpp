@@ -107,7 +107,7 @@ void logbook::buildmenu() {
     item(setupmenu, "goawardstotrack", "Select Awards To Track", this, &L::goawardstotrack_Click);
     item(setupmenu, "gosetupeQSL", "Setup eQSL", this, &L::logbook_gosetupeQSL_Click);
 
-    item(bar, "gonets", "&Nets");
+    item(bar, "gonets", "&Nets", this, &L::logbook_gonets_Click);
 
     QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
     item(reports, "goallqsos", "All QSOs", this, &L::goallqsos_Click);
@@ -115,16 +115,16 @@ void logbook::buildmenu() {
     item(reports, "godxccsummary", "DXCC &Summary", this, &L::godxccsummary_Click);
     item(reports, "godxccneededcountries", "DXCC &Needed Countries", this,
          &L::godxccneededcountries_Click);
-    item(reports, "godxccdetail", "DXCC Detail");
+    item(reports, "godxccdetail", "DXCC Detail", this, &L::godxccdetail_Click);
     item(reports, "goqsosbydxcc", "All QSOs by DXCC", this, &L::goqsosbydxcc_Click);
-    item(reports, "goprefixes", "&Countries - Prefixes");
+    item(reports, "goprefixes", "&Countries - Prefixes", this, &L::goprefixes_Click);
     item(reports, "gonumawards", "N&umber Awards", this, &L::gonumawards_Click);
     item(reports, "goentawards", "&Entry Awards", this, &L::goentawards_Click);
-    item(reports, "gobartg", "BARTG Awards");
-    item(reports, "gowap", "Worked All &Prefixes");
-    item(reports, "gowac", "Worked All C&ontinents");
-    item(reports, "gocq", "Worked All C&Q Zones");
-    item(reports, "goitu", "Worked All &ITU Zones");
+    item(reports, "gobartg", "BARTG Awards", this, &L::gobartg_Click);
+    item(reports, "gowap", "Worked All &Prefixes", this, &L::gowap_Click);
+    item(reports, "gowac", "Worked All C&ontinents", this, &L::gowac_Click);
+    item(reports, "gocq", "Worked All C&Q Zones", this, &L::gocq_Click);
+    item(reports, "goitu", "Worked All &ITU Zones", this, &L::goitu_Click);
     item(reports, "goislandsummary", "Island Summary", this, &L::goislandsummary_Click);
     item(reports, "gowasi", "WAS - Islands", this, &L::gowasi_Click);
     item(reports, "goarlhs", "ARLHS", this, &L::goarlhs_Click);
@@ -133,7 +133,7 @@ void logbook::buildmenu() {
     item(reports, "gocounties", "&US Counties", this, &L::gocounties_Click);
     item(reports, "goqsoaudit", "QSO &Audit", this, &L::goqsoaudit_Click);
     item(reports, "gomissing", "Missing &QSL Cards", this, &L::gomissing_Click);
-    item(reports, "gototenten", "Ten - Ten");
+    item(reports, "gototenten", "Ten - Ten", this, &L::gototenten_Click);
     QMenu* geratol = submenu(reports, bar, "dummygeratol", "&Geratol Net Endorsements");
     item(geratol, "goallgeratolqsos", "All Geratol QSOs", this, &L::logbook_goallgeratolqsos_Click);
     for (std::size_t i = 0; i < gercaptions.size(); ++i) {
@@ -142,7 +142,7 @@ void logbook::buildmenu() {
         connect(a, &QAction::triggered, this,
                 [this, i] { logbook_goger_Click(static_cast<int>(i)); });
     }
-    item(reports, "goccn1", "Century Club &Net Awards");
+    item(reports, "goccn1", "Century Club &Net Awards", this, &L::logbook_goccn1_Click);
     item(reports, "goomiss", "&OMISS Reports", this, &L::logbook_goomiss_Click);
     item(reports, "gohhhnet", "HHH Net", this, &L::logbook_gohhhnet_Click);
 
@@ -172,8 +172,11 @@ void logbook::buildmenu() {
                               "&NAQP and NA Sprint",
                               "&RSGB IOTA",
                               "&BARTG RTTY"};
-    for (int i = 0; i < 7; ++i)
-        item(cabrillo, "gocabrillo" + QString::number(i), contests[i]);
+    for (int i = 0; i < 7; ++i) {
+        QAction* a = item(cabrillo, "gocabrillo" + QString::number(i), contests[i]);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, i] { gocabrillo_Click(i); });
+    }
     item(imports, "pubdodigipan", "&Import from DigiPan");
     QMenu* dxlog = submenu(imports, bar, "dximport", "Import from D&XLog");
     item(dxlog, "pubdodxlog0", "DXLog Format 1");
@@ -182,7 +185,7 @@ void logbook::buildmenu() {
     item(imports, "gonetlogger", "Import from &NetLogger");
     item(imports, "gobrisca", "Import from &Brisca");
     item(imports, "govaltro", "Import from Valtro");
-    item(imports, "gomyimport", "Import - User Defined");
+    item(imports, "gomyimport", "Import - User Defined", this, &L::gomyimport_Click);
     item(imports, "win1010", "Import from WIN 1010");
     item(imports, "godxtreme", "Import from DXtreme");
     item(imports, "goccnbml", "Import from CCN BMLLOG");

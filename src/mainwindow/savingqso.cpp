@@ -85,6 +85,7 @@ void logbook::saveqso_Click() {
         setstatus("No Call Entered");
         incall->setFocus();
         dialogs_.msgbox("No Call", msgbuttons::ok, msgicon::none, state_.apptitle);
+        shownetlogger();
         return;
     }
     if (const auto problem = checkslots()) {
@@ -138,6 +139,7 @@ void logbook::saveqso_Click() {
     state_.foundbyfind = false;
     loadedcall_.reset();
     resetqsoentry();
+    shownetlogger();
 }
 
 } // namespace tsl

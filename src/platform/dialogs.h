@@ -29,6 +29,10 @@ class Dialogs {
     // Asks for a printer (a PDF file will do) and prints the lines in a fixed-pitch font of
     // the size given, a new page whenever one is full.
     virtual printresult printlines(const std::vector<std::string>& lines, int fontsize) = 0;
+    // An input box with its prompt, title and default answer: the answer as typed, or
+    // nothing when it was cancelled (an empty answer is an empty text).
+    virtual std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultanswer) = 0;
 };
 
 } // namespace tsl

@@ -1,0 +1,15 @@
+// "Import - User Defined": the import form, which picks and imports the file itself.
+
+#include "customimport.h"
+#include "logbook.h"
+
+namespace tsl {
+
+void logbook::gomyimport_Click() {
+    modalformopen = true;
+    customimport form(state_, dialogs_, *this);
+    form.exec();
+    modalformopen = false;
+}
+
+} // namespace tsl
