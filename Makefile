@@ -1,7 +1,7 @@
 # The two commands of the README. Both install what is missing first.
 JOBS := $(shell nproc)
 
-.PHONY: run test build data bench clean
+.PHONY: run test test-sanitize build data bench clean
 
 run: build
 	./build/tessalog/tessalog
@@ -18,6 +18,13 @@ test:
 	cmake --build build/debug
 	cd build/debug && ctest --no-tests=error --output-on-failure -j $(JOBS)
 
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize:
+	./scripts/install-deps
+	cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWERROR=ON -DSANITIZE=ON
+	cmake --build build/sanitize
+	cd build/sanitize && ctest --no-tests=error --output-on-failure -j $(JOBS)
+
 # Regenerates the default data files of data/ from the public reference data.
 data:
 	./scripts/install-deps
@@ -32,4 +39,4 @@ bench:
 	./build/bench/bench/bench_tessalog
 
 clean:
-	rm -rf build/release build/debug build/bench
+	rm -rf build/release build/debug build/bench build/sanitize

@@ -8,17 +8,22 @@
 
 namespace tsl {
 
+std::optional<int32_t> callsdatcount(const std::string& record1) {
+    // The first line, or the whole record when no line ends inside it.
+    const auto end = record1.find('\n');
+    ListReader in(end == std::string::npos ? record1 : record1.substr(0, end + 1));
+    const auto count = in.int32();
+    if (!count || !in.text()) return std::nullopt;
+    return count;
+}
+
 void readrefdatafiles(AppState& s) {
     s.zipcount = 42171;
     s.callsfile.reset();
     s.zipfile.reset();
-    const auto head = readwholefile(s.apppath + "calls.dat");
-    std::optional<int32_t> count;
-    if (head) {
-        ListReader in(head->substr(0, head->find('\n') + 1));
-        count = in.int32();
-        if (!in.text()) count.reset();
-    }
+    // The file can be hundreds of megabytes: only its first record is read here.
+    const auto head = readfilehead(s.apppath + "calls.dat", callsrecordlength);
+    const auto count = head ? callsdatcount(*head) : std::nullopt;
     auto calls = std::make_unique<QFile>(QString::fromLocal8Bit(s.apppath + "calls.dat"));
     auto zip = std::make_unique<QFile>(QString::fromLocal8Bit(s.apppath + "zip.dat"));
     if (!count || !calls->open(QIODevice::ReadOnly)) {

@@ -14,6 +14,12 @@ inline constexpr std::size_t maxtentenmembers = 80001;
 inline constexpr std::size_t maxarlhsmembers = 2001;
 inline constexpr std::size_t maxwabsquares = 4800;
 
+inline constexpr std::size_t callsrecordlength = 156;
+
+// The record count held by the first line of "calls.dat", from the bytes of its first
+// record; nothing when that line is not a count and a text.
+std::optional<int32_t> callsdatcount(const std::string& record1);
+
 // Opens "calls.dat" and "zip.dat" for the run; nocallsdat when they cannot be opened.
 void readrefdatafiles(AppState& state);
 

@@ -39,6 +39,7 @@ std::optional<settingsvalues> parsesettings(const std::string& bytes) {
     auto message = in.text();
     if (!call || !lon || !londir || !lat || !latdir || !offset || !dateorder || !units || !message)
         return std::nullopt;
+    if (!validutcoffset(*offset)) return std::nullopt;
     return settingsvalues{*call,   *lon,       *londir, *lat,    *latdir,
                           *offset, *dateorder, *units,  *message};
 }
@@ -58,11 +59,17 @@ std::string storedowncall(const std::string& call) {
     return six;
 }
 
+bool validutcoffset(double hours) {
+    return std::isfinite(hours) && hours >= -maxutcoffset && hours <= maxutcoffset;
+}
+
 void computeutcnow(AppState& state) {
     const QDateTime local = state.localnow();
     // Plain clock arithmetic, as on a calendar: no time zone rules apply to it.
     const QDateTime wall(local.date(), local.time(), Qt::UTC);
-    const double minutes = std::nearbyint(static_cast<double>(state.gmtoffset) * -60.0);
+    // The readers refuse any other offset; the check keeps the conversion below defined.
+    const double hours = validutcoffset(state.gmtoffset) ? state.gmtoffset : 0.0;
+    const double minutes = std::nearbyint(hours * -60.0);
     state.utcnow = wall.addSecs(static_cast<qint64>(minutes) * 60);
 }
 

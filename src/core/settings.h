@@ -24,6 +24,11 @@ std::string settingsfiletext(const AppState& state);
 // new contents read back; empty on success, else the reason (the old file then stays).
 std::string writesettingsfile(const AppState& state);
 
+// UTC offsets are whole or decimal hours from -24 to +24; any other value, or one that is
+// not a finite number, is refused by the settings file's reader and by the settings form.
+inline constexpr double maxutcoffset = 24.0;
+bool validutcoffset(double hours);
+
 // Sets utcnow: the local time now minus the UTC offset, in whole minutes.
 void computeutcnow(AppState& state);
 

@@ -28,9 +28,14 @@ struct Awards : ::testing::Test {
         return loadawards(*s, dialogs);
     }
 
-    void expectfailure() {
+    // The Part's text, then the reason when the file was read but refused.
+    void expectfailure(const std::string& reason = "") {
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, "No Awards file, awards.dat");
+        const std::string& text = dialogs.shown[0].text;
+        EXPECT_EQ(text.substr(0, 26), "No Awards file, awards.dat");
+        if (!reason.empty()) {
+            EXPECT_EQ(text, "No Awards file, awards.dat\r\n" + reason);
+        }
         EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
     }
 };
@@ -131,5 +136,16 @@ TEST_F(Awards, HostileFilesTakeTheFailurePath) {
     folder.write("awards.dat", "");
     QFile::remove(QString::fromStdString(folder.path() + "awards.dat"));
     EXPECT_FALSE(loadawards(*s, dialogs));
-    expectfailure();
+    expectfailure("");
+    EXPECT_EQ(dialogs.shown[0].text, "No Awards file, awards.dat");
+}
+
+TEST_F(Awards, ANumberAwardAfterAListAwardIsRefusedByName) {
+    // Its QSOs' slots would read as entries of the wrong kind of award.
+    EXPECT_FALSE(load(smallawards() + "0,\"QCWA #\"\r\n"));
+    expectfailure("The number award \"QCWA #\" stands after a list award; number awards come "
+                  "first.");
+    dialogs.shown.clear();
+    ASSERT_TRUE(load("1,\"H\"\r\n0,\"QCWA #\"\r\n1,\"L\"\r\n\"e\"\r\n1,\"M\"\r\n\"f\"\r\n"));
+    EXPECT_EQ(s->numberedawards, 1);
 }

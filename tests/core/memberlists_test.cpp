@@ -106,3 +106,13 @@ TEST_F(MemberLists, CallBookFilesStayOpenWhenBothArePresent) {
     ASSERT_TRUE(s->callsfile);
     EXPECT_TRUE(s->callsfile->isOpen());
 }
+
+TEST(CallsFile, TheCountComesFromTheFirstLineOfRecordOne) {
+    EXPECT_EQ(callsdatcount("2,\"calls\"\r\n" + std::string(144, 'x')), 2);
+    // A first line as long as the record is read as far as the record goes.
+    EXPECT_EQ(callsdatcount("7," + std::string(154, 'c')), 7);
+    EXPECT_EQ(callsdatcount("7,\"" + std::string(153, 'c')), std::nullopt);
+    EXPECT_EQ(callsdatcount("7\r\n\"calls\"\r\n"), std::nullopt);
+    EXPECT_EQ(callsdatcount("x,\"calls\"\r\n"), std::nullopt);
+    EXPECT_EQ(callsdatcount(""), std::nullopt);
+}

@@ -109,3 +109,20 @@ TEST_F(Settings, AMissingFileEndsTheProgramWithItsMessage) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Your initialization file, tsl.ini, is missing.");
 }
+
+TEST_F(Settings, UtcOffsetsBeyondADayAreAnUnreadableFile) {
+    const auto ini = [](const std::string& offset) {
+        return "\"K0ABC\",0,\"E\",0,\"N\"," + offset + ",0,0,\"\"\r\n";
+    };
+    ASSERT_TRUE(load(ini("24")));
+    EXPECT_EQ(utctimetext(*s), "12:00");
+    EXPECT_EQ(utcdatetext(*s), "08/24/2024");
+    ASSERT_TRUE(load(ini("-24")));
+    EXPECT_EQ(utcdatetext(*s), "08/26/2024");
+    for (const char* offset : {"24.5", "-24.01", "1e20", "-1e20", "1e39", "\"abc\""}) {
+        dialogs.shown.clear();
+        EXPECT_FALSE(load(ini(offset))) << offset;
+        ASSERT_EQ(dialogs.shown.size(), 1u) << offset;
+        EXPECT_EQ(dialogs.shown[0].text, "Your initialization file, tsl.ini, is missing.");
+    }
+}

@@ -2,6 +2,7 @@
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
 #include "platform/codepage.h"
+#include "platform/fileio.h"
 #include "support/datafiles.h"
 #include "support/scripteddialogs.h"
 #include "support/tempfolder.h"
@@ -67,6 +68,33 @@ TEST_F(Startup, MissingAwardsEndTheProgramBeforeTheDxccFileIsRead) {
     EXPECT_EQ(start(), nullptr);
     // Had dxcc.dat been read, its own message would follow.
     expectonlymessage("No Awards file, awards.dat");
+}
+
+TEST_F(Startup, MisorderedAwardsEndTheProgramAndLeaveTheLogAlone) {
+    const std::string log = "not even a log, and never rewritten\r\n";
+    folder.write("qsodata.dat", log);
+    folder.write("awards.dat", smallawards() + "0,\"QCWA #\"\r\n");
+    EXPECT_EQ(start(), nullptr);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("\"QCWA #\" stands after a list award"),
+              std::string::npos);
+    EXPECT_EQ(readwholefile(folder.path() + "qsodata.dat"), log);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.path() + "qsodata.bak")));
+}
+
+TEST_F(Startup, OnlyTheFirstRecordOfALargeCallsFileIsRead) {
+    std::string calls = "300000,\"calls\"\r\n";
+    calls.resize(8 << 20, 'x');
+    folder.write("calls.dat", calls);
+    folder.write("zip.dat", "");
+    std::uint64_t others = 0;
+    for (const char* name : {"tsl.ini", "awards.dat", "dxcc.dat", "qsldata.ini"})
+        others += readwholefile(folder.path() + name)->size();
+    const std::uint64_t before = filebytesread();
+    ASSERT_NE(start(), nullptr);
+    EXPECT_LE(filebytesread() - before, others + 156);
+    EXPECT_EQ(s->callscount, 300000);
+    EXPECT_FALSE(s->nocallsdat);
 }
 
 TEST_F(Startup, ADxccFileOfTooManyEntitiesEndsTheProgram) {
