@@ -5,6 +5,7 @@
 #include "platform/fileio.h"
 #include "state.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -92,47 +93,37 @@ Parsed<awardsfiletable> readawardsbytes(const std::string& bytes) {
     return t;
 }
 
-namespace {
-
-// Nothing when the file was read into the state, else the reason to show (empty for a file
-// that cannot be opened).
-std::optional<std::string> readawardsfile(AppState& s) {
-    s.awardcount = 1;
+void applyawards(AppState& s, awardsfiletable read) {
     s.numberedawards = 0;
-    s.listawards = 0;
     s.awardtable[0] = {0, 0, "None"};
     for (const auto& [name, global] : namedawards())
         s.*global = 0;
-
-    const auto bytes = readwholefile(s.apppath + "awards.dat");
-    if (!bytes) return "";
-    auto read = readawardsbytes(*bytes);
-    if (!read) return read.error();
-    s.awardsheadnumber = read->headnumber;
-    s.awardsheadtext = read->headtext;
-    for (std::size_t k = 0; k < read->awards.size(); ++k) {
+    s.awardsheadnumber = read.headnumber;
+    s.awardsheadtext = std::move(read.headtext);
+    for (std::size_t k = 0; k < read.awards.size() && k < maxawards; ++k) {
         const int i = static_cast<int>(k) + 1;
         awardrecord& award = s.awardtable[static_cast<std::size_t>(i)];
-        award = std::move(read->awards[k]);
+        award = std::move(read.awards[k]);
         if (award.last < award.first) ++s.numberedawards;
         for (const auto& [awardname, global] : namedawards())
             if (award.name == awardname) s.*global = static_cast<int16_t>(i);
     }
-    for (std::size_t e = 1; e < read->entries.size(); ++e)
-        s.awardentries[e] = std::move(read->entries[e]);
-    s.awardcount = static_cast<int16_t>(read->awards.size());
+    for (std::size_t e = 1; e < read.entries.size() && e <= maxawardentries; ++e)
+        s.awardentries[e] = std::move(read.entries[e]);
+    s.awardcount = static_cast<int16_t>(std::min<std::size_t>(read.awards.size(), maxawards));
     s.listawards = static_cast<int16_t>(s.awardcount - s.numberedawards);
     if (s.tentenaward == 0) s.tentenready = false;
     if (s.arlhsnumberaward == 0) s.arlhsready = false;
-    return std::nullopt;
 }
 
-} // namespace
-
 bool loadawards(AppState& state, Dialogs& dialogs) {
-    const auto problem = readawardsfile(state);
-    if (!problem) return true;
-    const std::string reason = problem->empty() ? "" : "\r\n" + *problem;
+    const auto bytes = readwholefile(state.apppath + "awards.dat");
+    auto read = readawardsbytes(bytes.value_or(""));
+    if (bytes && read) {
+        applyawards(state, std::move(*read));
+        return true;
+    }
+    const std::string reason = bytes ? "\r\n" + read.error() : "";
     dialogs.msgbox("No Awards file, awards.dat" + reason, msgbuttons::ok, msgicon::none,
                    state.apptitle);
     return false;

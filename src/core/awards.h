@@ -36,6 +36,10 @@ struct awardsfiletable {
 // (the slots of the QSOs count on the number awards standing first).
 Parsed<awardsfiletable> readawardsbytes(const std::string& bytes);
 
+// Puts a table read from bytes into the state, with the index of every award treated
+// specially; a list past the table bounds is cut at them.
+void applyawards(AppState& state, awardsfiletable table);
+
 // Reads "awards.dat" into the state. On any failure shows "No Awards file, awards.dat"
 // (with the reason on a second line when the file was read but refused) and returns false:
 // the program cannot run without it.

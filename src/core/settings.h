@@ -3,14 +3,39 @@
 // longitude and its hemisphere, latitude and its hemisphere, UTC offset, date order,
 // distance unit, QSO-label message).
 
+#include "parsed.h"
+
 #include <QDateTime>
 
+#include <cstdint>
 #include <string>
 
 namespace tsl {
 
 struct AppState;
 class Dialogs;
+
+// The nine items of "tsl.ini", as the file holds them.
+struct settingsfile {
+    std::string call;
+    float lon = 0;
+    std::string londir;
+    float lat = 0;
+    std::string latdir;
+    float offset = 0;
+    int16_t dateorder = 0;
+    int16_t units = 0;
+    std::string message;
+};
+
+// The bytes as a settings file, or why not: an item missing or not of its type, or a UTC
+// offset outside -24..+24 hours.
+Parsed<settingsfile> readsettingsbytes(const std::string& bytes);
+// The file's one line for the settings, CR LF.
+std::string settingsbytes(const settingsfile& settings);
+
+// Puts settings read from bytes into the settings globals and sets utcnow.
+void applysettings(AppState& state, const settingsfile& settings);
 
 // Reads "tsl.ini" into the settings globals and sets utcnow. On any failure shows "Your
 // initialization file, tsl.ini, is missing." and returns false: there are no default
