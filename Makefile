@@ -1,7 +1,7 @@
 # The two commands of the README. Both install what is missing first.
 JOBS := $(shell nproc)
 
-.PHONY: run test test-sanitize build data bench clean
+.PHONY: run test test-sanitize fuzz build data bench clean
 
 run: build
 	./build/tessalog/tessalog
@@ -25,6 +25,16 @@ test-sanitize:
 	cmake --build build/sanitize
 	cd build/sanitize && ctest --no-tests=error --output-on-failure -j $(JOBS)
 
+# Builds the fuzz harnesses with clang and runs each for FUZZTIME seconds:
+# make fuzz FUZZTIME=600
+FUZZTIME ?= 60
+fuzz:
+	./scripts/install-deps
+	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DTESSALOG_TESTS=OFF -DTESSALOG_FUZZ=ON
+	cmake --build build/fuzz --target fuzzers
+	./fuzz/run $(FUZZTIME)
+
 # Regenerates the default data files of data/ from the public reference data.
 data:
 	./scripts/install-deps
@@ -39,4 +49,4 @@ bench:
 	./build/bench/bench/bench_tessalog
 
 clean:
-	rm -rf build/release build/debug build/bench build/sanitize
+	rm -rf build/release build/debug build/bench build/sanitize build/fuzz
