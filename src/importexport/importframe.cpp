@@ -3,6 +3,7 @@
 #include "core/listfile.h"
 #include "core/recordtext.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "platform/codepage.h"
 #include "platform/fileio.h"
 
@@ -18,10 +19,7 @@ std::string importedtext(const std::string& value) {
 }
 
 std::string importedcall(const std::string& value) {
-    std::string call = importedtext(value);
-    for (char& c : call)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return call;
+    return uppercased(importedtext(value));
 }
 
 ImportLog::ImportLog(const std::string& title) {

@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "logbook.h"
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
@@ -101,10 +102,7 @@ void setup::setup_Form_Load() {
 }
 
 void setup::setup_yourcall_LostFocus() {
-    std::string call = fromqt(yourcall->text());
-    for (char& c : call)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    state_.mycall = call;
+    state_.mycall = uppercased(fromqt(yourcall->text()));
 }
 
 void setup::setup_inlat_Change() {
