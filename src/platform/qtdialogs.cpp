@@ -70,6 +70,10 @@ std::optional<std::string> QtDialogs::choosefile(const std::string& folder,
     return chosen.toLocal8Bit().toStdString();
 }
 
+int QtDialogs::showform(QDialog& form) {
+    return form.exec();
+}
+
 printresult QtDialogs::printlines(const std::vector<std::string>& lines, int fontsize) {
     QPrinter printer;
     QPrintDialog dialog(&printer, parent_);

@@ -17,6 +17,7 @@ class QtDialogs : public Dialogs {
                                           const std::string& proposedname,
                                           bool forwriting) override;
     printresult printlines(const std::vector<std::string>& lines, int fontsize) override;
+    int showform(QDialog& form) override;
 
   private:
     QWidget* parent_ = nullptr;
