@@ -1,7 +1,7 @@
 # The two commands of the README. Both install what is missing first.
 JOBS := $(shell nproc)
 
-.PHONY: run test test-sanitize fuzz build data bench clean
+.PHONY: run test test-sanitize fuzz format format-check build data bench clean
 
 run: build
 	./build/tessalog/tessalog
@@ -34,6 +34,16 @@ fuzz:
 		-DCMAKE_CXX_COMPILER=clang++ -DTESSALOG_TESTS=OFF -DTESSALOG_FUZZ=ON
 	cmake --build build/fuzz --target fuzzers
 	./fuzz/run $(FUZZTIME)
+
+# Every source file as .clang-format lays it out.
+SOURCES = $(sort $(shell find src tests bench fuzz tools -name '*.cpp' -o -name '*.h'))
+format:
+	./scripts/install-deps
+	@clang-format -i $(SOURCES)
+
+format-check:
+	./scripts/install-deps
+	@clang-format --dry-run -Werror $(SOURCES) && echo "formatting: $(words $(SOURCES)) files clean"
 
 # Regenerates the default data files of data/ from the public reference data.
 data:
