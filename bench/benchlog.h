@@ -7,12 +7,15 @@
 #include "core/state.h"
 #include "core/tables.h"
 #include "platform/dialogs.h"
+#include "platform/fileio.h"
 #include "platform/statusline.h"
 
 #include <QDate>
 #include <QTemporaryDir>
 #include <QTime>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <random>
 #include <string>
@@ -107,6 +110,108 @@ struct BenchLog {
             q.entries[1] = i;
         }
         s->qsocount = n;
+    }
+
+    // Adds to the filled log a county slot, an IOTA slot and a US island slot (slots 2 to 4),
+    // cards sent for a third of the QSOs and received for a quarter, and the award "US
+    // Islands Awards Program" of one island per state after the default awards.
+    void addcountiesandislands() {
+        const int award = s->awardcount + 1;
+        const int first = s->awardtable[static_cast<std::size_t>(s->awardcount)].last + 1;
+        for (std::size_t k = 0; k < s->statetable.size(); ++k)
+            s->awardentries[first + k] = s->statetable[k].code.str() + "-001 Island";
+        s->awardtable[static_cast<std::size_t>(award)] = {static_cast<int16_t>(first),
+                                                          static_cast<int16_t>(first + 49),
+                                                          "US Islands Awards Program"};
+        s->awardcount = static_cast<int16_t>(award);
+        ++s->listawards;
+        s->usislandsaward = static_cast<int16_t>(award);
+        const int16_t iota[] = {s->iotaafricaaward,       s->iotaantarcticaaward,
+                                s->iotaasiaaward,         s->iotaeuropeaward,
+                                s->iotanorthamericaaward, s->iotaoceaniaaward,
+                                s->iotasouthamericaaward};
+        const auto entries = [this](int a) {
+            const awardrecord& r = s->awardtable[static_cast<std::size_t>(a)];
+            return std::max(1, r.last - r.first + 1);
+        };
+        for (int i = 1; i <= s->qsocount; ++i) {
+            qsorecord& q = s->qsos[static_cast<std::size_t>(i)];
+            const int county = s->uscountiesaward + i % 50;
+            q.awards[2] = static_cast<int16_t>(county);
+            q.entries[2] = (i / 50) % entries(county);
+            q.awards[3] = iota[i % 7];
+            q.entries[3] = i % entries(q.awards[3]);
+            q.awards[4] = static_cast<int16_t>(award);
+            q.entries[4] = i % 50;
+            q.qsls = static_cast<int16_t>(i % 3 == 0);
+            q.qslr = static_cast<int16_t>(i % 4 == 0);
+        }
+    }
+
+    // Spreads the award squares as a real log has them: grid squares over some ten thousand
+    // squares (half as 6-character locators, three QSOs in ten confirmed), a WAB square on
+    // one QSO in four, and a lighthouse of the ARLHS list (see addlighthouses) in slot 2 of
+    // one QSO in ten.
+    void spreadsquares(int lighthouses) {
+        std::mt19937 random(4242);
+        const std::string parts = "EEEEEESSIWMC";
+        for (int i = 1; i <= s->qsocount; ++i) {
+            qsorecord& q = s->qsos[static_cast<std::size_t>(i)];
+            std::string grid{
+                static_cast<char>('E' + random() % 10), static_cast<char>('K' + random() % 10),
+                static_cast<char>('0' + random() % 10), static_cast<char>('0' + random() % 10)};
+            if (random() % 2 == 0) grid += "ab";
+            q.grid = grid;
+            q.qslr = static_cast<int16_t>(random() % 10 < 3 ? 1 : 0);
+            q.wab = "";
+            if (random() % 4 == 0)
+                q.wab = std::string{
+                    static_cast<char>('N' + random() % 10), static_cast<char>('A' + random() % 10),
+                    static_cast<char>('0' + random() % 10), static_cast<char>('0' + random() % 10),
+                    parts[random() % parts.size()]};
+            if (lighthouses > 0 && random() % 10 == 0) {
+                q.awards[2] = s->arlhsaward;
+                q.entries[2] = static_cast<int32_t>(random() % static_cast<unsigned>(lighthouses));
+            }
+        }
+    }
+
+    // Puts six QSOs in ten into one grid square and one WAB square: long runs of equal keys.
+    void crowdsquares() {
+        for (int i = 1; i <= s->qsocount; ++i) {
+            if (i % 10 >= 6) continue;
+            qsorecord& q = s->qsos[static_cast<std::size_t>(i)];
+            q.grid = "FN42";
+            q.qslr = 0;
+            q.wab = "TL27E";
+        }
+    }
+
+    // Tracks an "ARLHS" entry award of count generated lighthouses after the default awards.
+    void addlighthouses(int count) {
+        std::string awards = *readwholefile(std::string(TESSALOG_DATA_DIR) + "/awards.dat");
+        awards += std::to_string(count) + ",\"ARLHS\"\r\n";
+        const char* countries[] = {"USA", "CAN", "ENG", "GER", "AUS", "JPN", "NOR", "ITA"};
+        for (int k = 0; k < count; ++k)
+            awards +=
+                "\"" + std::string(countries[k % 8]) + std::to_string(100 + k / 8) + " Light\"\r\n";
+        writefilesafely(s->apppath + "awards.dat", awards);
+        loadawards(*s, dialogs);
+    }
+    // Gives the generated QSOs the slots the net reports read, in slots 2 to 4: a Geratol,
+    // OMISS or HHH Net member number, a state capital or a province, and a QCWA number or an
+    // IOTA entry.
+    void addnetslots() {
+        for (int i = 1; i <= s->qsocount; ++i) {
+            qsorecord& q = s->qsos[static_cast<std::size_t>(i)];
+            const std::array<int16_t, 3> nets = {s->geratolaward, s->omissaward, s->hhhaward};
+            q.awards[2] = nets[static_cast<std::size_t>(i % 3)];
+            q.entries[2] = 1 + i % 5000;
+            q.awards[3] = i % 2 == 0 ? s->statecapitalsaward : s->provincesaward;
+            q.entries[3] = i % 2 == 0 ? i % 50 : i % 13;
+            q.awards[4] = i % 4 == 0 ? s->iotaeuropeaward : s->qcwaaward;
+            q.entries[4] = i % 100;
+        }
     }
 };
 

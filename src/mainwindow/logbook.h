@@ -178,6 +178,38 @@ class logbook : public QMainWindow, public StatusLine {
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 
+    // QSO audit, missing QSL cards, the full listing, the US counties form and the islands.
+    void goqsoaudit_Click();
+    void gomissing_Click();
+    void goallqsos_Click();
+    void gocounties_Click();
+    class countyhunters* countywindow() const; // the counties form while it is open
+    void goislandsummary_Click();
+    void gowasi_Click();
+
+    // The award picker (DXCC have/need, QSOs by DXCC, number and entry awards) and the
+    // needed-countries report.
+    void godxccneed_Click();
+    void goqsosbydxcc_Click();
+    void gonumawards_Click();
+    void goentawards_Click();
+    void godxccneededcountries_Click();
+    // Sets the picker's kind, clearing the other three, and shows it, refilled when open.
+    void openawardpicker(bool AppState::*kind);
+    class awardpicker* awardpickerwindow() const;
+    // Grid squares, Worked All Britain and ARLHS: each item opens its report form.
+    void gogrids_Click();
+    void gowab_Click();
+    void goarlhs_Click();
+
+    // Geratol, OMISS and HHH Net reports; the pickers stay open until their Return.
+    void logbook_goallgeratolqsos_Click();
+    void logbook_goger_Click(int index);
+    void logbook_goomiss_Click();
+    void logbook_gohhhnet_Click();
+    class omisspicker* omisswindow() const;
+    class hhhpicker* hhhwindow() const;
+
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
     void statuswritten(const QString& text);

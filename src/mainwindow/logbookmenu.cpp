@@ -109,36 +109,41 @@ void logbook::buildmenu() {
     item(bar, "gonets", "&Nets");
 
     QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
-    item(reports, "goallqsos", "All QSOs");
-    item(reports, "godxccneed", "DXCC - &Have / Need");
+    item(reports, "goallqsos", "All QSOs", this, &L::goallqsos_Click);
+    item(reports, "godxccneed", "DXCC - &Have / Need", this, &L::godxccneed_Click);
     item(reports, "godxccsummary", "DXCC &Summary", this, &L::godxccsummary_Click);
-    item(reports, "godxccneededcountries", "DXCC &Needed Countries");
+    item(reports, "godxccneededcountries", "DXCC &Needed Countries", this,
+         &L::godxccneededcountries_Click);
     item(reports, "godxccdetail", "DXCC Detail");
-    item(reports, "goqsosbydxcc", "All QSOs by DXCC");
+    item(reports, "goqsosbydxcc", "All QSOs by DXCC", this, &L::goqsosbydxcc_Click);
     item(reports, "goprefixes", "&Countries - Prefixes");
-    item(reports, "gonumawards", "N&umber Awards");
-    item(reports, "goentawards", "&Entry Awards");
+    item(reports, "gonumawards", "N&umber Awards", this, &L::gonumawards_Click);
+    item(reports, "goentawards", "&Entry Awards", this, &L::goentawards_Click);
     item(reports, "gobartg", "BARTG Awards");
     item(reports, "gowap", "Worked All &Prefixes");
     item(reports, "gowac", "Worked All C&ontinents");
     item(reports, "gocq", "Worked All C&Q Zones");
     item(reports, "goitu", "Worked All &ITU Zones");
-    item(reports, "goislandsummary", "Island Summary");
-    item(reports, "gowasi", "WAS - Islands");
-    item(reports, "goarlhs", "ARLHS");
-    item(reports, "gogrids", "&Grid Squares");
-    item(reports, "gowab", "WAB - Worked All Britain");
-    item(reports, "gocounties", "&US Counties");
-    item(reports, "goqsoaudit", "QSO &Audit");
-    item(reports, "gomissing", "Missing &QSL Cards");
+    item(reports, "goislandsummary", "Island Summary", this, &L::goislandsummary_Click);
+    item(reports, "gowasi", "WAS - Islands", this, &L::gowasi_Click);
+    item(reports, "goarlhs", "ARLHS", this, &L::goarlhs_Click);
+    item(reports, "gogrids", "&Grid Squares", this, &L::gogrids_Click);
+    item(reports, "gowab", "WAB - Worked All Britain", this, &L::gowab_Click);
+    item(reports, "gocounties", "&US Counties", this, &L::gocounties_Click);
+    item(reports, "goqsoaudit", "QSO &Audit", this, &L::goqsoaudit_Click);
+    item(reports, "gomissing", "Missing &QSL Cards", this, &L::gomissing_Click);
     item(reports, "gototenten", "Ten - Ten");
     QMenu* geratol = submenu(reports, bar, "dummygeratol", "&Geratol Net Endorsements");
-    item(geratol, "goallgeratolqsos", "All Geratol QSOs");
-    for (std::size_t i = 0; i < gercaptions.size(); ++i)
-        item(geratol, "goger" + QString::number(i), gercaptions[i]);
+    item(geratol, "goallgeratolqsos", "All Geratol QSOs", this, &L::logbook_goallgeratolqsos_Click);
+    for (std::size_t i = 0; i < gercaptions.size(); ++i) {
+        QAction* a = item(geratol, "goger" + QString::number(i), gercaptions[i]);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this,
+                [this, i] { logbook_goger_Click(static_cast<int>(i)); });
+    }
     item(reports, "goccn1", "Century Club &Net Awards");
-    item(reports, "goomiss", "&OMISS Reports");
-    item(reports, "gohhhnet", "HHH Net");
+    item(reports, "goomiss", "&OMISS Reports", this, &L::logbook_goomiss_Click);
+    item(reports, "gohhhnet", "HHH Net", this, &L::logbook_gohhhnet_Click);
 
     QMenu* labels = submenu(nullptr, bar, "bothlabels", "&Labels");
     item(labels, "qsolabel", "&QSO Label");
@@ -241,6 +246,8 @@ void logbook::goabouttsl_Click() {
 }
 
 void logbook::showreport(const Report& report) {
+    // A window loaded now takes the report's size, as the generator sets it before the load.
+    if (report.setsreportsize) state_.reportfontsize = static_cast<int16_t>(report.fontsize);
     if (!reports_)
         reports_ = new showreports(
             state_, dialogs_, [this] { setstatus(""); }, this);
