@@ -33,6 +33,10 @@ class SilentDialogs : public Dialogs {
     printresult printlines(const std::vector<std::string>&, int) override {
         return printresult::cancelled;
     }
+    std::optional<std::string> inputbox(const std::string&, const std::string&,
+                                        const std::string&) override {
+        return std::nullopt;
+    }
 };
 
 class SilentStatus : public StatusLine {

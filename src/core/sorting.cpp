@@ -1,5 +1,6 @@
 #include "sorting.h"
 
+#include "keyedquicksort.h"
 #include "numbers.h"
 #include "platform/codepage.h"
 #include "quicksort.h"
@@ -171,18 +172,21 @@ void sortbygender(AppState& s, int32_t lo, int32_t hi) {
 
 namespace {
 
-// The work tables' sorts: rows move whole, through row 0, compared by their first field.
+// The rows of a work table move whole, through row 0.
+template <class Row> void swaprows(std::vector<Row>& table, int32_t a, int32_t b) {
+    table[0] = table[static_cast<std::size_t>(a)];
+    table[static_cast<std::size_t>(a)] = table[static_cast<std::size_t>(b)];
+    table[static_cast<std::size_t>(b)] = table[0];
+}
+
+// The work tables' sorts, by the rows' first field.
 template <class Row, class Compare>
 void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, Compare rowcompare) {
     if (lo >= hi || lo < 1 || static_cast<std::size_t>(hi) >= table.size()) return;
     auto compare = [&](int32_t a, int32_t b) {
         return rowcompare(table[static_cast<std::size_t>(a)], table[static_cast<std::size_t>(b)]);
     };
-    auto swap = [&](int32_t a, int32_t b) {
-        table[0] = table[static_cast<std::size_t>(a)];
-        table[static_cast<std::size_t>(a)] = table[static_cast<std::size_t>(b)];
-        table[static_cast<std::size_t>(b)] = table[0];
-    };
+    auto swap = [&](int32_t a, int32_t b) { swaprows(table, a, b); };
     quicksortscheme(lo, hi, compare, swap);
 }
 
@@ -199,9 +203,18 @@ int comparetext(std::string_view a, std::string_view b) {
 } // namespace
 
 void prefixsort(std::vector<prefixrow>& prefixwork, int32_t lo, int32_t hi) {
-    sorttable(prefixwork, lo, hi, [](const prefixrow& a, const prefixrow& b) {
-        return comparetext(a.prefix.view(), b.prefix.view());
-    });
+    if (lo >= hi || lo < 1 || static_cast<std::size_t>(hi) >= prefixwork.size()) return;
+    // The four characters' code points in one number order the prefixes as the text
+    // comparison does; the keyed sort then passes over long runs of one prefix quickly.
+    std::vector<uint64_t> keys(static_cast<std::size_t>(hi) + 1);
+    for (int32_t i = lo; i <= hi; ++i) {
+        uint64_t key = 0;
+        for (char c : prefixwork[static_cast<std::size_t>(i)].prefix.view())
+            key = key << 16 | unicodeof(static_cast<unsigned char>(c));
+        keys[static_cast<std::size_t>(i)] = key;
+    }
+    auto swap = [&](int32_t a, int32_t b) { swaprows(prefixwork, a, b); };
+    quicksortbykey(keys, lo, hi, swap);
 }
 
 void numbersort(std::vector<numberrow>& numberwork, int32_t lo, int32_t hi) {

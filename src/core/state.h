@@ -173,6 +173,11 @@ struct AppState {
     bool foundbyfind = false;
     std::array<int32_t, 53> findlist{}; // QSO index of each finder row 1..50; 0 for none
     bool netinprogress = false;
+    // The net chosen in the net picker: one flag per net (exactly one set while a net is
+    // chosen), and the net's band and mode (bandtable and modetable indexes, 0 for none).
+    std::array<bool, 9> netflags{};
+    int16_t netband = 0;
+    int16_t netmode = 0;
 
     // The last call-book lookup
     bool lookuphit = false;

@@ -128,6 +128,7 @@ void logbook::logbook_ignore_Click() {
     state_.editingqso = false;
     state_.foundbyfind = false;
     resetqsoentry();
+    shownetlogger();
 }
 
 void logbook::logbook_ignorechanges_Click() {

@@ -341,6 +341,10 @@ void EntryRules::clearpending(const QString& box) {
     if (it != pending_.end()) it->second = false;
 }
 
+void EntryRules::setpending(const QString& box) {
+    if (ischecked(box)) pending_[box] = true;
+}
+
 void EntryRules::setcheck(const QString& box, std::function<void()> check) {
     checks_[box] = std::move(check);
 }

@@ -115,6 +115,13 @@ class logbook : public QMainWindow, public StatusLine {
     void goabouttsl_Click();
     void gosetup_Click();
     void godxccsummary_Click();
+    // DXCC detail, country prefixes, worked prefixes, continents and zones reports.
+    void godxccdetail_Click();
+    void goprefixes_Click();
+    void gowap_Click();
+    void gowac_Click();
+    void gocq_Click();
+    void goitu_Click();
     void goadif_Click();
     void goexportadif_Click();
     void goexportiota_Click();
@@ -175,6 +182,10 @@ class logbook : public QMainWindow, public StatusLine {
     void gosortqth_Click();
     void gosortsex_Click();
 
+    // Century Club Net reports: the picker, one open at a time.
+    void logbook_goccn1_Click();
+    class ccnpicker* ccnwindow() const;
+
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
 
@@ -209,6 +220,16 @@ class logbook : public QMainWindow, public StatusLine {
     void logbook_gohhhnet_Click();
     class omisspicker* omisswindow() const;
     class hhhpicker* hhhwindow() const;
+
+    // Nets: the net picker, the net logger, and the call the logger hands over.
+    void logbook_gonets_Click();
+    // While a net is in progress, shows the net logger (loading it first when needed).
+    void shownetlogger();
+    // Puts the call, band and mode into the entry panel without running their checks: the
+    // call's check stays owed, as for a typed call, with the focus in the call box.
+    void takenetcall(const std::string& call, int16_t band, int16_t mode);
+    class netpicker* netpickerwindow() const;
+    class netlogger* netloggerwindow() const;
 
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
@@ -255,6 +276,8 @@ class logbook : public QMainWindow, public StatusLine {
     QPointer<class finder> finder_;
     QPointer<class showreports> reports_;
     QPointer<class adifdatepicker> datepicker_;
+    QPointer<class netpicker> netpicker_;
+    QPointer<class netlogger> netlogger_;
     // The export file chosen (chosenfile and chosentitle set); false when cancelled.
     bool chooseexportfile();
     class finder& openfinder();

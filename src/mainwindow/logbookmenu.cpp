@@ -106,7 +106,7 @@ void logbook::buildmenu() {
     item(setupmenu, "goawardstotrack", "Select Awards To Track", this, &L::goawardstotrack_Click);
     item(setupmenu, "gosetupeQSL", "Setup eQSL");
 
-    item(bar, "gonets", "&Nets");
+    item(bar, "gonets", "&Nets", this, &L::logbook_gonets_Click);
 
     QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
     item(reports, "goallqsos", "All QSOs", this, &L::goallqsos_Click);
@@ -114,16 +114,16 @@ void logbook::buildmenu() {
     item(reports, "godxccsummary", "DXCC &Summary", this, &L::godxccsummary_Click);
     item(reports, "godxccneededcountries", "DXCC &Needed Countries", this,
          &L::godxccneededcountries_Click);
-    item(reports, "godxccdetail", "DXCC Detail");
+    item(reports, "godxccdetail", "DXCC Detail", this, &L::godxccdetail_Click);
     item(reports, "goqsosbydxcc", "All QSOs by DXCC", this, &L::goqsosbydxcc_Click);
-    item(reports, "goprefixes", "&Countries - Prefixes");
+    item(reports, "goprefixes", "&Countries - Prefixes", this, &L::goprefixes_Click);
     item(reports, "gonumawards", "N&umber Awards", this, &L::gonumawards_Click);
     item(reports, "goentawards", "&Entry Awards", this, &L::goentawards_Click);
     item(reports, "gobartg", "BARTG Awards");
-    item(reports, "gowap", "Worked All &Prefixes");
-    item(reports, "gowac", "Worked All C&ontinents");
-    item(reports, "gocq", "Worked All C&Q Zones");
-    item(reports, "goitu", "Worked All &ITU Zones");
+    item(reports, "gowap", "Worked All &Prefixes", this, &L::gowap_Click);
+    item(reports, "gowac", "Worked All C&ontinents", this, &L::gowac_Click);
+    item(reports, "gocq", "Worked All C&Q Zones", this, &L::gocq_Click);
+    item(reports, "goitu", "Worked All &ITU Zones", this, &L::goitu_Click);
     item(reports, "goislandsummary", "Island Summary", this, &L::goislandsummary_Click);
     item(reports, "gowasi", "WAS - Islands", this, &L::gowasi_Click);
     item(reports, "goarlhs", "ARLHS", this, &L::goarlhs_Click);
@@ -141,7 +141,7 @@ void logbook::buildmenu() {
         connect(a, &QAction::triggered, this,
                 [this, i] { logbook_goger_Click(static_cast<int>(i)); });
     }
-    item(reports, "goccn1", "Century Club &Net Awards");
+    item(reports, "goccn1", "Century Club &Net Awards", this, &L::logbook_goccn1_Click);
     item(reports, "goomiss", "&OMISS Reports", this, &L::logbook_goomiss_Click);
     item(reports, "gohhhnet", "HHH Net", this, &L::logbook_gohhhnet_Click);
 

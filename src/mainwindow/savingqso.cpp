@@ -84,6 +84,7 @@ void logbook::saveqso_Click() {
         setstatus("No Call Entered");
         incall->setFocus();
         dialogs_.msgbox("No Call", msgbuttons::ok, msgicon::none, state_.apptitle);
+        shownetlogger();
         return;
     }
     if (const auto problem = checkslots()) {
@@ -136,6 +137,7 @@ void logbook::saveqso_Click() {
     state_.foundbyfind = false;
     loadedcall_.reset();
     resetqsoentry();
+    shownetlogger();
 }
 
 } // namespace tsl

@@ -35,12 +35,6 @@ constexpr std::array<int, 7> rightreports = {4, 5, 6, 3, 9, 11, 13};
 
 constexpr int callsbyband = 13;
 
-QRadioButton* option(QWidget* parent, const QString& name, const char* caption) {
-    auto* b = new QRadioButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 } // namespace
 
 omisspicker::omisspicker(const AppState& state, StatusLine& status,

@@ -5,9 +5,16 @@
 #include "platform/statusline.h"
 
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace tsl {
+
+QRadioButton* option(QWidget* parent, const QString& name, const char* caption) {
+    auto* b = new QRadioButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
 
 reportpicker::reportpicker(const AppState& state, StatusLine& status,
                            std::function<void(const Report&)> show, const char* name,

@@ -10,12 +10,16 @@
 #include <functional>
 
 class QPushButton;
+class QRadioButton;
 class QVBoxLayout;
 
 namespace tsl {
 
 struct AppState;
 class StatusLine;
+
+// An option button of a picker under its program name.
+QRadioButton* option(QWidget* parent, const QString& name, const char* caption);
 
 class reportpicker : public QWidget {
     Q_OBJECT

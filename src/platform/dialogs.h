@@ -34,6 +34,10 @@ class Dialogs {
     // Shows one of the program's own forms modally and returns once it is closed, with its
     // result (accepted or rejected).
     virtual int showform(QDialog& form) = 0;
+    // An input box with its prompt, title and default answer: the answer as typed, or
+    // nothing when it was cancelled (an empty answer is an empty text).
+    virtual std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultanswer) = 0;
 };
 
 } // namespace tsl

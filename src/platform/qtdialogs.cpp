@@ -5,9 +5,13 @@
 #include "printing.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <limits>
 
 namespace tsl {
 
@@ -79,6 +83,20 @@ printresult QtDialogs::printlines(const std::vector<std::string>& lines, int fon
     QPrintDialog dialog(&printer, parent_);
     if (dialog.exec() != QDialog::Accepted) return printresult::cancelled;
     return printonto(printer, lines, fontsize) ? printresult::printed : printresult::failed;
+}
+
+std::optional<std::string> QtDialogs::inputbox(const std::string& prompt, const std::string& title,
+                                               const std::string& defaultanswer) {
+    QInputDialog box(parent_);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setWindowTitle(toqt(title));
+    box.setLabelText(toqt(prompt));
+    // A long default answer comes back whole.
+    if (auto* edit = box.findChild<QLineEdit*>())
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    box.setTextValue(toqt(defaultanswer));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return fromqt(box.textValue());
 }
 
 } // namespace tsl

@@ -16,6 +16,12 @@
 
 namespace tsl::test {
 
+struct shownprompt {
+    std::string prompt;
+    std::string title;
+    std::string defaultanswer;
+};
+
 struct shownbox {
     std::string text;
     msgbuttons buttons;
@@ -59,6 +65,19 @@ class ScriptedDialogs : public Dialogs {
     }
     ~ScriptedDialogs() override {
         if (!forms.empty()) ADD_FAILURE() << forms.size() << " scripted form(s) never opened";
+    }
+
+    // The answers of the next input boxes (nothing, or none left: Cancel), and those shown.
+    std::deque<std::optional<std::string>> inputs;
+    std::vector<shownprompt> prompts;
+
+    std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultanswer) override {
+        prompts.push_back({prompt, title, defaultanswer});
+        if (inputs.empty()) return std::nullopt;
+        auto a = inputs.front();
+        inputs.pop_front();
+        return a;
     }
 
     std::optional<std::string> choosefile(const std::string&, const std::string&, bool) override {
