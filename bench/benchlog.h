@@ -202,6 +202,30 @@ struct BenchLog {
         writefilesafely(s->apppath + "awards.dat", awards);
         loadawards(*s, dialogs);
     }
+    // Tracks a "Ten Ten Chapters" entry award of count generated chapters after the default
+    // awards; fill the log after it.
+    void addchapters(int count) {
+        std::string awards = *readwholefile(std::string(TESSALOG_DATA_DIR) + "/awards.dat");
+        awards += std::to_string(count) + ",\"Ten Ten Chapters\"\r\n";
+        for (int k = 0; k < count; ++k)
+            awards += "\"Chapter " + std::to_string(k + 1) + "\"\r\n";
+        writefilesafely(s->apppath + "awards.dat", awards);
+        loadawards(*s, dialogs);
+    }
+    // Puts a chapter of the chapters award (see addchapters) in slot 2 of every QSO, a VP
+    // number in slot 3 of one QSO in three, and PSK on one QSO in five (RTTY is on another
+    // fifth already), with a card received for a quarter of the QSOs.
+    void addchapterslotsanddatamodes(int chapters) {
+        for (int i = 1; i <= s->qsocount; ++i) {
+            qsorecord& q = s->qsos[static_cast<std::size_t>(i)];
+            q.awards[2] = s->tentenchaptersaward;
+            q.entries[2] = i % chapters;
+            q.awards[3] = static_cast<int16_t>(i % 3 == 0 ? s->tentenvpaward : 0);
+            q.entries[3] = i / 3;
+            if (i % 5 == 2) q.mode = s->pskmodeindex;
+            q.qslr = static_cast<int16_t>(i % 4 == 0);
+        }
+    }
     // Gives the generated QSOs the slots the net reports read, in slots 2 to 4: a Geratol,
     // OMISS or HHH Net member number, a state capital or a province, and a QCWA number or an
     // IOTA entry.

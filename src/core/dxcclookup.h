@@ -9,6 +9,7 @@
 namespace tsl {
 
 struct AppState;
+struct qsorecord;
 
 struct dxccmatch {
     // The matching entities in the order they are applied; the last one stays shown.
@@ -30,6 +31,10 @@ int16_t continentindex(const AppState& state, int16_t entity);
 // The common effects of a lookup: the US and Canada flags, and the entity's position as
 // the other station's when exactly one entity matched and the country position is wanted.
 void notedxccmatch(AppState& state, const dxccmatch& match);
+
+// Looks the call up and writes its entity, continent and zones into the record, which
+// need not be in the log yet (imports build their QSOs apart).
+void putdxcc(const AppState& state, const std::string& call, qsorecord& q);
 
 // Looks the call up and applies the result to record qso: its entity, continent and zones.
 void dxcclookuprecord(AppState& state, const std::string& call, int32_t qso);

@@ -19,6 +19,10 @@ bool digits(const std::string& s) {
 
 } // namespace
 
+int fourdigityear(int twodigits, int currentyear) {
+    return (twodigits <= currentyear % 100 ? 2000 : 1900) + twodigits;
+}
+
 std::optional<std::string> checkeddate(const std::string& text, bool dayfirst, int currentyear) {
     std::string t = trimblanks(text);
     // Each field may have one digit or two; the year two or four.
@@ -31,7 +35,7 @@ std::optional<std::string> checkeddate(const std::string& text, bool dayfirst, i
     std::string year = t.substr(6);
     if (year.size() == 2 && digits(year)) {
         const int yy = std::stoi(year);
-        year = (yy <= currentyear % 100 ? "20" : "19") + year;
+        year = std::to_string(fourdigityear(yy, currentyear));
         t = t.substr(0, 6) + year;
     }
     if (t.size() != 10 || !isseparator(t[2]) || !isseparator(t[5])) return std::nullopt;

@@ -131,6 +131,18 @@ class logbook : public QMainWindow, public StatusLine {
     void importcommand(const std::string& kind, const std::string& hint,
                        const std::function<void()>& import);
 
+    // Cabrillo contest logs, one item per contest kind (0 to 6), and the user-defined CSV
+    // import form, shown modally.
+    void gocabrillo_Click(int index);
+    void gomyimport_Click();
+    // The NetLogger, DigiPan, WIN 1010 and DXtreme imports, and the CCN QUARNLOG import
+    // form, shown without waiting.
+    void gonetlogger_Click();
+    void pubdodigipan_Click();
+    void win1010_Click();
+    void godxtreme_Click();
+    void goccnbml_Click();
+
     // Shows a report in the report window, which opens on the first report.
     void showreport(const struct Report& report);
     class showreports* reportwindow() const;
@@ -230,6 +242,10 @@ class logbook : public QMainWindow, public StatusLine {
     void takenetcall(const std::string& call, int16_t band, int16_t mode);
     class netpicker* netpickerwindow() const;
     class netlogger* netloggerwindow() const;
+
+    // Ten-Ten and BARTG reports: each item opens its picker, or brings the open one forward.
+    void gototenten_Click();
+    void gobartg_Click();
 
   signals:
     // Every text written to panel 1 of the status bar, as it is written.

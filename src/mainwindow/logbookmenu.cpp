@@ -119,7 +119,7 @@ void logbook::buildmenu() {
     item(reports, "goprefixes", "&Countries - Prefixes", this, &L::goprefixes_Click);
     item(reports, "gonumawards", "N&umber Awards", this, &L::gonumawards_Click);
     item(reports, "goentawards", "&Entry Awards", this, &L::goentawards_Click);
-    item(reports, "gobartg", "BARTG Awards");
+    item(reports, "gobartg", "BARTG Awards", this, &L::gobartg_Click);
     item(reports, "gowap", "Worked All &Prefixes", this, &L::gowap_Click);
     item(reports, "gowac", "Worked All C&ontinents", this, &L::gowac_Click);
     item(reports, "gocq", "Worked All C&Q Zones", this, &L::gocq_Click);
@@ -132,7 +132,7 @@ void logbook::buildmenu() {
     item(reports, "gocounties", "&US Counties", this, &L::gocounties_Click);
     item(reports, "goqsoaudit", "QSO &Audit", this, &L::goqsoaudit_Click);
     item(reports, "gomissing", "Missing &QSL Cards", this, &L::gomissing_Click);
-    item(reports, "gototenten", "Ten - Ten");
+    item(reports, "gototenten", "Ten - Ten", this, &L::gototenten_Click);
     QMenu* geratol = submenu(reports, bar, "dummygeratol", "&Geratol Net Endorsements");
     item(geratol, "goallgeratolqsos", "All Geratol QSOs", this, &L::logbook_goallgeratolqsos_Click);
     for (std::size_t i = 0; i < gercaptions.size(); ++i) {
@@ -171,20 +171,23 @@ void logbook::buildmenu() {
                               "&NAQP and NA Sprint",
                               "&RSGB IOTA",
                               "&BARTG RTTY"};
-    for (int i = 0; i < 7; ++i)
-        item(cabrillo, "gocabrillo" + QString::number(i), contests[i]);
-    item(imports, "pubdodigipan", "&Import from DigiPan");
+    for (int i = 0; i < 7; ++i) {
+        QAction* a = item(cabrillo, "gocabrillo" + QString::number(i), contests[i]);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, i] { gocabrillo_Click(i); });
+    }
+    item(imports, "pubdodigipan", "&Import from DigiPan", this, &L::pubdodigipan_Click);
     QMenu* dxlog = submenu(imports, bar, "dximport", "Import from D&XLog");
     item(dxlog, "pubdodxlog0", "DXLog Format 1");
     item(dxlog, "pubdodxlog1", "DXLog Format 2");
     item(imports, "publogeqf", "Import from &Win-EQF/ Log-EQF");
-    item(imports, "gonetlogger", "Import from &NetLogger");
+    item(imports, "gonetlogger", "Import from &NetLogger", this, &L::gonetlogger_Click);
     item(imports, "gobrisca", "Import from &Brisca");
     item(imports, "govaltro", "Import from Valtro");
-    item(imports, "gomyimport", "Import - User Defined");
-    item(imports, "win1010", "Import from WIN 1010");
-    item(imports, "godxtreme", "Import from DXtreme");
-    item(imports, "goccnbml", "Import from CCN BMLLOG");
+    item(imports, "gomyimport", "Import - User Defined", this, &L::gomyimport_Click);
+    item(imports, "win1010", "Import from WIN 1010", this, &L::win1010_Click);
+    item(imports, "godxtreme", "Import from DXtreme", this, &L::godxtreme_Click);
+    item(imports, "goccnbml", "Import from CCN QUARNLOG", this, &L::goccnbml_Click);
 
     QMenu* page = submenu(nullptr, bar, "dummypage", "&Page Up / Down");
     item(page, "Pagebeginning", "&First 1,000 QSOs", this, &L::logbook_Pagebeginning_Click);
