@@ -6,6 +6,7 @@
 #include "awards.h"
 #include "dxcc.h"
 #include "fixedtext.h"
+#include "labelstate.h"
 #include "qsorecord.h"
 #include "tables.h"
 
@@ -47,7 +48,7 @@ struct AppState {
     bool nocallbook = false;
     bool nozipfile = false;
     bool keepcallshow = false;
-    int16_t labeltypechosen = 0;
+    bool labeltypechosen = false; // a label stock was chosen in this run
     bool dxccisus = false;
     bool dxcciscanada = false;
     bool dxccnumbersinfile = false;
@@ -70,6 +71,7 @@ struct AppState {
     std::string chosenfile;  // full path of the file chosen last in a file dialog
     std::string chosentitle; // its name without the folder
     int pendinglabels = 0;   // labels placed on the page and not printed yet
+    labelstate labels;       // the page of labels and its stock
     bool wabloaded = false;  // the WAB squares are loaded
 
     // Station settings
@@ -181,6 +183,7 @@ struct AppState {
 
     // The last call-book lookup
     bool lookuphit = false;
+    bool callbookfound = false; // the lookup found an address
     bool callbookusa = false;
     struct {
         std::string name, street, cityline, country, state, county;

@@ -28,6 +28,7 @@ class Dialogs;
 class FlexGrid;
 
 class EntryRules;
+struct labelpanel;
 
 class logbook : public QMainWindow, public StatusLine {
     Q_OBJECT
@@ -247,6 +248,16 @@ class logbook : public QMainWindow, public StatusLine {
     void gototenten_Click();
     void gobartg_Click();
 
+    // Labels: the two requests (the panel's owed checks first, as for Save), the page
+    // printed, the label stock set-up, and the form a double click on a QSO opens.
+    void requestqsolabel();
+    void requestaddresslabel();
+    void logbook_qsolabel_Click();
+    void logbook_addresslabel_Click();
+    void logbook_goprintlabels_Click();
+    void logbook_gosetlabel_Click();
+    class quicklabels* quicklabelswindow() const;
+
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
     void statuswritten(const QString& text);
@@ -281,6 +292,10 @@ class logbook : public QMainWindow, public StatusLine {
     // Loads record editindex into the panel; false for a blank row or a deleted QSO.
     bool loadclickedqso();
     void sortlog(const char* what, void (*sort)(AppState&, int32_t, int32_t));
+    void requestlabel(bool (*request)(AppState&, const labelpanel&, Dialogs&, StatusLine&));
+    void openquicklabels();
+    // Quit's print of the labels still pending; false when the program is to stay.
+    bool printpendinglabels();
 
     AppState& state_;
     Dialogs& dialogs_;
@@ -294,6 +309,7 @@ class logbook : public QMainWindow, public StatusLine {
     QPointer<class adifdatepicker> datepicker_;
     QPointer<class netpicker> netpicker_;
     QPointer<class netlogger> netlogger_;
+    QPointer<class quicklabels> quicklabels_;
     // The export file chosen (chosenfile and chosentitle set); false when cancelled.
     bool chooseexportfile();
     class finder& openfinder();

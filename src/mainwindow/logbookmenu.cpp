@@ -146,10 +146,10 @@ void logbook::buildmenu() {
     item(reports, "gohhhnet", "HHH Net", this, &L::logbook_gohhhnet_Click);
 
     QMenu* labels = submenu(nullptr, bar, "bothlabels", "&Labels");
-    item(labels, "qsolabel", "&QSO Label");
-    item(labels, "addresslabel", "&Address Label");
-    item(labels, "goprintlabels", "&Print Current Labels");
-    item(labels, "gosetlabel", "&Set Label Type");
+    item(labels, "qsolabel", "&QSO Label", this, &L::logbook_qsolabel_Click);
+    item(labels, "addresslabel", "&Address Label", this, &L::logbook_addresslabel_Click);
+    item(labels, "goprintlabels", "&Print Current Labels", this, &L::logbook_goprintlabels_Click);
+    item(labels, "gosetlabel", "&Set Label Type", this, &L::logbook_gosetlabel_Click);
 
     item(bar, "ignore", "&Ignore QSO", this, &L::logbook_ignore_Click);
     item(bar, "saveqso", "&Save QSO", this, &L::saveqso_Click);

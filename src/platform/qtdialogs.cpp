@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <functional>
 #include <limits>
 
 namespace tsl {
@@ -78,11 +79,24 @@ int QtDialogs::showform(QDialog& form) {
     return form.exec();
 }
 
-printresult QtDialogs::printlines(const std::vector<std::string>& lines, int fontsize) {
+namespace {
+// The desktop's print dialog, then the printing onto the printer chosen.
+printresult printwithdialog(QWidget* parent, const std::function<bool(QPrinter&)>& print) {
     QPrinter printer;
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return printresult::cancelled;
-    return printonto(printer, lines, fontsize) ? printresult::printed : printresult::failed;
+    return print(printer) ? printresult::printed : printresult::failed;
+}
+} // namespace
+
+printresult QtDialogs::printlines(const std::vector<std::string>& lines, int fontsize) {
+    return printwithdialog(parent_,
+                           [&](QPrinter& printer) { return printonto(printer, lines, fontsize); });
+}
+
+printresult QtDialogs::printpage(const std::vector<std::string>& rows, int fontsize) {
+    return printwithdialog(
+        parent_, [&](QPrinter& printer) { return printpageonto(printer, rows, fontsize); });
 }
 
 std::optional<std::string> QtDialogs::inputbox(const std::string& prompt, const std::string& title,

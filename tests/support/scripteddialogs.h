@@ -39,6 +39,13 @@ class ScriptedDialogs : public Dialogs {
     std::deque<std::optional<std::string>> files;
     std::vector<std::vector<std::string>> printed;
     printresult printanswer = printresult::printed;
+    // The pages that printpage printed, and how many it was asked for (printed or not).
+    struct printedpage {
+        std::vector<std::string> rows;
+        int fontsize;
+    };
+    std::vector<printedpage> pages;
+    int pagerequests = 0;
 
     // What the operator does in each of the next forms, in order, while the form shows as
     // the active modal window; and the names of the forms shown.
@@ -89,6 +96,12 @@ class ScriptedDialogs : public Dialogs {
 
     printresult printlines(const std::vector<std::string>& lines, int) override {
         if (printanswer == printresult::printed) printed.push_back(lines);
+        return printanswer;
+    }
+
+    printresult printpage(const std::vector<std::string>& rows, int fontsize) override {
+        ++pagerequests;
+        if (printanswer == printresult::printed) pages.push_back({rows, fontsize});
         return printanswer;
     }
 
