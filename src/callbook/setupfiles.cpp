@@ -5,6 +5,9 @@
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
 
+#include <QUrl>
+
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -85,6 +88,54 @@ void loadeqsllogin(AppState& state) {
     state.eqsluser = login->user;
     state.eqslpassword = login->password;
     state.eqslenabled = true;
+}
+
+bool fitsquoteditem(const std::string& value) {
+    for (const char c : value) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || u < 0x20 || u == 0x7f) return false;
+    }
+    return true;
+}
+
+std::string writelogin(const std::string& path, const std::string& user,
+                       const std::string& password) {
+    ListWriter out;
+    out.text(user).text(password).endline();
+    return writeprivatefile(path, out.bytes());
+}
+
+namespace {
+// A base URL as the requests use it: http or https, a host, no query, no trailing "/".
+std::optional<std::string> baseurl(const std::string& text) {
+    const QUrl url(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+                   QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != "http" && scheme != "https") || url.host().isEmpty() ||
+        url.hasQuery() || url.hasFragment())
+        return std::nullopt;
+    std::string base = text;
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
+    return base;
+}
+} // namespace
+
+std::optional<ServiceUrls> parseservices(const std::string& bytes) {
+    ListReader in(bytes);
+    std::array<std::optional<std::string>, 3> found;
+    for (auto& url : found) {
+        const auto item = in.item();
+        if (!item || !item->quoted) return std::nullopt;
+        url = baseurl(item->text);
+        if (!url) return std::nullopt;
+    }
+    if (!in.atend()) return std::nullopt;
+    ServiceUrls urls;
+    urls.hamcall = *found[0];
+    urls.qrz = *found[1];
+    urls.eqsl = *found[2];
+    return urls;
 }
 
 } // namespace tsl

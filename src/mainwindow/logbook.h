@@ -26,6 +26,7 @@ struct AppState;
 struct qsorecord;
 class Dialogs;
 class FlexGrid;
+class InternetAccess;
 
 class EntryRules;
 struct labelpanel;
@@ -37,7 +38,7 @@ class logbook : public QMainWindow, public StatusLine {
     static constexpr int gridcols = 31;
     static constexpr int slotcount = 5;
 
-    logbook(AppState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    logbook(AppState& state, Dialogs& dialogs, InternetAccess& internet, QWidget* parent = nullptr);
     ~logbook() override;
 
     // Runs once, when start-up first names the window.
@@ -148,6 +149,7 @@ class logbook : public QMainWindow, public StatusLine {
     void showreport(const struct Report& report);
     class showreports* reportwindow() const;
     void goawardstotrack_Click();
+    void logbook_gosetupeQSL_Click();
     void showhelp_Click();
     // The find commands: the finder lists the QSOs of the call, of calls beginning with the
     // call box's text, or of the entity chosen; each refuses an empty question.
@@ -299,6 +301,7 @@ class logbook : public QMainWindow, public StatusLine {
 
     AppState& state_;
     Dialogs& dialogs_;
+    InternetAccess& internet_;
     std::unique_ptr<EntryRules> rules_;
     std::optional<std::string> loadedcall_;
     // True while the program itself fills the award slots: the focus stays where it is.

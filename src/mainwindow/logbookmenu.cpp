@@ -3,6 +3,7 @@
 #include "abouttsl.h"
 #include "adifdatepicker.h"
 #include "awardsform.h"
+#include "callbook/eqslform.h"
 #include "core/findthings.h"
 #include "core/state.h"
 #include "finder.h"
@@ -104,7 +105,7 @@ void logbook::buildmenu() {
     item(setupmenu, "gosetup", "Setup", this, &L::gosetup_Click);
     item(setupmenu, "goqsldata", "Select Source of Call Book Info");
     item(setupmenu, "goawardstotrack", "Select Awards To Track", this, &L::goawardstotrack_Click);
-    item(setupmenu, "gosetupeQSL", "Setup eQSL");
+    item(setupmenu, "gosetupeQSL", "Setup eQSL", this, &L::logbook_gosetupeQSL_Click);
 
     item(bar, "gonets", "&Nets", this, &L::logbook_gonets_Click);
 
@@ -328,6 +329,13 @@ void logbook::goawardstotrack_Click() {
         QApplication::closeAllWindows();
         QCoreApplication::quit();
     }
+}
+
+void logbook::logbook_gosetupeQSL_Click() {
+    modalformopen = true;
+    eQSLform form(state_, dialogs_, this);
+    dialogs_.showform(form);
+    modalformopen = false;
 }
 
 void logbook::showhelp_Click() {

@@ -1,5 +1,6 @@
 // Saving the QSO of the entry panel into the log.
 
+#include "callbook/eqslupload.h"
 #include "core/fieldchecks.h"
 #include "core/numbers.h"
 #include "core/paging.h"
@@ -121,6 +122,7 @@ void logbook::saveqso_Click() {
     if (!state_.editingqso) q.deleted = "";
     storepanel(q);
     state_.eqslstatus.clear();
+    if (state_.eqslenabled) sendeqsl(state_, dialogs_, internet_, target);
 
     const std::string count = std::to_string(state_.qsocount) + " QSOs" + state_.eqslstatus;
     if (!state_.editingqso) {

@@ -20,6 +20,26 @@ std::optional<std::string> handedout(const QFile& f, const QByteArray& data) {
     bytesread += static_cast<std::uint64_t>(data.size());
     return data.toStdString();
 }
+
+std::string writethrough(const std::string& path, const std::string& bytes,
+                         std::optional<QFileDevice::Permissions> permissions) {
+    QSaveFile f(qpath(path));
+    if (!f.open(QIODevice::WriteOnly)) return f.errorString().toStdString();
+    // Set on the temporary file, so the contents are never readable by others.
+    if (permissions && !f.setPermissions(*permissions)) {
+        const std::string reason = f.errorString().toStdString();
+        f.cancelWriting();
+        return reason;
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (f.write(bytes.data(), size) != size) {
+        const std::string reason = f.errorString().toStdString();
+        f.cancelWriting();
+        return reason;
+    }
+    if (!f.commit()) return f.errorString().toStdString();
+    return {};
+}
 } // namespace
 
 std::optional<std::string> readwholefile(const std::string& path) {
@@ -40,20 +60,23 @@ std::uint64_t filebytesread() {
 }
 
 std::string writefilesafely(const std::string& path, const std::string& bytes) {
-    QSaveFile f(qpath(path));
-    if (!f.open(QIODevice::WriteOnly)) return f.errorString().toStdString();
-    const auto size = static_cast<qint64>(bytes.size());
-    if (f.write(bytes.data(), size) != size) {
-        const std::string reason = f.errorString().toStdString();
-        f.cancelWriting();
-        return reason;
-    }
-    if (!f.commit()) return f.errorString().toStdString();
-    return {};
+    return writethrough(path, bytes, std::nullopt);
+}
+
+std::string writeprivatefile(const std::string& path, const std::string& bytes) {
+    return writethrough(path, bytes,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                            QFileDevice::WriteUser);
 }
 
 bool fileexists(const std::string& path) {
     return QFileInfo(qpath(path)).isFile();
+}
+
+std::string removefile(const std::string& path) {
+    QFile f(qpath(path));
+    if (!f.exists() || f.remove()) return {};
+    return f.errorString().toStdString();
 }
 
 std::string copyfile(const std::string& source, const std::string& destination) {

@@ -24,7 +24,14 @@ std::uint64_t filebytesread();
 // Empty on success, else the reason (the old file is then untouched).
 std::string writefilesafely(const std::string& path, const std::string& bytes);
 
+// The same for a file that holds secrets: readable and writable by the owner only, from
+// the moment it exists.
+std::string writeprivatefile(const std::string& path, const std::string& bytes);
+
 bool fileexists(const std::string& path);
+
+// Removes the file; empty on success or when there is no such file, else the reason.
+std::string removefile(const std::string& path);
 
 // Copies source to destination, replacing it; empty on success, else the reason.
 std::string copyfile(const std::string& source, const std::string& destination);

@@ -1,5 +1,6 @@
 #include "core/state.h"
 #include "mainwindow/logbook.h"
+#include "support/localserver.h"
 #include "support/scripteddialogs.h"
 
 #include <QLineEdit>
@@ -16,11 +17,12 @@ namespace {
 
 struct Logbook : ::testing::Test {
     ScriptedDialogs dialogs;
+    LocalInternet internet;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
     std::unique_ptr<logbook> window;
     Logbook() {
         s->localnow = [] { return QDateTime(QDate(2024, 8, 25), QTime(14, 30)); };
-        window = std::make_unique<logbook>(*s, dialogs);
+        window = std::make_unique<logbook>(*s, dialogs, internet);
     }
 };
 

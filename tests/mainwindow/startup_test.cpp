@@ -4,6 +4,7 @@
 #include "platform/codepage.h"
 #include "platform/fileio.h"
 #include "support/datafiles.h"
+#include "support/localserver.h"
 #include "support/scripteddialogs.h"
 #include "support/tempfolder.h"
 
@@ -24,6 +25,7 @@ namespace {
 struct Startup : ::testing::Test {
     TempFolder folder;
     ScriptedDialogs dialogs;
+    LocalInternet internet;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
 
     Startup() {
@@ -34,7 +36,7 @@ struct Startup : ::testing::Test {
         folder.write("qsldata.ini", "1,\"\"\r\n");
     }
 
-    std::unique_ptr<logbook> start() { return Main(*s, dialogs, folder.path()); }
+    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, folder.path()); }
 
     void remove(const char* name) { QFile::remove(QString::fromStdString(folder.path() + name)); }
 
@@ -185,4 +187,14 @@ TEST_F(Startup, ALogOfOlderDxccLayoutLoadsWithNumberZero) {
     ASSERT_NE(start(), nullptr);
     EXPECT_FALSE(s->dxccnumbersinfile);
     EXPECT_EQ(s->dxcctable[2].dxccnum, 0);
+}
+
+TEST_F(Startup, AServicesFileReplacesTheBaseUrls) {
+    folder.write(
+        "services.ini",
+        "\"http://127.0.0.1:7001\",\"http://127.0.0.1:7002\",\"http://127.0.0.1:7003\"\r\n");
+    ASSERT_NE(start(), nullptr);
+    EXPECT_EQ(internet.urls.hamcall, "http://127.0.0.1:7001");
+    EXPECT_EQ(internet.urls.qrz, "http://127.0.0.1:7002");
+    EXPECT_EQ(internet.urls.eqsl, "http://127.0.0.1:7003");
 }

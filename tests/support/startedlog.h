@@ -4,6 +4,7 @@
 #include "core/qsofile.h"
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
+#include "support/localserver.h"
 #include "support/logfixture.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 namespace tsl::test {
 
 struct StartedLog : LoadedLog {
+    LocalInternet internet;
     std::unique_ptr<logbook> window;
 
     // Writes the QSOs appended so far as the log file and starts the program on it.
@@ -27,7 +29,7 @@ struct StartedLog : LoadedLog {
         s = std::make_unique<AppState>();
         s->localnow = clock;
         dialogs.shown.clear();
-        window = Main(*s, dialogs, folder.path());
+        window = Main(*s, dialogs, internet, folder.path());
     }
     // A log of n QSOs to the calls Q1, Q2 ...
     void start(int n) {
