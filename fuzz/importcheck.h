@@ -1,23 +1,16 @@
 #pragma once
-// What the import harnesses share: a failed check aborts, so libFuzzer keeps the input that
-// broke it; the state holds the fixed tables; a QSO must be one the log file can hold.
+// What the import harnesses share: the state holds the fixed tables; a QSO must be one the
+// log file can hold. A failed check aborts (check.h).
 
+#include "check.h"
 #include "core/qsofile.h"
 #include "core/state.h"
 #include "core/tables.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace tsl::fuzz {
-
-inline void check(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "check failed: %s\n", what);
-    std::abort();
-}
 
 inline AppState& tablestate() {
     static AppState* s = [] {

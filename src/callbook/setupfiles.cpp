@@ -22,29 +22,36 @@ void shownosource(const AppState& state, Dialogs& dialogs) {
                    msgbuttons::ok, msgicon::none, state.apptitle);
 }
 
-// Two quoted texts, as the log-in files hold them.
-std::optional<std::pair<std::string, std::string>> readlogin(const std::string& path) {
+std::optional<loginfile> readlogin(const std::string& path) {
     const auto bytes = readwholefile(path);
     if (!bytes) return std::nullopt;
-    ListReader in(*bytes);
-    auto user = in.text();
-    auto password = in.text();
-    if (!user || !password) return std::nullopt;
-    return std::make_pair(std::move(*user), std::move(*password));
+    auto login = readloginbytes(*bytes);
+    if (!login) return std::nullopt;
+    return *login;
 }
 
 } // namespace
 
+Parsed<qsldatafile> readqsldatabytes(const std::string& bytes) {
+    ListReader in(bytes);
+    const auto source = in.int16();
+    auto path = in.text();
+    if (!source || !path) return parseerror{"The file does not hold a source and a path."};
+    return qsldatafile{*source, std::move(*path)};
+}
+
+Parsed<loginfile> readloginbytes(const std::string& bytes) {
+    ListReader in(bytes);
+    auto user = in.text();
+    auto password = in.text();
+    if (!user || !password) return parseerror{"The file does not hold a user and a password."};
+    return loginfile{std::move(*user), std::move(*password)};
+}
+
 void loadqsldata(AppState& state, Dialogs& dialogs) {
     const auto bytes = readwholefile(state.apppath + "qsldata.ini");
-    std::optional<int16_t> source;
-    std::optional<std::string> path;
-    if (bytes) {
-        ListReader in(*bytes);
-        source = in.int16();
-        path = in.text();
-    }
-    if (!source || !path) {
+    const auto read = readqsldatabytes(bytes.value_or(""));
+    if (!bytes || !read) {
         state.callbooksource = callbooknone;
         state.nocallbook = true;
         state.callbookpath = state.apppath;
@@ -52,8 +59,8 @@ void loadqsldata(AppState& state, Dialogs& dialogs) {
         shownosource(state, dialogs);
         return;
     }
-    state.callbooksource = *source;
-    state.callbookpath = *path;
+    state.callbooksource = read->source;
+    state.callbookpath = read->path;
     state.callbookroot = state.callbookpath.substr(0, 3);
     state.nocallbook = state.callbooksource < 1;
     if (state.nocallbook) shownosource(state, dialogs);
@@ -62,12 +69,12 @@ void loadqsldata(AppState& state, Dialogs& dialogs) {
 void loadcallbooklogin(AppState& state) {
     if (state.callbooksource == callbookhamcallonline) {
         const auto login = readlogin(state.apppath + "hamcall.ini");
-        state.hamcalluser = login ? login->first : "";
-        state.hamcallpassword = login ? login->second : "";
+        state.hamcalluser = login ? login->user : "";
+        state.hamcallpassword = login ? login->password : "";
     } else if (state.callbooksource == callbookqrzonline) {
         const auto login = readlogin(state.apppath + "qrz.ini");
-        state.qrzuser = login ? login->first : "";
-        state.qrzpassword = login ? login->second : "";
+        state.qrzuser = login ? login->user : "";
+        state.qrzpassword = login ? login->password : "";
     }
 }
 
@@ -78,8 +85,8 @@ void loadeqsllogin(AppState& state) {
         state.eqslpassword.clear();
         return;
     }
-    state.eqsluser = login->first;
-    state.eqslpassword = login->second;
+    state.eqsluser = login->user;
+    state.eqslpassword = login->password;
     state.eqslenabled = true;
 }
 

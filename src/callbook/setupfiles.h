@@ -9,6 +9,11 @@
 #include <optional>
 #include <string>
 
+#include "core/parsed.h"
+
+#include <cstdint>
+#include <string>
+
 namespace tsl {
 
 struct AppState;
@@ -21,6 +26,20 @@ inline constexpr int callbookhamcallcd = 2;
 inline constexpr int callbookqrzcd = 3;
 inline constexpr int callbookqrzonline = 4;
 inline constexpr int callbookhamcallonline = 5;
+
+// "qsldata.ini": the source number and the CD path.
+struct qsldatafile {
+    int16_t source = 0;
+    std::string path;
+};
+Parsed<qsldatafile> readqsldatabytes(const std::string& bytes);
+
+// "hamcall.ini", "qrz.ini" and "eqsl.ini": a user and a password.
+struct loginfile {
+    std::string user;
+    std::string password;
+};
+Parsed<loginfile> readloginbytes(const std::string& bytes);
 
 // Reads "qsldata.ini". Without a usable source it says so in a message box; a missing or
 // unreadable file means no source. Start-up goes on in every case.

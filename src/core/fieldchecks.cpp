@@ -5,8 +5,6 @@
 
 #include <QDate>
 
-#include <cctype>
-
 namespace tsl {
 
 namespace {
@@ -69,21 +67,10 @@ std::optional<std::string> checkedtime(const std::string& text) {
 }
 
 std::optional<std::string> checkedgridsquare(const std::string& text) {
-    auto upper = [](char c) {
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    };
-    auto lower = [](char c) {
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    };
-    if (text.size() == 4) {
-        std::string t = trimblanks(text);
-        for (char& c : t)
-            c = upper(c);
-        return t;
-    }
+    if (text.size() == 4) return uppercased(trimblanks(text));
     if (text.size() == 6) {
-        return std::string{upper(text[0]), upper(text[1]), text[2],
-                           text[3],        lower(text[4]), lower(text[5])};
+        return std::string{uppercased(text[0]), uppercased(text[1]), text[2], text[3],
+                           lowercased(text[4]), lowercased(text[5])};
     }
     return std::nullopt;
 }

@@ -256,8 +256,8 @@ std::string resulttext(const csvread& r) {
             named.push_back("record " + std::to_string(k.record) + ", " +
                             (k.item > 0 ? "item " + std::to_string(k.item) : "default power") +
                             ": " + k.reason);
-        text +=
-            " " + std::to_string(r.skipped.size()) + " records were skipped. " + "Skipped " + namedskips(named);
+        text += " " + std::to_string(r.skipped.size()) + " records were skipped. " + "Skipped " +
+                namedskips(named);
     }
     if (r.awardsleftout > 0)
         text += " " + std::to_string(r.awardsleftout) +

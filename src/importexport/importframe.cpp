@@ -12,8 +12,6 @@
 
 #include <algorithm>
 
-#include <algorithm>
-
 namespace tsl {
 
 std::string importedtext(const std::string& value) {
@@ -22,12 +20,6 @@ std::string importedtext(const std::string& value) {
         const auto u = static_cast<unsigned char>(c);
         if (c == '"' || u < 32 || u == 127) c = ' ';
     }
-    return text;
-}
-
-std::string uppercased(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return text;
 }
 

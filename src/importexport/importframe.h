@@ -3,6 +3,7 @@
 // only at the end, text made safe for the log file, the import log.
 
 #include "core/qsorecord.h"
+#include "core/text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -38,9 +39,6 @@ struct importoutcome {
 inline std::string midtext(std::string_view text, std::size_t from, std::size_t count) {
     return std::string(text.substr(std::min(from, text.size()), count));
 }
-
-// The text with a-z in capitals, every other byte as it is (whatever the machine's locale).
-std::string uppercased(std::string text);
 
 // The message box of an import that failed, titled with the program and the own call.
 void showimportfailure(const AppState& state, Dialogs& dialogs, const std::string& text);

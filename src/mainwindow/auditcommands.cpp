@@ -37,12 +37,12 @@ countyhunters* logbook::countywindow() const {
 }
 
 void logbook::goislandsummary_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     showreport(islandsummary(state_, state_.qrpflag));
 }
 
 void logbook::gowasi_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     showreport(wasislands(state_, state_.qrpflag));
 }
 

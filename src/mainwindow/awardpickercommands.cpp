@@ -47,7 +47,7 @@ void logbook::goentawards_Click() {
 }
 
 void logbook::godxccneededcountries_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     showreport(dxccneeded(state_, state_.qrpflag));
 }
 

@@ -2,13 +2,14 @@
 
 #include "customimport.h"
 #include "logbook.h"
+#include "platform/dialogs.h"
 
 namespace tsl {
 
 void logbook::gomyimport_Click() {
     modalformopen = true;
     customimport form(state_, dialogs_, *this);
-    form.exec();
+    dialogs_.showform(form);
     modalformopen = false;
 }
 

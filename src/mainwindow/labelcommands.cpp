@@ -54,7 +54,7 @@ void logbook::logbook_goprintlabels_Click() {
 void logbook::logbook_gosetlabel_Click() {
     modalformopen = true;
     setlabel form(state_, dialogs_, this);
-    form.exec();
+    dialogs_.showform(form);
     modalformopen = false;
 }
 

@@ -249,7 +249,7 @@ void logbook::hideuntrackedawarditems() {
 
 void logbook::goabouttsl_Click() {
     modalformopen = true;
-    showabout(state_, this);
+    showabout(state_, dialogs_, this);
     modalformopen = false;
 }
 
@@ -267,7 +267,7 @@ showreports* logbook::reportwindow() const {
 }
 
 void logbook::godxccsummary_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     showreport(dxccsummary(state_, 0, state_.qrpflag));
 }
 
@@ -318,14 +318,14 @@ void logbook::goexportiota_Click() {
 void logbook::gosetup_Click() {
     modalformopen = true;
     setup form(state_, dialogs_, *this);
-    form.exec();
+    dialogs_.showform(form);
     modalformopen = false;
 }
 
 void logbook::goawardstotrack_Click() {
     modalformopen = true;
     awardsform form(state_, dialogs_, *this);
-    form.exec();
+    dialogs_.showform(form);
     modalformopen = false;
     // An award file that no longer loads has been reported; the program cannot go on.
     if (form.programmustend()) {
@@ -338,7 +338,7 @@ void logbook::goawardstotrack_Click() {
 void logbook::logbook_gosetupeQSL_Click() {
     modalformopen = true;
     eQSLform form(state_, dialogs_, this);
-    form.exec();
+    dialogs_.showform(form);
     modalformopen = false;
 }
 

@@ -10,7 +10,7 @@
 namespace tsl {
 
 void logbook::godxccdetail_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     showreport(dxccdetail(state_, state_.qrpflag));
 }
 
@@ -19,23 +19,23 @@ void logbook::goprefixes_Click() {
 }
 
 void logbook::gowap_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     setstatus("Preparing Prefixes Report");
     showreport(prefixreport(state_, 0, state_.qrpflag));
 }
 
 void logbook::gowac_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     showreport(wacreport(state_, 0, state_.qrpflag));
 }
 
 void logbook::gocq_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     showreport(cqzonereport(state_, state_.qrpflag));
 }
 
 void logbook::goitu_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     showreport(ituzonereport(state_, state_.qrpflag));
 }
 

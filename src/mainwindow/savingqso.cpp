@@ -96,7 +96,7 @@ void logbook::saveqso_Click() {
     if (state_.editingqso) {
         modalformopen = true;
         howsave question(state_, this);
-        question.exec();
+        dialogs_.showform(question);
         modalformopen = false;
     }
     int32_t target = state_.editindex;

@@ -5,6 +5,7 @@
 #include "core/fixedtext.h"
 #include "core/helpers.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "netqso.h"
 #include "reports/gridsquares.h"
 
@@ -59,7 +60,7 @@ constexpr std::array<std::string_view, 14> titles = {
 bool wordat(const std::string& text, std::size_t p, std::string_view word) {
     if (p + word.size() > text.size()) return false;
     for (std::size_t k = 0; k < word.size(); ++k)
-        if (capital(text[p + k]) != word[k]) return false;
+        if (uppercased(text[p + k]) != word[k]) return false;
     return true;
 }
 
@@ -85,12 +86,12 @@ bool twoletter(const std::string& base) {
 // The letter row of the base call's second character; -1 when it is no letter A to Z.
 int letterindex(const std::string& base) {
     if (base.size() < 2) return -1;
-    const char c = capital(base[1]);
+    const char c = uppercased(base[1]);
     return c >= 'A' && c <= 'Z' ? c - 'A' : -1;
 }
 
 bool mobile(const std::string& suffix) {
-    return suffix.size() == 1 && capital(suffix[0]) == 'M';
+    return suffix.size() == 1 && uppercased(suffix[0]) == 'M';
 }
 
 std::string statecode(const AppState& s, int state) {

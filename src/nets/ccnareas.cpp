@@ -1,6 +1,7 @@
 #include "ccnareas.h"
 
 #include "ccnqsos.h"
+#include "core/text.h"
 #include "netqso.h"
 #include "reports/gridsquares.h"
 
@@ -16,7 +17,7 @@ int ccncallarea(const std::string& base) {
     } else if (first == 'V' || first == 'C') {
         std::string three = base.substr(0, 3);
         for (char& c : three)
-            c = capital(c);
+            c = uppercased(c);
         if (three == "VO1" || three == "CO1") area = 10;
         if (three == "VO2" || three == "CO2") area = 11;
         if (area == -1) area = (base.size() > 2 && ccndigit(base[2]) ? base[2] - '0' : 0) + 11;

@@ -7,6 +7,7 @@
 #include "ccnqsos.h"
 #include "core/fixedtext.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "netqso.h"
 #include "reports/gridsquares.h"
 
@@ -31,7 +32,7 @@ struct ccncard {
 ccncard makecard(const FixedText<10>& text) {
     ccncard c;
     for (char ch : text.view())
-        if (ch != ' ') c.call += capital(ch);
+        if (ch != ' ') c.call += uppercased(ch);
     for (std::size_t p = c.call.size(); p-- > 0;)
         if (ccndigit(c.call[p])) {
             c.prefix = c.call.substr(0, p);

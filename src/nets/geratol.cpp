@@ -132,8 +132,8 @@ struct gerqso {
         return call.base.substr(static_cast<std::size_t>(from - 1),
                                 static_cast<std::size_t>(count));
     }
-    bool initials() const { return capitals(q.comments.str().substr(0, 2)) == "IC"; }
-    bool qrpsuffix() const { return capitals(call.suffix) == "QRP"; }
+    bool initials() const { return uppercased(q.comments.str().substr(0, 2)) == "IC"; }
+    bool qrpsuffix() const { return uppercased(call.suffix) == "QRP"; }
 };
 
 bool qualifies(int e, const gerqso& g) {
@@ -191,9 +191,9 @@ bool qualifies(int e, const gerqso& g) {
     case 23:
         return length == 4 || (length == 5 && g.digitat(3));
     case 24:
-        return length == 5 && capital(first) == 'K' && g.digitat(3);
+        return length == 5 && uppercased(first) == 'K' && g.digitat(3);
     case 25:
-        return capitals(g.call.suffix) == "M";
+        return uppercased(g.call.suffix) == "M";
     case 26:
         return g.province >= 0 && g.initials();
     case 28:
@@ -283,7 +283,7 @@ std::optional<std::string> takedxsuffix(const gerqso& g, dxprefixpool& pool) {
 std::optional<std::pair<int, int>> districtcell(const gerqso& g) {
     for (int p = 2; p < g.length(); ++p) {
         if (!g.digitat(p)) continue;
-        const auto next = static_cast<unsigned char>(capital(g.at(p + 1)));
+        const auto next = static_cast<unsigned char>(uppercased(g.at(p + 1)));
         if (next < 'A') continue;
         if (next > 'Z') return std::nullopt;
         return std::pair{g.at(p) - '0', next - 'A'};

@@ -107,7 +107,7 @@ Report buildhhhreport(const AppState& s, int kind) {
             slot = q.continent >= 1 && q.continent <= 7 ? q.continent : -1;
             break;
         case mobiles:
-            listed = capitals(call.suffix) == "M";
+            listed = uppercased(call.suffix) == "M";
             break;
         case dx:
             // A country index outside the entity table names no country.

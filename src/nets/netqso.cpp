@@ -36,12 +36,6 @@ std::string qslword(const qsorecord& q) {
     return q.qslr == 1 ? "YES" : "NO ";
 }
 
-std::string capitals(std::string text) {
-    for (char& c : text)
-        c = capital(c);
-    return text;
-}
-
 std::string padded(std::string_view text, std::size_t width) {
     std::string out(text.substr(0, width));
     out.resize(width, ' ');

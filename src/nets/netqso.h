@@ -34,12 +34,6 @@ int tableindex(std::optional<int32_t> value, int first, int last);
 // "YES" when the QSO's card came back, else "NO ".
 std::string qslword(const qsorecord& q);
 
-// Letters a..z in capitals; every other byte as it is.
-inline char capital(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-std::string capitals(std::string text);
-
 // The text padded with blanks or cut on the right to width.
 std::string padded(std::string_view text, std::size_t width);
 

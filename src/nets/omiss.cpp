@@ -4,6 +4,7 @@
 #include "core/helpers.h"
 #include "core/recordtext.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "netqso.h"
 #include "reports/reportfilter.h"
 
@@ -69,7 +70,7 @@ constexpr std::size_t spellinglength = spelling.size(); // 42
 constexpr std::array<int, 7> shownbands = {2, 3, 6, 8, 9, 10, 12};
 
 bool ismilitary(const qsorecord& q) {
-    const std::string comments = capitals(q.comments.str());
+    const std::string comments = uppercased(q.comments.str());
     return comments.starts_with("MIL") || comments.find("(MIL)") != std::string::npos;
 }
 
@@ -78,7 +79,7 @@ bool ismilitary(const qsorecord& q) {
 char firstletter(const std::string& base) {
     const auto digit = base.find_last_of("0123456789");
     if (digit == std::string::npos || digit + 1 >= base.size()) return '\0';
-    return capital(base[digit + 1]);
+    return uppercased(base[digit + 1]);
 }
 
 class omissrun {
@@ -172,7 +173,7 @@ class omissrun {
             tostate = q.power < 10.0f;
             break;
         case 4:
-            tostate = capitals(call.suffix) == "M";
+            tostate = uppercased(call.suffix) == "M";
             break;
         case 5:
             tostate = q.qth == 1;
@@ -188,7 +189,7 @@ class omissrun {
             return;
         case grids:
             if (member > 0 && !(q.grid == "      "))
-                append(i, q, member).grid = capitals(q.grid.str().substr(0, 4));
+                append(i, q, member).grid = uppercased(q.grid.str().substr(0, 4));
             return;
         case military:
             if (member > 0 && ismilitary(q)) append(i, q, member);
@@ -216,7 +217,7 @@ class omissrun {
     void placespelling(int32_t i, const qsorecord& q, int32_t member, const std::string& base) {
         const std::string stored = q.call.str();
         if (spellingcalls_.contains(stored)) return;
-        const char last = base.empty() ? '\0' : capital(base.back());
+        const char last = base.empty() ? '\0' : uppercased(base.back());
         const char first = firstletter(base);
         for (int pass = 0; pass < 2; ++pass) {
             const char letter = pass == 0 ? last : first;

@@ -4,11 +4,21 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <atomic>
+
 namespace tsl {
 
 namespace {
 QString qpath(const std::string& path) {
     return QString::fromLocal8Bit(path);
+}
+
+std::atomic<std::uint64_t> bytesread{0};
+
+std::optional<std::string> handedout(const QFile& f, const QByteArray& data) {
+    if (f.error() != QFileDevice::NoError) return std::nullopt;
+    bytesread += static_cast<std::uint64_t>(data.size());
+    return data.toStdString();
 }
 
 std::string writethrough(const std::string& path, const std::string& bytes,
@@ -35,9 +45,18 @@ std::string writethrough(const std::string& path, const std::string& bytes,
 std::optional<std::string> readwholefile(const std::string& path) {
     QFile f(qpath(path));
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError) return std::nullopt;
-    return data.toStdString();
+    return handedout(f, f.readAll());
+}
+
+std::optional<std::string> readfilehead(const std::string& path, std::size_t maxbytes) {
+    QFile f(qpath(path));
+    // Unbuffered, so no more than maxbytes are taken from the disk either.
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
+    return handedout(f, f.read(static_cast<qint64>(maxbytes)));
+}
+
+std::uint64_t filebytesread() {
+    return bytesread;
 }
 
 std::string writefilesafely(const std::string& path, const std::string& bytes) {

@@ -75,6 +75,10 @@ std::optional<std::string> QtDialogs::choosefile(const std::string& folder,
     return chosen.toLocal8Bit().toStdString();
 }
 
+int QtDialogs::showform(QDialog& form) {
+    return form.exec();
+}
+
 namespace {
 // The desktop's print dialog, then the printing onto the printer chosen.
 printresult printwithdialog(QWidget* parent, const std::function<bool(QPrinter&)>& print) {

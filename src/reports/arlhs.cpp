@@ -3,8 +3,8 @@
 #include "core/helpers.h"
 #include "core/recordtext.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "gridsquares.h"
-#include "platform/codepage.h"
 #include "reportfilter.h"
 
 #include <array>

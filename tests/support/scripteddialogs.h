@@ -1,9 +1,15 @@
 #pragma once
-// A dialogs service for tests: answers from a script, records every box it was shown.
+// A dialogs service for tests: answers from a script, records every box it was shown, and
+// acts on each form it is asked to show as the script says, without waiting on anything.
 
 #include "platform/dialogs.h"
 
+#include <QDialog>
+
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +46,33 @@ class ScriptedDialogs : public Dialogs {
     };
     std::vector<printedpage> pages;
     int pagerequests = 0;
+
+    // What the operator does in each of the next forms, in order, while the form shows as
+    // the active modal window; and the names of the forms shown.
+    std::deque<std::function<void(QWidget*)>> forms;
+    std::vector<std::string> formsshown;
+
+    // A form with nothing scripted for it, or one its script leaves open, fails the test and
+    // is closed at once: the test never hangs on it. So does a script no form used.
+    int showform(QDialog& form) override {
+        formsshown.push_back(form.objectName().toStdString());
+        if (forms.empty()) {
+            ADD_FAILURE() << "the form " << formsshown.back() << " opened with no script";
+            return QDialog::Rejected;
+        }
+        const auto act = std::move(forms.front());
+        forms.pop_front();
+        form.open();
+        act(&form);
+        if (form.isVisible()) {
+            ADD_FAILURE() << "the script left the form " << formsshown.back() << " open";
+            form.reject();
+        }
+        return form.result();
+    }
+    ~ScriptedDialogs() override {
+        if (!forms.empty()) ADD_FAILURE() << forms.size() << " scripted form(s) never opened";
+    }
 
     // The answers of the next input boxes (nothing, or none left: Cancel), and those shown.
     std::deque<std::optional<std::string>> inputs;

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTimer>
 
 #include <functional>
 
@@ -50,13 +49,8 @@ struct StartedLog : LoadedLog {
     }
     void trigger(const char* name) const { window->findChild<QAction*>(name)->trigger(); }
 
-    // Runs what must happen inside the next modal window once it shows.
-    static void whenmodal(std::function<void(QWidget*)> act) {
-        QTimer::singleShot(0, [act] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (w) act(w);
-        });
-    }
+    // What the operator does in the next form the program shows.
+    void whenmodal(std::function<void(QWidget*)> act) { dialogs.forms.push_back(std::move(act)); }
 };
 
 } // namespace tsl::test
