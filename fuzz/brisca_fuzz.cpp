@@ -7,7 +7,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tsl;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const briscaread read = readbrisca(fuzz::fuzzstate(), bytes, 50);
+    const Parsed<briscaread> parsed = readbrisca(fuzz::fuzzstate(), bytes, 50);
+    if (!parsed) {
+        fuzz::require(!parsed.error().empty());
+        return 0;
+    }
+    const briscaread& read = *parsed;
     fuzz::require(read.present <= read.promised);
     fuzz::require(read.records.size() + static_cast<std::size_t>(read.leftout) +
                       read.skipped.size() ==

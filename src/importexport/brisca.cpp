@@ -28,27 +28,22 @@ int16_t bandofmetres(const AppState& s, int16_t metres) {
 
 } // namespace
 
-briscaread readbrisca(const AppState& s, std::string_view bytes, int32_t room) {
-    briscaread result;
+Parsed<briscaread> readbrisca(const AppState& s, std::string_view bytes, int32_t room) {
     const auto header = dbaseheaderof(bytes);
-    if (!header) {
-        result.refused =
-            "The file is too short for a dBase header: " + std::to_string(bytes.size()) + " bytes.";
-        return result;
-    }
-    if (header->headerlength < smallestheader || header->headerlength > bytes.size()) {
-        result.refused =
-            "The header length, " + std::to_string(header->headerlength) +
-            (header->headerlength < smallestheader
-                 ? ", is below " + std::to_string(smallestheader) + "."
-                 : ", passes the end of the file of " + std::to_string(bytes.size()) + " bytes.");
-        return result;
-    }
-    if (header->recordlength < shortestrecord) {
-        result.refused = "The record length, " + std::to_string(header->recordlength) +
-                         ", is below " + std::to_string(shortestrecord) + ".";
-        return result;
-    }
+    if (!header)
+        return parseerror{"The file is too short for a dBase header: " +
+                          std::to_string(bytes.size()) + " bytes."};
+    if (header->headerlength < smallestheader)
+        return parseerror{"The header length, " + std::to_string(header->headerlength) +
+                          ", is below " + std::to_string(smallestheader) + "."};
+    if (header->headerlength > bytes.size())
+        return parseerror{"The header length, " + std::to_string(header->headerlength) +
+                          ", passes the end of the file of " + std::to_string(bytes.size()) +
+                          " bytes."};
+    if (header->recordlength < shortestrecord)
+        return parseerror{"The record length, " + std::to_string(header->recordlength) +
+                          ", is below " + std::to_string(shortestrecord) + "."};
+    briscaread result;
     readdbaserecords(bytes, header->headerlength, header->recordlength, 11, room, result,
                      [&](std::string_view record, qsorecord& q) -> std::string {
                          const auto field = [&](std::size_t at, std::size_t width) {
@@ -92,9 +87,10 @@ importoutcome importbrisca(AppState& s, StatusLine& status, Dialogs& dialogs) {
     };
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail(unreadablereason(s.chosenfile));
-    const briscaread read = readbrisca(s, *file, roomleft(s));
-    writedbaselog(s, read, "Log of Brisca import", "briscaimport.log");
-    if (!read.refused.empty()) return fail(read.refused);
+    const Parsed<briscaread> parsed = readbrisca(s, *file, roomleft(s));
+    writedbaselog(s, parsed, "Log of Brisca import", "briscaimport.log");
+    if (!parsed) return fail(parsed.error());
+    const briscaread& read = *parsed;
     const importoutcome outcome =
         appendimported(s, read.records, read.leftout, read.skipped.size());
     status.setstatus(std::to_string(outcome.imported) + " records imported from Brisca." +

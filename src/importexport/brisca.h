@@ -15,8 +15,9 @@ class StatusLine;
 
 using briscaread = dbaseread;
 
-// The QSOs of the file's bytes, the records where the header puts them.
-briscaread readbrisca(const AppState& state, std::string_view bytes, int32_t room);
+// The QSOs of the file's bytes, the records where the header puts them. Refused when the
+// header is cut short or its lengths cannot be true.
+Parsed<briscaread> readbrisca(const AppState& state, std::string_view bytes, int32_t room);
 
 // Appends the QSOs of the file `chosenfile` to the log and writes "briscaimport.log"; a
 // file that cannot be read changes nothing and says why.

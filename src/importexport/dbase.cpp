@@ -52,17 +52,6 @@ void readdbaserecords(std::string_view bytes, std::size_t start, std::size_t len
     }
 }
 
-void writedbaselog(const AppState& s, const dbaseread& read, const std::string& title,
-                   const std::string& name) {
-    ImportLog log(title);
-    for (const qsorecord& q : read.records)
-        log.add(s, q);
-    for (const std::string& skip : read.skipped)
-        log.note("Skipped " + skip);
-    if (!read.refused.empty()) log.note(read.refused);
-    log.write(s, name);
-}
-
 std::string promisedsentence(const dbaseread& read) {
     if (read.present >= read.promised) return "";
     return " The header counts " + std::to_string(read.promised) + " records; the file holds " +

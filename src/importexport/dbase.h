@@ -2,6 +2,7 @@
 // The dBase III tables that DXLog and Brisca keep their logs in: the header's record count
 // and lengths, and the walk over the records at fixed places, deleted records skipped.
 
+#include "core/parsed.h"
 #include "core/qsorecord.h"
 #include "importframe.h"
 
@@ -27,7 +28,6 @@ std::optional<dbaseheader> dbaseheaderof(std::string_view bytes);
 
 // What a reader of a dBase log made of the file.
 struct dbaseread : importread {
-    std::string refused;   // why no record was read; empty when they were
     uint32_t promised = 0; // the records the header counts
     uint32_t present = 0;  // of those, the whole records the file holds
 };
@@ -44,10 +44,22 @@ void readdbaserecords(std::string_view bytes, std::size_t start, std::size_t len
                       std::size_t callwidth, int32_t room, dbaseread& result,
                       const dbasebuild& build);
 
-// Writes the import log of a dBase import: the QSOs read, each record skipped and why, and
+// Writes the import log of a dBase import: the QSOs read and each record skipped and why, or
 // why the file was refused.
-void writedbaselog(const AppState& state, const dbaseread& read, const std::string& title,
-                   const std::string& name);
+template <class Read>
+void writedbaselog(const AppState& state, const Parsed<Read>& read, const std::string& title,
+                   const std::string& name) {
+    ImportLog log(title);
+    if (!read) {
+        log.note(read.error());
+    } else {
+        for (const qsorecord& q : read->records)
+            log.add(state, q);
+        for (const std::string& skip : read->skipped)
+            log.note("Skipped " + skip);
+    }
+    log.write(state, name);
+}
 
 // The sentence of a result text about records the header counts and the file lacks; empty
 // when it holds them all.

@@ -79,14 +79,12 @@ DxlogCountries::found DxlogCountries::find(const std::string& key) const {
     return {lookup(deletedprefixes_, plain).entity, false};
 }
 
-dxlogread readdxlog(const AppState& s, std::string_view bytes, int format, int32_t room) {
-    dxlogread result;
-    if (bytes.size() < dxlogheader) {
-        result.refused =
+Parsed<dxlogread> readdxlog(const AppState& s, std::string_view bytes, int format, int32_t room) {
+    if (bytes.size() < dxlogheader)
+        return parseerror{
             "The file is shorter than a DXLog header: " + std::to_string(bytes.size()) +
-            " bytes of " + std::to_string(dxlogheader) + ".";
-        return result;
-    }
+            " bytes of " + std::to_string(dxlogheader) + "."};
+    dxlogread result;
     const dbaseheader header = *dbaseheaderof(bytes);
     result.recordlength = header.recordlength;
     if (header.recordlength != 119 && header.recordlength != 133) {
@@ -154,9 +152,10 @@ importoutcome importdxlog(AppState& s, StatusLine& status, Dialogs& dialogs, int
     };
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail(unreadablereason(s.chosenfile));
-    const dxlogread read = readdxlog(s, *file, format, roomleft(s));
-    writedbaselog(s, read, "Log of DXLog import", "dxlogimport.log");
-    if (!read.refused.empty()) return fail(read.refused);
+    const Parsed<dxlogread> parsed = readdxlog(s, *file, format, roomleft(s));
+    writedbaselog(s, parsed, "Log of DXLog import", "dxlogimport.log");
+    if (!parsed) return fail(parsed.error());
+    const dxlogread& read = *parsed;
     if (read.unknownlayout) {
         dialogs.msgbox("You have an unknown DXLOg file format\r\nPlease contact me.\r\n"
                        "Its records are " +
