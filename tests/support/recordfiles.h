@@ -5,20 +5,15 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace tsl::test {
 
 // A record of length blanks with each text put at its byte position (counted from 0).
 inline std::string fixedrecord(std::size_t length,
-                               const std::vector<std::pair<std::size_t, std::string>>& texts) {
+                               const std::map<std::size_t, std::string>& texts) {
     std::string r(length, ' ');
-    for (const auto& [at, text] : texts) {
-        if (r.size() < at + text.size()) r.resize(at + text.size(), ' ');
+    for (const auto& [at, text] : texts)
         r.replace(at, text.size(), text);
-    }
-    r.resize(length, ' ');
     return r;
 }
 
@@ -32,13 +27,13 @@ inline std::string namedrecord(std::size_t length, const fieldplaces& places, fi
                                const fieldtexts& defaults = {}) {
     for (const auto& [name, text] : defaults)
         texts.try_emplace(name, text);
-    std::vector<std::pair<std::size_t, std::string>> placed;
+    std::map<std::size_t, std::string> placed;
     for (const auto& [name, text] : texts)
-        placed.emplace_back(places.at(name), text);
+        placed.emplace(places.at(name), text);
     return fixedrecord(length, placed);
 }
 
-// A dBase III header of size bytes: version, date, the record count and the two lengths
+// A dBase III header of size bytes: version, the record count and the two lengths
 // little-endian, NUL bytes, and the end mark 0x0D.
 inline std::string dbasebytes(uint32_t count, uint16_t headerlength, uint16_t recordlength,
                               std::size_t size) {
@@ -48,9 +43,6 @@ inline std::string dbasebytes(uint32_t count, uint16_t headerlength, uint16_t re
             h[at + static_cast<std::size_t>(k)] = static_cast<char>((value >> (8 * k)) & 0xFF);
     };
     put(0, 0x03, 1);
-    put(1, 124, 1); // last update 2024-08-25
-    put(2, 8, 1);
-    put(3, 25, 1);
     put(4, count, 4);
     put(8, headerlength, 2);
     put(10, recordlength, 2);
