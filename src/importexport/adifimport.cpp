@@ -1,10 +1,12 @@
 #include "adifimport.h"
 
+#include "adifnames.h"
 #include "core/dxcclookup.h"
 #include "core/numbers.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "importframe.h"
+#include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "platform/statusline.h"
@@ -29,6 +31,57 @@ std::string digitsof(const std::string& s) {
     return d;
 }
 
+// The length of the UTF-8 character that byte c begins (0 for a byte that begins none).
+std::size_t utf8length(unsigned char c) {
+    if (c >= 0xC2 && c <= 0xDF) return 2;
+    if (c >= 0xE0 && c <= 0xEF) return 3;
+    if (c >= 0xF0 && c <= 0xF4) return 4;
+    return 0;
+}
+
+bool iscontinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+bool isutf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = static_cast<unsigned char>(text[i]) < 0x80
+                                  ? 1
+                                  : utf8length(static_cast<unsigned char>(text[i]));
+        if (n == 0 || i + n > text.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if (!iscontinuation(text[i + k])) return false;
+        i += n;
+    }
+    return true;
+}
+
+// A value as the log keeps it. A value whose length ends inside a UTF-8 character that
+// the bytes after it complete was counted in characters by its writer: its complete
+// characters are kept and the cut one becomes "?".
+std::string adifvalue(std::string_view raw, std::string_view after) {
+    std::string value;
+    value.reserve(raw.size());
+    for (char c : raw)
+        if (c != '"') value.push_back(c);
+    std::size_t start = value.size();
+    while (start > 0 && iscontinuation(value[start - 1]) && value.size() - start < 3)
+        --start;
+    if (start > 0) {
+        const std::size_t lead = start - 1;
+        const std::size_t need = utf8length(static_cast<unsigned char>(value[lead]));
+        const std::size_t have = value.size() - lead;
+        if (need > have && after.size() >= need - have) {
+            bool completed = true;
+            for (std::size_t k = 0; k < need - have; ++k)
+                completed = completed && iscontinuation(after[k]);
+            if (completed && isutf8(std::string_view(value).substr(0, lead)))
+                return safetext(fromutf8ifvalid(value.substr(0, lead)) + "?");
+        }
+    }
+    return importedtext(value);
+}
+
 // The QSO being built and its per-QSO state.
 struct building {
     qsorecord* q = nullptr;
@@ -36,8 +89,12 @@ struct building {
     int slot = 0;
     bool statedone = false;
     bool continentgiven = false;
+    bool cqzgiven = false; // a CQZ tag of the QSO wins over the DXCC look-ups
+    bool timeon = false;   // TIME_ON is the QSO's time; TIME_OFF only stands in for it
+    bool timeoff = false;
     bool touched = false; // a tag was applied since the last <EOR>
     std::string comment;
+    std::string mode, submode;
 };
 
 class AdifImport {
@@ -87,9 +144,8 @@ class AdifImport {
     qsorecord scratch_; // QSOs past the log's capacity are read here and counted only
 };
 
-void AdifImport::apply(const std::string& name, const std::string& raw) {
+void AdifImport::apply(const std::string& name, const std::string& value) {
     qsorecord& q = *b_.q;
-    const std::string value = importedtext(raw);
     const std::string trimmed = trimblanks(value);
     const double number = leadingnumber(value);
     b_.touched = true;
@@ -101,10 +157,7 @@ void AdifImport::apply(const std::string& name, const std::string& raw) {
     } else if (name == "ARLHS") {
         putentries(s_.arlhsaward, value, std::string::npos);
     } else if (name == "BAND") {
-        q.band = 0;
-        for (int b = 1; b <= s_.bandcount; ++b)
-            if (upper(trimmed) == upper(s_.bandtable[static_cast<std::size_t>(b)].shortname))
-                q.band = static_cast<int16_t>(b);
+        q.band = adifband(s_, trimmed);
     } else if (name == "FREQ") {
         const auto mhz = static_cast<float>(number);
         for (int b = 0; b <= s_.bandcount; ++b) {
@@ -117,7 +170,9 @@ void AdifImport::apply(const std::string& name, const std::string& raw) {
             q.call = "NoCall";
         } else {
             q.call = call;
+            const auto cqz = q.cqz;
             if (b_.index > 0) dxcclookuprecord(s_, q.call.str(), b_.index);
+            if (b_.cqzgiven) q.cqz = cqz;
         }
     } else if (name == "CNTY") {
         if (value.size() < 5) return;
@@ -143,16 +198,17 @@ void AdifImport::apply(const std::string& name, const std::string& raw) {
             }
     } else if (name == "CQZ") {
         q.cqz = value.substr(0, 2);
+        b_.cqzgiven = true;
     } else if (name == "DXCC") {
         q.dxcc = 0;
-        q.cqz = "";
+        if (!b_.cqzgiven) q.cqz = "";
         if (!b_.continentgiven) q.continent = 0;
         if (value.empty()) return;
         for (int d = 1; d <= s_.dxcccount; ++d) {
             const dxccrecord& e = s_.dxcctable[static_cast<std::size_t>(d)];
             if (number != e.dxccnum) continue;
             q.dxcc = static_cast<int16_t>(d);
-            q.cqz = e.cqzones.substr(0, 2);
+            if (!b_.cqzgiven) q.cqz = zonetext(e.cqzones);
             if (!b_.continentgiven) q.continent = continentindex(s_, static_cast<int16_t>(d));
         }
     } else if (name == "GRIDSQUARE") {
@@ -172,11 +228,9 @@ void AdifImport::apply(const std::string& name, const std::string& raw) {
     } else if (name == "ITUZ") {
         q.ituz = value.substr(0, 2);
     } else if (name == "MODE") {
-        std::string m = upper(trimmed);
-        if (m == "USB" || m == "LSB") m = "SSB";
-        for (int k = 1; k <= s_.modecount; ++k)
-            if (m == trimblanks(s_.modetable[static_cast<std::size_t>(k)].shortname))
-                q.mode = static_cast<int16_t>(k);
+        b_.mode = trimmed;
+    } else if (name == "SUBMODE") {
+        b_.submode = trimmed;
     } else if (name == "QSL_RCVD") {
         q.qslr = upper(value) == "Y" ? 1 : 0;
     } else if (name == "QSL_SENT") {
@@ -211,7 +265,13 @@ void AdifImport::apply(const std::string& name, const std::string& raw) {
     } else if (name == "TEN_TEN") {
         if (number > 0) putslot(s_.tentenaward, toint32(number).value_or(0));
     } else if (name == "TIME_ON" || name == "TIME_OFF") {
-        if (q.time[2] == ':') return;
+        if (name == "TIME_ON") {
+            if (b_.timeon) return;
+            b_.timeon = true;
+        } else {
+            if (b_.timeon || b_.timeoff) return;
+            b_.timeoff = true;
+        }
         const std::string v = value + "    ";
         q.time = v.substr(0, 2) + ":" + v.substr(2, 2);
     } else if (name == "TX_PWR") {
@@ -226,6 +286,7 @@ void AdifImport::apply(const std::string& name, const std::string& raw) {
 std::string resulttext(const importresult& r) {
     std::string text = std::to_string(r.imported) + " records imported from ADIF file.";
     if (r.unfinished) text += " The last QSO had no <EOR> and was left out.";
+    if (r.nomode > 0) text += " " + std::to_string(r.nomode) + " QSOs came in without a mode.";
     if (r.malformed > 0)
         text += " " + std::to_string(r.malformed) + " unreadable tags were skipped.";
     if (r.leftout > 0)
@@ -271,6 +332,9 @@ importresult importadif(AppState& s, StatusLine& status, Dialogs& dialogs) {
     auto closeqso = [&] {
         building& b = run.current();
         b.q->comments = b.comment;
+        const int16_t submode = adifmode(s, b.submode);
+        b.q->mode = submode != 0 ? submode : adifmode(s, b.mode);
+        if (b.q->mode == 0 && b.index > 0) ++result.nomode;
         if (b.index > 0) {
             log.add(s, *b.q);
             ++result.imported;
@@ -319,11 +383,9 @@ importresult importadif(AppState& s, StatusLine& status, Dialogs& dialogs) {
             pos = bytes.size(); // the file ends inside the value
             break;
         }
-        std::string value;
-        for (std::size_t k = 0; k < length; ++k)
-            if (bytes[pos + k] != '"') value.push_back(bytes[pos + k]);
+        run.apply(name, adifvalue(std::string_view(bytes).substr(pos, length),
+                                  std::string_view(bytes).substr(pos + length)));
         pos += length;
-        run.apply(name, value);
         pos = bytes.find('<', pos);
         if (pos == std::string::npos) pos = bytes.size();
     }

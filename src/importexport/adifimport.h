@@ -16,6 +16,7 @@ struct importresult {
     int32_t leftout = 0;     // complete QSOs the full log could not take
     bool unfinished = false; // the file ended inside a QSO, which was left out
     int32_t malformed = 0;   // tags that could not be read and were skipped
+    int32_t nomode = 0;      // QSOs whose mode fits none of the mode table
 };
 
 // Appends the QSOs of the file `chosenfile` to the log and writes "adif.log". A file that

@@ -8,13 +8,16 @@
 
 namespace tsl {
 
-std::string importedtext(const std::string& value) {
-    std::string text = fromutf8ifvalid(value);
+std::string safetext(std::string text) {
     for (char& c : text) {
         const auto u = static_cast<unsigned char>(c);
         if (c == '"' || u < 32 || u == 127) c = ' ';
     }
     return text;
+}
+
+std::string importedtext(const std::string& value) {
+    return safetext(fromutf8ifvalid(value));
 }
 
 std::string importedcall(const std::string& value) {

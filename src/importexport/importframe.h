@@ -14,6 +14,8 @@ struct qsorecord;
 // Text from a foreign file as the log may hold it: UTF-8 turned into the code page, double
 // quotes and control characters (CR, LF, TAB, NUL ...) turned into blanks.
 std::string importedtext(const std::string& value);
+// The same for text already in the code page: only the quotes and control characters.
+std::string safetext(std::string text);
 
 // A call as the log holds it: safe text in capitals.
 std::string importedcall(const std::string& value);

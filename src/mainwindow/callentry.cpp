@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include <utility>
+
 namespace tsl {
 
 void logbook::rememberloadedcall() {
@@ -42,6 +44,9 @@ void logbook::showslot(int slot, int award, int32_t value) {
 }
 
 void logbook::clearawardslots() {
+    // Choosing no award runs the slot handler, whose focus jump would make the box that
+    // has the focus run its check (and rewrite the status text): clearing moves no focus.
+    const bool filling = std::exchange(fillingslots_, true);
     for (int i = 0; i <= state_.awardslots && i < slotcount; ++i) {
         const auto n = static_cast<std::size_t>(i);
         awardentry[n]->setCurrentIndex(-1);
@@ -50,6 +55,7 @@ void logbook::clearawardslots() {
         awardnumber[n]->hide();
         awardentry[n]->show();
     }
+    fillingslots_ = filling;
 }
 
 void logbook::showdistance(const char* nopositionmessage) {

@@ -241,6 +241,8 @@ void logbook::goabouttsl_Click() {
 }
 
 void logbook::showreport(const Report& report) {
+    // The report sets its size before the window loads, so a fresh window takes it.
+    showreports::takereportsize(state_, report);
     if (!reports_)
         reports_ = new showreports(
             state_, dialogs_, [this] { setstatus(""); }, this);
