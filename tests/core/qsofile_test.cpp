@@ -244,3 +244,23 @@ TEST_F(QsoFile, IndexesOutsideTheirTablesAreWrittenAsEntryZero) {
         << line;
     EXPECT_EQ(std::count(line.begin(), line.end(), '"'), 60);
 }
+
+TEST_F(QsoFile, TheParserTakesBytesAndLeavesTheLogAlone) {
+    s->qsocount = 3;
+    const std::string lf = expectedline.substr(0, expectedline.size() - 2) + "\n";
+    const qsofilecontents file =
+        parseqsofile(*s, "\r\n" + expectedline + "  \t\r\n" + lf + expectedline + "\x1a");
+    EXPECT_EQ(s->qsocount, 3);
+    ASSERT_EQ(file.qsos.size(), 3u);
+    EXPECT_EQ(file.qsolines, 3);
+    EXPECT_EQ(file.problemline, 0);
+    EXPECT_EQ(file.qsos[1].call, massachusetts().call);
+    EXPECT_EQ(file.qsos[2].entries[0], 20);
+
+    std::string badslot = expectedline;
+    badslot.replace(badslot.find("\"0\",\"0\",\"0\",\"0\""), 3, "\"99999999999\"");
+    const qsofilecontents bad = parseqsofile(*s, "\r\n" + expectedline + badslot + expectedline);
+    EXPECT_EQ(bad.problemline, 3); // the blank first line counts
+    EXPECT_EQ(bad.problem, "the award number \"99999999999\" is too large");
+    EXPECT_EQ(bad.qsolines, 3);
+}
