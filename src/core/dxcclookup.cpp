@@ -87,11 +87,7 @@ void notedxccmatch(AppState& s, const dxccmatch& match) {
     }
 }
 
-void dxcclookuprecord(AppState& s, const std::string& call, int32_t qso) {
-    const dxccmatch match = finddxcc(s, call);
-    notedxccmatch(s, match);
-    if (qso < 0 || static_cast<std::size_t>(qso) >= s.qsos.size()) return;
-    qsorecord& q = s.qsos[static_cast<std::size_t>(qso)];
+void setrecorddxcc(const AppState& s, const dxccmatch& match, qsorecord& q) {
     if (match.entities.empty()) {
         q.dxcc = 0;
         q.continent = 0;
@@ -105,6 +101,13 @@ void dxcclookuprecord(AppState& s, const std::string& call, int32_t qso) {
     q.continent = continentindex(s, e);
     q.ituz = zonetext(entity.ituzones);
     q.cqz = zonetext(entity.cqzones);
+}
+
+void dxcclookuprecord(AppState& s, const std::string& call, int32_t qso) {
+    const dxccmatch match = finddxcc(s, call);
+    notedxccmatch(s, match);
+    if (qso < 0 || static_cast<std::size_t>(qso) >= s.qsos.size()) return;
+    setrecorddxcc(s, match, s.qsos[static_cast<std::size_t>(qso)]);
 }
 
 } // namespace tsl

@@ -9,6 +9,7 @@
 namespace tsl {
 
 struct AppState;
+struct qsorecord;
 
 struct dxccmatch {
     // The matching entities in the order they are applied; the last one stays shown.
@@ -33,5 +34,8 @@ void notedxccmatch(AppState& state, const dxccmatch& match);
 
 // Looks the call up and applies the result to record qso: its entity, continent and zones.
 void dxcclookuprecord(AppState& state, const std::string& call, int32_t qso);
+
+// The same for a record of one's own: the last entity matched (entity 0 when none did).
+void setrecorddxcc(const AppState& state, const dxccmatch& match, qsorecord& q);
 
 } // namespace tsl

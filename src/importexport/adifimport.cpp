@@ -1,91 +1,245 @@
 #include "adifimport.h"
 
 #include "adifnames.h"
+#include "adiftags.h"
 #include "core/dxcclookup.h"
+#include "core/nameindex.h"
 #include "core/numbers.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "importframe.h"
-#include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "platform/statusline.h"
 
 #include <algorithm>
-#include <cctype>
+#include <array>
+#include <cstring>
+#include <unordered_map>
 
 namespace tsl {
 
 namespace {
 
-std::string upper(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
+std::string uppercased(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = capital(c);
+    return out;
 }
 
-std::string digitsof(const std::string& s) {
-    std::string d;
-    for (char c : s)
-        if (c >= '0' && c <= '9') d.push_back(c);
-    return d;
-}
+// The fields the import knows. Tags the table names as ignored are read like unknown ones.
+enum class field {
+    unknown,
+    comment, // COMMENT, CONTEST_ID, NAME, NOTES, SAT_NAME
+    arlhsnumber,
+    arlhs,
+    band,
+    freq,
+    call,
+    cnty,
+    cont,
+    cqz,
+    dxcc,
+    gridsquare,
+    iota,
+    ituz,
+    mode,
+    submode,
+    qslrcvd,
+    qslsent,
+    qslvia,
+    qsodate,
+    qth,
+    rstrcvd,
+    rstsent,
+    state,
+    tenten,
+    timeon,
+    timeoff,
+    txpwr,
+    veprov,
+};
 
-// The length of the UTF-8 character that byte c begins (0 for a byte that begins none).
-std::size_t utf8length(unsigned char c) {
-    if (c >= 0xC2 && c <= 0xDF) return 2;
-    if (c >= 0xE0 && c <= 0xEF) return 3;
-    if (c >= 0xF0 && c <= 0xF4) return 4;
-    return 0;
-}
-
-bool iscontinuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-bool isutf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t n = static_cast<unsigned char>(text[i]) < 0x80
-                                  ? 1
-                                  : utf8length(static_cast<unsigned char>(text[i]));
-        if (n == 0 || i + n > text.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if (!iscontinuation(text[i + k])) return false;
-        i += n;
-    }
-    return true;
-}
-
-// A value as the log keeps it. A value whose length ends inside a UTF-8 character that
-// the bytes after it complete was counted in characters by its writer: its complete
-// characters are kept and the cut one becomes "?".
-std::string adifvalue(std::string_view raw, std::string_view after) {
-    std::string value;
-    value.reserve(raw.size());
-    for (char c : raw)
-        if (c != '"') value.push_back(c);
-    std::size_t start = value.size();
-    while (start > 0 && iscontinuation(value[start - 1]) && value.size() - start < 3)
-        --start;
-    if (start > 0) {
-        const std::size_t lead = start - 1;
-        const std::size_t need = utf8length(static_cast<unsigned char>(value[lead]));
-        const std::size_t have = value.size() - lead;
-        if (need > have && after.size() >= need - have) {
-            bool completed = true;
-            for (std::size_t k = 0; k < need - have; ++k)
-                completed = completed && iscontinuation(after[k]);
-            if (completed && isutf8(std::string_view(value).substr(0, lead)))
-                return safetext(fromutf8ifvalid(value.substr(0, lead)) + "?");
+// The known names in an open hash: most tags of a file are of names not known, so a name
+// is found, or found missing, with one or two probes.
+class FieldNames {
+  public:
+    FieldNames() {
+        struct named {
+            std::string_view name;
+            field f;
+        };
+        static constexpr std::array<named, 32> names = {{
+            {"COMMENT", field::comment},
+            {"CONTEST_ID", field::comment},
+            {"NAME", field::comment},
+            {"NOTES", field::comment},
+            {"SAT_NAME", field::comment},
+            {"ARLHS #", field::arlhsnumber},
+            {"ARLHS", field::arlhs},
+            {"BAND", field::band},
+            {"FREQ", field::freq},
+            {"CALL", field::call},
+            {"CNTY", field::cnty},
+            {"CONT", field::cont},
+            {"CQZ", field::cqz},
+            {"DXCC", field::dxcc},
+            {"GRIDSQUARE", field::gridsquare},
+            {"IOTA", field::iota},
+            {"ITUZ", field::ituz},
+            {"MODE", field::mode},
+            {"SUBMODE", field::submode},
+            {"QSL_RCVD", field::qslrcvd},
+            {"QSL_SENT", field::qslsent},
+            {"QSL_VIA", field::qslvia},
+            {"QSO_DATE", field::qsodate},
+            {"QTH", field::qth},
+            {"RST_RCVD", field::rstrcvd},
+            {"RST_SENT", field::rstsent},
+            {"STATE", field::state},
+            {"TEN_TEN", field::tenten},
+            {"TIME_ON", field::timeon},
+            {"TIME_OFF", field::timeoff},
+            {"TX_PWR", field::txpwr},
+            {"VE_PROV", field::veprov},
+        }};
+        for (const named& n : names) {
+            const packedname p = packed(n.name);
+            std::size_t i = slotof(p);
+            while (slots_[i].f != field::unknown)
+                i = (i + 1) % slots_.size();
+            slots_[i] = {p, n.f};
         }
     }
-    return importedtext(value);
-}
 
-// The QSO being built and its per-QSO state.
+    // The field of a name in capitals, given packed, and its length.
+    field operator()(const packedname& p, std::size_t length) const {
+        if (length > 10) return field::unknown; // longer than any name known
+        for (std::size_t i = slotof(p);; i = (i + 1) % slots_.size()) {
+            if (slots_[i].f == field::unknown) return field::unknown;
+            if (slots_[i].name == p) return slots_[i].f;
+        }
+    }
+
+  private:
+    struct slot {
+        packedname name;
+        field f = field::unknown;
+    };
+    static std::size_t slotof(const packedname& p) {
+        return static_cast<std::size_t>(((p.head ^ (p.tail * 31)) * 0x9E3779B97F4A7C15ull) >> 57);
+    }
+    std::array<slot, 128> slots_{};
+};
+
+// The entries of list awards whose text, or its first characters, match a value in any
+// case, each key's entries in list order; built once per award and kind of match.
+class EntryMatches {
+  public:
+    explicit EntryMatches(const AppState& s) : s_(s) {}
+    // The positions of the entries of the award whose first `compared` characters (all of
+    // them for npos) equal those of the value, in any case.
+    const std::vector<int32_t>& find(int16_t award, std::string_view value, std::size_t compared) {
+        auto& index = indexes_[{award, compared}];
+        if (index.empty()) {
+            const awardrecord& a = s_.awardtable[static_cast<std::size_t>(award)];
+            for (int e = a.first; e <= a.last; ++e) {
+                const std::string& entry = s_.awardentries[static_cast<std::size_t>(e)];
+                index[uppercased(std::string_view(entry).substr(0, compared))].push_back(e -
+                                                                                         a.first);
+            }
+            index[std::string(1, '\0')]; // marks the award's index as built
+        }
+        const auto it = index.find(uppercased(value.substr(0, compared)));
+        return it == index.end() ? none_ : it->second;
+    }
+
+  private:
+    struct key {
+        int16_t award;
+        std::size_t compared;
+        bool operator==(const key&) const = default;
+    };
+    struct keyhash {
+        std::size_t operator()(const key& k) const { return k.compared * 1000003u + k.award; }
+    };
+    const AppState& s_;
+    std::unordered_map<key, std::unordered_map<std::string, std::vector<int32_t>>, keyhash>
+        indexes_;
+    const std::vector<int32_t> none_;
+};
+
+// Recent answers of a look-up by text, which a file mostly repeats.
+class RecentAnswers {
+  public:
+    template <class Find> int16_t operator()(std::string_view text, Find find) {
+        for (const auto& [known, answer] : recent_)
+            if (known == text) return answer;
+        const int16_t answer = find(text);
+        if (recent_.size() < 32) recent_.emplace_back(std::string(text), answer);
+        return answer;
+    }
+
+  private:
+    std::vector<std::pair<std::string, int16_t>> recent_;
+};
+
+// What the DXCC look-up of a call gave the record.
+struct located {
+    int16_t dxcc = 0, continent = 0;
+    FixedText<2> ituz, cqz;
+};
+
+// The look-ups of the calls met so far: an open hash keyed by the call's twelve bytes.
+class CallAnswers {
+  public:
+    template <class Find> const located& find(const FixedText<12>& call, Find lookup) {
+        if ((used_ + 1) * 2 > slots_.size()) grow();
+        const auto key = keyof(call);
+        std::size_t i = slotof(key, slots_.size());
+        for (; slots_[i].used; i = (i + 1) & (slots_.size() - 1))
+            if (slots_[i].key == key) return slots_[i].answer;
+        slots_[i] = {key, lookup(), true};
+        ++used_;
+        return slots_[i].answer;
+    }
+
+  private:
+    using callkey = std::pair<uint64_t, uint32_t>;
+    struct slot {
+        callkey key{};
+        located answer;
+        bool used = false;
+    };
+    static callkey keyof(const FixedText<12>& call) {
+        callkey k;
+        std::memcpy(&k.first, call.view().data(), 8);
+        std::memcpy(&k.second, call.view().data() + 8, 4);
+        return k;
+    }
+    static std::size_t slotof(const callkey& k, std::size_t size) {
+        const uint64_t h = (k.first ^ (uint64_t{k.second} << 17)) * 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(h >> 20) & (size - 1);
+    }
+    void grow() {
+        std::vector<slot> old = std::move(slots_);
+        slots_.assign(old.empty() ? 1024 : old.size() * 2, slot{});
+        for (const slot& s : old)
+            if (s.used) {
+                std::size_t i = slotof(s.key, slots_.size());
+                while (slots_[i].used)
+                    i = (i + 1) & (slots_.size() - 1);
+                slots_[i] = s;
+            }
+    }
+    std::vector<slot> slots_;
+    std::size_t used_ = 0;
+};
+
+// The QSO being built and its state from one <EOR> to the next.
 struct building {
-    qsorecord* q = nullptr;
-    int32_t index = 0; // its place in the log; 0 once the log is full
+    qsorecord q;
     int slot = 0;
     bool statedone = false;
     bool continentgiven = false;
@@ -93,195 +247,345 @@ struct building {
     bool timeon = false;   // TIME_ON is the QSO's time; TIME_OFF only stands in for it
     bool timeoff = false;
     bool touched = false; // a tag was applied since the last <EOR>
-    std::string comment;
-    std::string mode, submode;
 };
 
-class AdifImport {
+class AdifReader {
   public:
-    AdifImport(AppState& s) : s_(s) {}
-
-    void startqso(int32_t i) {
-        b_ = building{};
-        const int32_t index = s_.qsocount + i;
-        if (index <= maxqsos) {
-            b_.index = index;
-            b_.q = &s_.qsos[static_cast<std::size_t>(index)];
-        } else {
-            b_.q = &scratch_;
+    explicit AdifReader(const AppState& s) : s_(s), entries_(s) {
+        for (auto& row : statebycode_)
+            row.fill(-1);
+        for (int k = 0; k < 50; ++k) {
+            const auto& code = s.statetable[static_cast<std::size_t>(k)].code;
+            if (code[0] >= 'A' && code[0] <= 'Z' && code[1] >= 'A' && code[1] <= 'Z')
+                statebycode_[static_cast<std::size_t>(code[0] - 'A')]
+                            [static_cast<std::size_t>(code[1] - 'A')] = static_cast<int8_t>(k);
+            statetexts_[static_cast<std::size_t>(k)] =
+                uppercased(trimblanks(s.statetable[static_cast<std::size_t>(k)].name));
+            statenames_.add(statetexts_[static_cast<std::size_t>(k)], k);
         }
-        // Nothing of an earlier QSO or an earlier import stays in the record.
-        *b_.q = qsorecord{};
-        b_.q->prop = s_.defaultprop;
-        b_.q->power = 100.0f;
+        for (std::size_t k = 0; k < qthnames.size(); ++k)
+            qthnames_[k] = uppercased(qthnames[k]);
+        for (int d = 1; d <= s.dxcccount; ++d)
+            entitybynumber_[s.dxcctable[static_cast<std::size_t>(d)].dxccnum] =
+                static_cast<int16_t>(d);
+        startqso();
+    }
+
+    void startqso() {
+        b_ = building{};
+        b_.q.prop = s_.defaultprop;
+        b_.q.power = 100.0f;
+        comment_.clear();
+        mode_.clear();
+        submode_.clear();
     }
 
     building& current() { return b_; }
 
+    // Closes the QSO at <EOR>: its comment and its mode.
+    qsorecord& closeqso() {
+        b_.q.comments = comment_;
+        const int16_t submode =
+            modes_(submode_, [&](std::string_view t) { return adifmode(s_, t); });
+        b_.q.mode = submode != 0
+                        ? submode
+                        : modes_(mode_, [&](std::string_view t) { return adifmode(s_, t); });
+        return b_.q;
+    }
+
+    void apply(field f, std::string_view value);
+
+  private:
     void putslot(int16_t award, int32_t entry) {
         if (award < 1 || b_.slot > s_.awardslots) return;
-        b_.q->awards[static_cast<std::size_t>(b_.slot)] = award;
-        b_.q->entries[static_cast<std::size_t>(b_.slot)] = entry;
+        b_.q.awards[static_cast<std::size_t>(b_.slot)] = award;
+        b_.q.entries[static_cast<std::size_t>(b_.slot)] = entry;
         ++b_.slot;
     }
 
     // Every entry of the award whose text matches fills a slot.
-    void putentries(int16_t award, const std::string& value, std::size_t compared) {
+    void putentries(int16_t award, std::string_view value, std::size_t compared) {
         if (award < 1 || award > s_.awardcount) return;
-        const awardrecord& a = s_.awardtable[static_cast<std::size_t>(award)];
-        const std::string key = upper(value.substr(0, compared));
-        for (int e = a.first; e <= a.last; ++e) {
-            const std::string& entry = s_.awardentries[static_cast<std::size_t>(e)];
-            if (upper(entry.substr(0, compared)) == key) putslot(award, e - a.first);
-        }
+        for (int32_t position : entries_.find(award, value, compared))
+            putslot(award, position);
     }
 
-    void apply(const std::string& name, const std::string& raw);
+    int statenamed(std::string_view code) const {
+        if (code.size() != 2 || code[0] < 'A' || code[0] > 'Z' || code[1] < 'A' || code[1] > 'Z')
+            return -1;
+        return statebycode_[static_cast<std::size_t>(code[0] - 'A')]
+                           [static_cast<std::size_t>(code[1] - 'A')];
+    }
 
-  private:
-    AppState& s_;
+    // The call's entity, continent and zones; a file mostly works a call more than once.
+    void lookup(qsorecord& q) {
+        const located& found = calls_.find(q.call, [&] {
+            qsorecord r;
+            setrecorddxcc(s_, finddxcc(s_, q.call.str()), r);
+            return located{r.dxcc, r.continent, r.ituz, r.cqz};
+        });
+        q.dxcc = found.dxcc;
+        q.continent = found.continent;
+        q.ituz = found.ituz;
+        q.cqz = found.cqz;
+    }
+
+    void entity(std::string_view value);
+    void county(std::string_view value);
+
+    const AppState& s_;
     building b_;
-    qsorecord scratch_; // QSOs past the log's capacity are read here and counted only
+    EntryMatches entries_;
+    RecentAnswers bands_, modes_;
+    std::array<std::array<int8_t, 26>, 26> statebycode_{};
+    std::array<std::string, 50> statetexts_; // the names in capitals
+    NameIndex statenames_;
+    std::array<std::string, qthnames.size()> qthnames_;
+    std::unordered_map<int, int16_t> entitybynumber_;
+    CallAnswers calls_;
+    std::string upper_;
+    // The texts of the QSO being built; they keep their room from one QSO to the next.
+    std::string comment_, mode_, submode_;
 };
 
-void AdifImport::apply(const std::string& name, const std::string& value) {
-    qsorecord& q = *b_.q;
-    const std::string trimmed = trimblanks(value);
+void AdifReader::entity(std::string_view value) {
+    qsorecord& q = b_.q;
+    q.dxcc = 0;
+    if (!b_.cqzgiven) q.cqz = "";
+    if (!b_.continentgiven) q.continent = 0;
+    if (value.empty()) return;
     const double number = leadingnumber(value);
+    if (!(number >= -2e9 && number <= 2e9) || number != static_cast<int>(number)) return;
+    const auto it = entitybynumber_.find(static_cast<int>(number));
+    if (it == entitybynumber_.end()) return;
+    const int16_t d = it->second;
+    q.dxcc = d;
+    if (!b_.cqzgiven) q.cqz = zonetext(s_.dxcctable[static_cast<std::size_t>(d)].cqzones);
+    if (!b_.continentgiven) q.continent = continentindex(s_, d);
+}
+
+void AdifReader::county(std::string_view value) {
+    if (value.size() < 5) return;
+    const std::string_view text = trimmedview(value);
+    comment_.append(text).push_back(' ');
+    const std::string_view name = text.size() > 3 ? text.substr(3) : std::string_view();
+    const int state = statenamed(uppercased(text.substr(0, 2)));
+    if (state < 0) return;
+    if (s_.uscountiesaward > 0 && s_.uscountiesaward + state <= s_.awardcount)
+        putentries(static_cast<int16_t>(s_.uscountiesaward + state), name, std::string::npos);
+    if (!b_.statedone) {
+        putslot(s_.wasaward, state);
+        b_.statedone = true;
+    }
+}
+
+void AdifReader::apply(field f, std::string_view value) {
+    qsorecord& q = b_.q;
     b_.touched = true;
-    if (name == "COMMENT" || name == "CONTEST_ID" || name == "NAME" || name == "NOTES" ||
-        name == "SAT_NAME") {
-        b_.comment += trimmed + " ";
-    } else if (name == "ARLHS #") {
-        putslot(s_.arlhsnumberaward, toint32(number).value_or(0));
-    } else if (name == "ARLHS") {
+    switch (f) {
+    case field::unknown:
+        return;
+    case field::comment:
+        comment_.append(trimmedview(value)).push_back(' ');
+        return;
+    case field::arlhsnumber:
+        putslot(s_.arlhsnumberaward, toint32(leadingnumber(value)).value_or(0));
+        return;
+    case field::arlhs:
         putentries(s_.arlhsaward, value, std::string::npos);
-    } else if (name == "BAND") {
-        q.band = adifband(s_, trimmed);
-    } else if (name == "FREQ") {
-        const auto mhz = static_cast<float>(number);
+        return;
+    case field::band:
+        q.band = bands_(trimmedview(value), [&](std::string_view t) { return adifband(s_, t); });
+        return;
+    case field::freq: {
+        const auto mhz = static_cast<float>(leadingnumber(value));
         for (int b = 0; b <= s_.bandcount; ++b) {
             const bandrecord& band = s_.bandtable[static_cast<std::size_t>(b)];
             if (band.lower <= mhz && mhz <= band.upper) q.band = static_cast<int16_t>(b);
         }
-    } else if (name == "CALL") {
-        const std::string call = importedcall(trimmed);
-        if (call.empty()) {
+        return;
+    }
+    case field::call: {
+        upper_ = trimmedview(value);
+        for (char& c : upper_)
+            c = capital(c);
+        if (upper_.empty()) {
             q.call = "NoCall";
-        } else {
-            q.call = call;
-            const auto cqz = q.cqz;
-            if (b_.index > 0) dxcclookuprecord(s_, q.call.str(), b_.index);
-            if (b_.cqzgiven) q.cqz = cqz;
+            return;
         }
-    } else if (name == "CNTY") {
-        if (value.size() < 5) return;
-        b_.comment += trimmed + " ";
-        const std::string county = trimmed.size() > 3 ? trimmed.substr(3) : "";
-        const std::string code = upper(trimmed.substr(0, 2));
-        int state = -1;
-        for (int k = 0; k < 50; ++k)
-            if (s_.statetable[static_cast<std::size_t>(k)].code == code) state = k;
-        if (state < 0) return;
-        if (s_.uscountiesaward > 0 && s_.uscountiesaward + state <= s_.awardcount)
-            putentries(static_cast<int16_t>(s_.uscountiesaward + state), county, std::string::npos);
-        if (!b_.statedone) {
-            putslot(s_.wasaward, state);
-            b_.statedone = true;
-        }
-    } else if (name == "CONT") {
+        q.call = upper_;
+        const auto cqz = q.cqz;
+        lookup(q);
+        if (b_.cqzgiven) q.cqz = cqz;
+        return;
+    }
+    case field::cnty:
+        county(value);
+        return;
+    case field::cont:
         q.continent = 0;
         for (int c = 0; c < s_.continentcount; ++c)
-            if (upper(value) == s_.continenttable[static_cast<std::size_t>(c)].code.str()) {
+            if (sameletters(value, s_.continenttable[static_cast<std::size_t>(c)].code.view())) {
                 q.continent = static_cast<int16_t>(c);
                 b_.continentgiven = true;
             }
-    } else if (name == "CQZ") {
+        return;
+    case field::cqz:
         q.cqz = value.substr(0, 2);
         b_.cqzgiven = true;
-    } else if (name == "DXCC") {
-        q.dxcc = 0;
-        if (!b_.cqzgiven) q.cqz = "";
-        if (!b_.continentgiven) q.continent = 0;
-        if (value.empty()) return;
-        for (int d = 1; d <= s_.dxcccount; ++d) {
-            const dxccrecord& e = s_.dxcctable[static_cast<std::size_t>(d)];
-            if (number != e.dxccnum) continue;
-            q.dxcc = static_cast<int16_t>(d);
-            if (!b_.cqzgiven) q.cqz = zonetext(e.cqzones);
-            if (!b_.continentgiven) q.continent = continentindex(s_, static_cast<int16_t>(d));
-        }
-    } else if (name == "GRIDSQUARE") {
+        return;
+    case field::dxcc:
+        entity(value);
+        return;
+    case field::gridsquare:
         q.grid = value;
-    } else if (name == "IOTA") {
+        return;
+    case field::iota: {
         if (value.size() < 6 || b_.slot > s_.awardslots) return;
-        const std::string continent = upper(value.substr(0, 2));
-        const int16_t award = continent == "AF"   ? s_.iotaafricaaward
-                              : continent == "AN" ? s_.iotaantarcticaaward
-                              : continent == "AS" ? s_.iotaasiaaward
-                              : continent == "EU" ? s_.iotaeuropeaward
-                              : continent == "NA" ? s_.iotanorthamericaaward
-                              : continent == "OC" ? s_.iotaoceaniaaward
-                              : continent == "SA" ? s_.iotasouthamericaaward
-                                                  : int16_t{0};
+        const char a = capital(value[0]), b = capital(value[1]);
+        const int16_t award = a == 'A' && b == 'F'   ? s_.iotaafricaaward
+                              : a == 'A' && b == 'N' ? s_.iotaantarcticaaward
+                              : a == 'A' && b == 'S' ? s_.iotaasiaaward
+                              : a == 'E' && b == 'U' ? s_.iotaeuropeaward
+                              : a == 'N' && b == 'A' ? s_.iotanorthamericaaward
+                              : a == 'O' && b == 'C' ? s_.iotaoceaniaaward
+                              : a == 'S' && b == 'A' ? s_.iotasouthamericaaward
+                                                     : int16_t{0};
         putentries(award, value.substr(0, 6), 6);
-    } else if (name == "ITUZ") {
+        return;
+    }
+    case field::ituz:
         q.ituz = value.substr(0, 2);
-    } else if (name == "MODE") {
-        b_.mode = trimmed;
-    } else if (name == "SUBMODE") {
-        b_.submode = trimmed;
-    } else if (name == "QSL_RCVD") {
-        q.qslr = upper(value) == "Y" ? 1 : 0;
-    } else if (name == "QSL_SENT") {
-        const std::string v = upper(value);
-        q.qsls = v == "Y" || v == "S" || v == "B" ? 1 : 0;
-    } else if (name == "QSL_VIA") {
+        return;
+    case field::mode:
+        mode_ = trimmedview(value);
+        return;
+    case field::submode:
+        submode_ = trimmedview(value);
+        return;
+    case field::qslrcvd:
+        q.qslr = sameletters(value, "Y") ? 1 : 0;
+        return;
+    case field::qslsent:
+        q.qsls =
+            sameletters(value, "Y") || sameletters(value, "S") || sameletters(value, "B") ? 1 : 0;
+        return;
+    case field::qslvia:
         q.qslvia = value;
-    } else if (name == "QSO_DATE") {
+        return;
+    case field::qsodate:
         q.date = value;
-    } else if (name == "QTH") {
-        const std::string v = upper(trimmed);
+        return;
+    case field::qth: {
+        const std::string v = uppercased(trimmedview(value));
         for (std::size_t k = 0; k < qthnames.size(); ++k)
-            if (v == upper(qthnames[k])) q.qth = static_cast<int16_t>(k);
+            if (v == qthnames_[k]) q.qth = static_cast<int16_t>(k);
         if (b_.slot > s_.awardslots) return;
-        for (int k = 0; k < 50; ++k)
-            if (v == upper(trimblanks(s_.statetable[static_cast<std::size_t>(k)].name)) &&
-                s_.wasaward >= 1) {
-                putslot(s_.wasaward, k);
-                b_.statedone = true;
-            }
-    } else if (name == "RST_RCVD") {
-        q.rstr = digitsof(value);
-    } else if (name == "RST_SENT") {
-        q.rsts = digitsof(value);
-    } else if (name == "STATE") {
+        if (const int k = statenames_.find(v); k >= 0 && s_.wasaward >= 1) {
+            putslot(s_.wasaward, static_cast<int16_t>(k));
+            b_.statedone = true;
+        }
+        return;
+    }
+    case field::rstrcvd:
+    case field::rstsent: {
+        char digits[3] = {' ', ' ', ' '};
+        std::size_t n = 0;
+        for (char c : value)
+            if (c >= '0' && c <= '9' && n < 3) digits[n++] = c;
+        (f == field::rstrcvd ? q.rstr : q.rsts) = std::string_view(digits, 3);
+        return;
+    }
+    case field::state: {
         if (b_.statedone) return;
-        for (int k = 0; k < 50; ++k)
-            if (upper(trimmed) == s_.statetable[static_cast<std::size_t>(k)].code.str()) {
-                putslot(s_.wasaward, k);
-                b_.statedone = true;
-            }
-    } else if (name == "TEN_TEN") {
+        const int k = statenamed(uppercased(trimmedview(value)));
+        if (k < 0) return;
+        putslot(s_.wasaward, k);
+        b_.statedone = true;
+        return;
+    }
+    case field::tenten: {
+        const double number = leadingnumber(value);
         if (number > 0) putslot(s_.tentenaward, toint32(number).value_or(0));
-    } else if (name == "TIME_ON" || name == "TIME_OFF") {
-        if (name == "TIME_ON") {
+        return;
+    }
+    case field::timeon:
+    case field::timeoff: {
+        if (f == field::timeon) {
             if (b_.timeon) return;
             b_.timeon = true;
         } else {
             if (b_.timeon || b_.timeoff) return;
             b_.timeoff = true;
         }
-        const std::string v = value + "    ";
-        q.time = v.substr(0, 2) + ":" + v.substr(2, 2);
-    } else if (name == "TX_PWR") {
-        q.power = static_cast<float>(std::clamp(number, -3.0e38, 3.0e38));
-    } else if (name == "VE_PROV") {
+        char time[5] = {' ', ' ', ':', ' ', ' '};
+        for (std::size_t k = 0; k < 4 && k < value.size(); ++k)
+            time[k < 2 ? k : k + 1] = value[k];
+        q.time = std::string_view(time, 5);
+        return;
+    }
+    case field::txpwr:
+        q.power = static_cast<float>(std::clamp(leadingnumber(value), -3.0e38, 3.0e38));
+        return;
+    case field::veprov: {
+        const std::string v = uppercased(trimmedview(value));
         for (int p = 0; p < 13; ++p)
-            if (upper(trimmed) == s_.provincecodes[static_cast<std::size_t>(p)].code.str())
+            if (v == s_.provincecodes[static_cast<std::size_t>(p)].code.view())
                 putslot(s_.provincesaward, p);
+        return;
+    }
     }
 }
+
+} // namespace
+
+adifcontents parseadif(const AppState& s, std::string_view bytes, int32_t room) {
+    adifcontents out;
+    std::size_t pos = adifheaderend(bytes);
+    if (pos == std::string_view::npos) return out;
+    out.header = true;
+
+    AdifReader reader(s);
+    static const FieldNames fieldnames;
+    std::string tagtext, valuetext;
+    // Room for the QSOs of a file of short records, without taking more than the log's.
+    out.qsos.reserve(std::min<std::size_t>(static_cast<std::size_t>(std::max(room, 0)),
+                                           bytes.size() / 200 + 16));
+    const std::size_t size = bytes.size();
+    while (pos < size) {
+        const adiftag t = readadiftag(bytes, pos, tagtext);
+        if (t.kind == adiftag::end) break;
+        pos = t.next;
+        if (t.kind == adiftag::eor) {
+            const qsorecord& q = reader.closeqso();
+            if (static_cast<int32_t>(out.qsos.size()) < room) {
+                out.qsos.push_back(q);
+                if (q.mode == 0) ++out.nomode;
+            } else {
+                ++out.leftout;
+            }
+            reader.startqso();
+            continue;
+        }
+        if (t.kind == adiftag::nolength) {
+            // A tag without a length is skipped; as the file's last tag it is an end mark
+            // (such as <APP_LoTW_EOF>), not a fault.
+            if (bytes.find('<', pos) != std::string_view::npos) ++out.malformed;
+            continue;
+        }
+        if (t.length > size - pos) {
+            pos = size; // the file ends inside the value
+            break;
+        }
+        reader.apply(fieldnames(t.name, t.namelength),
+                     adifvaluetext(bytes, pos, t.length, valuetext));
+        pos = nextadiftag(bytes, pos + t.length);
+    }
+    out.unfinished = reader.current().touched;
+    return out;
+}
+
+namespace {
 
 std::string resulttext(const importresult& r) {
     std::string text = std::to_string(r.imported) + " records imported from ADIF file.";
@@ -311,88 +615,19 @@ importresult importadif(AppState& s, StatusLine& status, Dialogs& dialogs) {
 
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail("The file cannot be opened.");
-    const std::string& bytes = *file;
-    std::size_t pos = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    const adifcontents contents = parseadif(s, *file, std::max(0, maxqsos - s.qsocount));
+    if (!contents.header) return fail("It has no <EOH> at the end of its header.");
 
-    // The header ends at "<EOH>", in any case, from the sixth character on.
-    const std::size_t start = pos;
-    bool header = false;
-    for (; pos < bytes.size(); ++pos) {
-        if (pos + 1 - start >= 6 && pos >= 4 && upper(bytes.substr(pos - 4, 5)) == "<EOH>") {
-            header = true;
-            ++pos;
-            break;
-        }
+    for (const qsorecord& q : contents.qsos) {
+        s.qsos[static_cast<std::size_t>(++s.qsocount)] = q;
+        log.add(s, q);
     }
-    if (!header) return fail("It has no <EOH> at the end of its header.");
-
-    AdifImport run(s);
-    int32_t i = 1;
-    run.startqso(i);
-    auto closeqso = [&] {
-        building& b = run.current();
-        b.q->comments = b.comment;
-        const int16_t submode = adifmode(s, b.submode);
-        b.q->mode = submode != 0 ? submode : adifmode(s, b.mode);
-        if (b.q->mode == 0 && b.index > 0) ++result.nomode;
-        if (b.index > 0) {
-            log.add(s, *b.q);
-            ++result.imported;
-        } else {
-            ++result.leftout;
-        }
-        ++i;
-        run.startqso(i);
-    };
-
-    while (pos < bytes.size()) {
-        // The tag text, up to ">", without commas, line ends, quotes and NULs.
-        std::string tag;
-        bool closed = false;
-        for (; pos < bytes.size(); ++pos) {
-            const char c = bytes[pos];
-            if (c == '>') {
-                tag.push_back(c);
-                closed = true;
-                ++pos;
-                break;
-            }
-            if (c != ',' && c != '\r' && c != '\n' && c != '"' && c != '\0') tag.push_back(c);
-        }
-        if (!closed) break;
-        // Text between tags that is not part of a value is not part of the next tag either.
-        const auto open = tag.rfind('<');
-        if (open != std::string::npos) tag = tag.substr(open);
-        tag = trimblanks(tag);
-        if (upper(tag) == "<EOR>") {
-            closeqso();
-            continue;
-        }
-        const auto colon = tag.find(':');
-        if (colon == std::string::npos || tag.empty() || tag[0] != '<') {
-            // A tag without a length is skipped; as the file's last tag it is an end mark
-            // (such as <APP_LoTW_EOF>), not a fault.
-            if (bytes.find('<', pos) != std::string::npos) ++result.malformed;
-            continue;
-        }
-        const std::string name = trimblanks(upper(tag.substr(1, colon - 1)));
-        const std::string lengthpart = tag.substr(colon + 1, tag.size() - colon - 2);
-        const auto length =
-            static_cast<std::size_t>(std::min(leadingnumber(digitsof(lengthpart)), 1e9));
-        if (pos + length > bytes.size()) {
-            pos = bytes.size(); // the file ends inside the value
-            break;
-        }
-        run.apply(name, adifvalue(std::string_view(bytes).substr(pos, length),
-                                  std::string_view(bytes).substr(pos + length)));
-        pos += length;
-        pos = bytes.find('<', pos);
-        if (pos == std::string::npos) pos = bytes.size();
-    }
-    result.unfinished = run.current().touched;
-
-    s.qsocount += result.imported;
     result.ok = true;
+    result.imported = static_cast<int32_t>(contents.qsos.size());
+    result.leftout = contents.leftout;
+    result.unfinished = contents.unfinished;
+    result.malformed = contents.malformed;
+    result.nomode = contents.nomode;
     log.write(s, "adif.log");
     status.setstatus(resulttext(result));
     return result;

@@ -1,14 +1,32 @@
 #pragma once
 // Importing a log in ADIF (tagged text) written by any logging program.
 
+#include "core/qsorecord.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tsl {
 
 struct AppState;
 class Dialogs;
 class StatusLine;
+
+// What the bytes of an ADIF file hold.
+struct adifcontents {
+    bool header = false;         // the header ends in "<EOH>": nothing is read without it
+    std::vector<qsorecord> qsos; // the complete QSOs the log has room for, in file order
+    int32_t leftout = 0;         // complete QSOs past that room
+    bool unfinished = false;     // the file ended inside a QSO, which was left out
+    int32_t malformed = 0;       // tags that could not be read and were skipped
+    int32_t nomode = 0;          // QSOs kept whose mode fits none of the mode table
+};
+
+// Reads the QSOs of an ADIF file's bytes, each with its DXCC entity and award slots from
+// the tables of `state`; room is the number of QSOs the log can still take.
+adifcontents parseadif(const AppState& state, std::string_view bytes, int32_t room);
 
 struct importresult {
     bool ok = false;

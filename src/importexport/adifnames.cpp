@@ -2,35 +2,18 @@
 
 #include "core/state.h"
 
+#include "core/text.h"
 #include <array>
-#include <cctype>
 
 namespace tsl {
 
 namespace {
-
-bool sameletters(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 template <std::size_t N>
 bool among(std::string_view name, const std::array<std::string_view, N>& names) {
     for (std::string_view n : names)
         if (sameletters(name, n)) return true;
     return false;
-}
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
 }
 
 constexpr int16_t ulf = 1;
@@ -53,12 +36,19 @@ constexpr std::array<std::string_view, 18> mfsk = {
 int16_t modenamed(const AppState& s, std::string_view name) {
     int16_t found = 0;
     for (int k = 1; k <= s.modecount; ++k)
-        if (sameletters(name, trimmed(s.modetable[static_cast<std::size_t>(k)].shortname)))
+        if (sameletters(name, trimmedview(s.modetable[static_cast<std::size_t>(k)].shortname)))
             found = static_cast<int16_t>(k);
     return found;
 }
 
 } // namespace
+
+bool sameletters(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (capital(a[i]) != capital(b[i])) return false;
+    return true;
+}
 
 std::string_view adifbandname(const AppState& s, int16_t band) {
     if (band < 1 || band > s.bandcount) return {};
@@ -68,7 +58,7 @@ std::string_view adifbandname(const AppState& s, int16_t band) {
 }
 
 int16_t adifband(const AppState& s, std::string_view name) {
-    name = trimmed(name);
+    name = trimmedview(name);
     if (sameletters(name, "35cm")) return uhf902;
     int16_t found = 0;
     for (int16_t b = 1; b <= s.bandcount; ++b)
@@ -77,7 +67,7 @@ int16_t adifband(const AppState& s, std::string_view name) {
 }
 
 int16_t adifmode(const AppState& s, std::string_view name) {
-    name = trimmed(name);
+    name = trimmedview(name);
     if (name.empty()) return 0;
     if (sameletters(name, "USB") || sameletters(name, "LSB")) return modenamed(s, "SSB");
     if (sameletters(name, "PSK63")) return modenamed(s, "PSK6");

@@ -9,6 +9,12 @@ namespace tsl {
 
 struct AppState;
 
+// Names compare in any case: the letters a to z as A to Z.
+inline char capital(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool sameletters(std::string_view a, std::string_view b);
+
 // The band's ADIF name; empty for band 0 ("None") and an index outside the table, which
 // the export writes no BAND tag for.
 std::string_view adifbandname(const AppState& state, int16_t band);

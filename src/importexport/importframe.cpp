@@ -28,20 +28,34 @@ std::string importedcall(const std::string& value) {
 }
 
 ImportLog::ImportLog(const std::string& title) {
-    lines_.push_back(title);
-    lines_.push_back("Date     Time  Call       DXCC");
+    line(title);
+    line("Date     Time  Call       DXCC");
+}
+
+void ImportLog::line(std::string_view text) {
+    add(text);
+    bytes_ += "\"\r\n";
+}
+
+void ImportLog::add(std::string_view text) {
+    if (bytes_.empty() || bytes_.back() == '\n') bytes_ += '"';
+    ListWriter::appendquotable(bytes_, text);
 }
 
 void ImportLog::add(const AppState& s, const qsorecord& q) {
-    lines_.push_back(q.date.str() + " " + q.time.str() + " " + q.call.str() + " " +
-                     countryname(s, q.dxcc).value_or(s.dxcctable[0].country));
+    add(q.date.view());
+    add(" ");
+    add(q.time.view());
+    add(" ");
+    add(q.call.view());
+    add(" ");
+    line(q.dxcc >= 0 && q.dxcc <= s.dxcccount
+             ? s.dxcctable[static_cast<std::size_t>(q.dxcc)].country
+             : s.dxcctable[0].country);
 }
 
 std::string ImportLog::write(const AppState& s, const std::string& name) const {
-    ListWriter out;
-    for (const std::string& line : lines_)
-        out.text(line).endline();
-    return writefilesafely(s.apppath + name, out.bytes());
+    return writefilesafely(s.apppath + name, bytes_);
 }
 
 } // namespace tsl

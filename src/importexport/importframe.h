@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace tsl {
 
@@ -30,7 +30,10 @@ class ImportLog {
     std::string write(const AppState& state, const std::string& name) const;
 
   private:
-    std::vector<std::string> lines_;
+    // Adds text to the line being written, which `line` ends.
+    void add(std::string_view text);
+    void line(std::string_view text);
+    std::string bytes_;
 };
 
 } // namespace tsl
