@@ -138,8 +138,11 @@ void splititems(std::string_view line, lineitems& out) {
         bool quoted = false;
         if (line[pos] == '"') {
             ++out.quotes;
-            const std::size_t close = line.find('"', pos + 1);
-            if (close == std::string_view::npos) {
+            // Items are short: a loop finds the closing quote sooner than a call.
+            std::size_t close = pos + 1;
+            while (close < n && line[close] != '"')
+                ++close;
+            if (close == n) {
                 out.unfinished = true;
                 return;
             }
