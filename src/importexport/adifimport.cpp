@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 
 namespace tsl {
@@ -537,6 +539,106 @@ void AdifReader::apply(field f, std::string_view value) {
     }
 }
 
+// A value that the log takes as it stands: printable ASCII without double quotes.
+bool plainvalue(std::string_view raw) {
+    static constexpr auto plain = [] {
+        std::array<bool, 256> table{};
+        for (int c = ' '; c < 127; ++c)
+            table[static_cast<std::size_t>(c)] = c != '"';
+        return table;
+    }();
+    for (char c : raw)
+        if (!plain[static_cast<unsigned char>(c)]) return false;
+    return true;
+}
+
+// The first byte c from `from` on, or the size when there is none. The distances in a
+// file are short: a loop is quicker than a call.
+std::size_t findbyte(std::string_view bytes, std::size_t from, char c) {
+    while (from < bytes.size() && bytes[from] != c)
+        ++from;
+    return from;
+}
+
+// Eight characters at once in capitals: the bytes "a" to "z" less 32, the others as they
+// are.
+static_assert(std::endian::native == std::endian::little, "names are packed byte by byte");
+
+uint64_t capitals(uint64_t eight) {
+    constexpr uint64_t ones = 0x0101010101010101ull;
+    const uint64_t low7 = eight & (0x7F * ones);
+    const uint64_t atleasta = low7 + (0x80 - 'a') * ones;
+    const uint64_t abovez = low7 + (0x80 - 'z' - 1) * ones;
+    const uint64_t small = atleasta & ~abovez & ~eight & (0x80 * ones);
+    return eight - (small >> 2);
+}
+
+// The bytes that end a tag's name in the plain way of writing: ":", ">", "<" and those a
+// tag's text drops.
+constexpr auto nameends = [] {
+    std::array<bool, 256> table{};
+    for (char c : {':', '>', '<', ',', '\r', '\n', '"', '\0'})
+        table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
+// The tag at pos read the plain way most files write it: "<", a name without blanks at its
+// ends, ":", the length (and a type), ">", with no "<", comma, line end, quote or NUL
+// inside; blanks and line ends before it are skipped. Nothing when the tag is of another
+// form: the general reader then reads it.
+std::optional<adiftag> plaintag(std::string_view bytes, std::size_t pos) {
+    const std::size_t size = bytes.size();
+    while (pos < size && bytes[pos] != '<') {
+        if (bytes[pos] == '>') return std::nullopt;
+        ++pos;
+    }
+    adiftag t;
+    std::size_t i = pos + 1;
+    while (i < size && !nameends[static_cast<unsigned char>(bytes[i])])
+        ++i;
+    if (i >= size || (bytes[i] != ':' && bytes[i] != '>') || i == pos + 1 ||
+        bytes[pos + 1] == ' ' || bytes[i - 1] == ' ')
+        return std::nullopt;
+    t.namelength = i - pos - 1;
+    // Only names as short as the known ones are spelled out.
+    if (t.namelength <= 10) {
+        char name[16] = {};
+        if (pos + 17 <= size)
+            std::memcpy(name, bytes.data() + pos + 1, 16); // one move of a known size
+        else
+            std::memcpy(name, bytes.data() + pos + 1, t.namelength);
+        std::memcpy(&t.name.head, name, 8);
+        std::memcpy(&t.name.tail, name + 8, 8);
+        // Only the name's own bytes count.
+        const std::size_t n = t.namelength;
+        t.name.head = capitals(n >= 8 ? t.name.head : t.name.head & ((uint64_t{1} << (8 * n)) - 1));
+        t.name.tail = capitals(n > 8 ? t.name.tail & ((uint64_t{1} << (8 * (n - 8))) - 1) : 0);
+    }
+    if (bytes[i] == '>') {
+        if (t.namelength != 3 || t.name != packed("EOR")) return std::nullopt;
+        t.kind = adiftag::eor;
+        t.next = i + 1;
+        return t;
+    }
+    for (++i; i < size && bytes[i] != '>'; ++i) {
+        if (bytes[i] == '<' || droppedfromtag(bytes[i])) return std::nullopt;
+        addlengthdigit(t.length, bytes[i]);
+    }
+    if (i >= size) return std::nullopt;
+    t.kind = adiftag::value;
+    t.next = i + 1;
+    return t;
+}
+
+// The value at pos as the log keeps it: a view into the bytes when it is plain ASCII.
+std::string_view valueat(std::string_view bytes, std::size_t pos, std::size_t length,
+                         std::string& scratch) {
+    const std::string_view raw = bytes.substr(pos, length);
+    if (plainvalue(raw)) return raw;
+    scratch = convertedadifvalue(raw, bytes.substr(pos + length));
+    return scratch;
+}
+
 } // namespace
 
 adifcontents parseadif(const AppState& s, std::string_view bytes, int32_t room) {
@@ -553,7 +655,8 @@ adifcontents parseadif(const AppState& s, std::string_view bytes, int32_t room) 
                                            bytes.size() / 200 + 16));
     const std::size_t size = bytes.size();
     while (pos < size) {
-        const adiftag t = readadiftag(bytes, pos, tagtext);
+        const auto plain = plaintag(bytes, pos);
+        const adiftag t = plain ? *plain : anyadiftag(bytes, pos, tagtext);
         if (t.kind == adiftag::end) break;
         pos = t.next;
         if (t.kind == adiftag::eor) {
@@ -577,9 +680,11 @@ adifcontents parseadif(const AppState& s, std::string_view bytes, int32_t room) 
             pos = size; // the file ends inside the value
             break;
         }
-        reader.apply(fieldnames(t.name, t.namelength),
-                     adifvaluetext(bytes, pos, t.length, valuetext));
-        pos = nextadiftag(bytes, pos + t.length);
+        // The value of a tag the import does not know is read past, never looked at.
+        const field f = fieldnames(t.name, t.namelength);
+        reader.apply(f, f == field::unknown ? std::string_view()
+                                            : valueat(bytes, pos, t.length, valuetext));
+        pos = findbyte(bytes, pos + t.length, '<');
     }
     out.unfinished = reader.current().touched;
     return out;

@@ -7,9 +7,7 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
-#include <optional>
 
 namespace tsl {
 
@@ -66,19 +64,6 @@ std::string adifvalue(std::string_view raw, std::string_view after) {
     return importedtext(value);
 }
 
-// A value that the log takes as it stands: printable ASCII without double quotes.
-bool plainvalue(std::string_view raw) {
-    static constexpr auto plain = [] {
-        std::array<bool, 256> table{};
-        for (int c = ' '; c < 127; ++c)
-            table[static_cast<std::size_t>(c)] = c != '"';
-        return table;
-    }();
-    for (char c : raw)
-        if (!plain[static_cast<unsigned char>(c)]) return false;
-    return true;
-}
-
 std::size_t headerat(std::string_view bytes, std::size_t start) {
     for (std::size_t at = start + 1; at + 5 <= bytes.size(); ++at) {
         const void* lt = std::memchr(bytes.data() + at, '<', bytes.size() - at);
@@ -89,39 +74,6 @@ std::size_t headerat(std::string_view bytes, std::size_t start) {
     return std::string_view::npos;
 }
 
-// The first byte c from `from` on, or the size when there is none. The distances in a
-// file are short: a loop is quicker than a call.
-std::size_t findbyte(std::string_view bytes, std::size_t from, char c) {
-    while (from < bytes.size() && bytes[from] != c)
-        ++from;
-    return from;
-}
-
-// A tag's text keeps no commas, line ends, double quotes or NULs.
-bool droppedfromtag(char c) {
-    return c == ',' || c == '\r' || c == '\n' || c == '"' || c == '\0';
-}
-
-constexpr std::size_t longestlength = 1000000000;
-
-void addlengthdigit(std::size_t& length, char c) {
-    if (c >= '0' && c <= '9')
-        length = std::min(length * 10 + static_cast<std::size_t>(c - '0'), longestlength);
-}
-
-// Eight characters at once in capitals: the bytes "a" to "z" less 32, the others as they
-// are.
-static_assert(std::endian::native == std::endian::little, "names are packed byte by byte");
-
-uint64_t capitals(uint64_t eight) {
-    constexpr uint64_t ones = 0x0101010101010101ull;
-    const uint64_t low7 = eight & (0x7F * ones);
-    const uint64_t atleasta = low7 + (0x80 - 'a') * ones;
-    const uint64_t abovez = low7 + (0x80 - 'z' - 1) * ones;
-    const uint64_t small = atleasta & ~abovez & ~eight & (0x80 * ones);
-    return eight - (small >> 2);
-}
-
 // Adds a character of the name to its packed form, in capitals.
 void addnamecharacter(adiftag& t, char c) {
     if (t.packed < 16)
@@ -130,63 +82,12 @@ void addnamecharacter(adiftag& t, char c) {
     ++t.packed;
 }
 
-// The bytes that end a tag's name in the plain way of writing: ":", ">", "<" and those a
-// tag's text drops.
-constexpr auto nameends = [] {
-    std::array<bool, 256> table{};
-    for (char c : {':', '>', '<', ',', '\r', '\n', '"', '\0'})
-        table[static_cast<unsigned char>(c)] = true;
-    return table;
-}();
+} // namespace
 
-// The tag at pos read the plain way most files write it: "<", a name without blanks at its
-// ends, ":", the length (and a type), ">", with no "<", comma, line end, quote or NUL
-// inside; blanks and line ends before it are skipped. Nothing when the tag is of another
-// form: the general reader then reads it.
-std::optional<adiftag> plaintag(std::string_view bytes, std::size_t pos) {
-    const std::size_t size = bytes.size();
-    while (pos < size && bytes[pos] != '<') {
-        if (bytes[pos] == '>') return std::nullopt;
-        ++pos;
-    }
+adiftag anyadiftag(std::string_view bytes, std::size_t pos, std::string& tagtext) {
     adiftag t;
-    std::size_t i = pos + 1;
-    while (i < size && !nameends[static_cast<unsigned char>(bytes[i])])
-        ++i;
-    if (i >= size || (bytes[i] != ':' && bytes[i] != '>') || i == pos + 1 ||
-        bytes[pos + 1] == ' ' || bytes[i - 1] == ' ')
-        return std::nullopt;
-    t.namelength = i - pos - 1;
-    // Only names as short as the known ones are spelled out.
-    if (t.namelength <= 10) {
-        char name[16] = {};
-        std::memcpy(name, bytes.data() + pos + 1, t.namelength);
-        std::memcpy(&t.name.head, name, 8);
-        std::memcpy(&t.name.tail, name + 8, 8);
-        t.name.head = capitals(t.name.head);
-        t.name.tail = capitals(t.name.tail);
-    }
-    if (bytes[i] == '>') {
-        if (t.namelength != 3 || t.name != packed("EOR")) return std::nullopt;
-        t.kind = adiftag::eor;
-        t.next = i + 1;
-        return t;
-    }
-    for (++i; i < size && bytes[i] != '>'; ++i) {
-        if (bytes[i] == '<' || droppedfromtag(bytes[i])) return std::nullopt;
-        addlengthdigit(t.length, bytes[i]);
-    }
-    if (i >= size) return std::nullopt;
-    t.kind = adiftag::value;
-    t.next = i + 1;
-    return t;
-}
-
-// The tag at pos by the whole rule.
-adiftag anytag(std::string_view bytes, std::size_t pos, std::string& tagtext) {
-    adiftag t;
-    const std::size_t close = findbyte(bytes, pos, '>');
-    if (close >= bytes.size()) return t;
+    const std::size_t close = bytes.find('>', pos);
+    if (close == std::string_view::npos) return t;
     t.next = close + 1;
     tagtext.clear();
     for (std::size_t i = pos; i <= close; ++i) {
@@ -212,27 +113,12 @@ adiftag anytag(std::string_view bytes, std::size_t pos, std::string& tagtext) {
     return t;
 }
 
-} // namespace
-
 std::size_t adifheaderend(std::string_view bytes) {
     return headerat(bytes, bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0);
 }
 
-adiftag readadiftag(std::string_view bytes, std::size_t pos, std::string& scratch) {
-    if (const auto plain = plaintag(bytes, pos)) return *plain;
-    return anytag(bytes, pos, scratch);
-}
-
-std::string_view adifvaluetext(std::string_view bytes, std::size_t pos, std::size_t length,
-                               std::string& scratch) {
-    const std::string_view raw = bytes.substr(pos, length);
-    if (plainvalue(raw)) return raw;
-    scratch = adifvalue(raw, bytes.substr(pos + length));
-    return scratch;
-}
-
-std::size_t nextadiftag(std::string_view bytes, std::size_t from) {
-    return findbyte(bytes, from, '<');
+std::string convertedadifvalue(std::string_view raw, std::string_view after) {
+    return adifvalue(raw, after);
 }
 
 } // namespace tsl

@@ -2,6 +2,7 @@
 // Reading the tags of an ADIF file: where its header ends, each tag's name and length, and
 // each value as the log keeps it.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -36,19 +37,26 @@ struct adiftag {
 // character (after a byte-order mark); npos when there is none.
 std::size_t adifheaderend(std::string_view bytes);
 
-// The tag at pos: its text runs up to ">", without commas, line ends, double quotes and
-// NULs, and starts at its last "<", as text before that "<" that is not part of a value
-// is not part of the tag either. scratch is room for a tag written another way than the
-// plain one.
-adiftag readadiftag(std::string_view bytes, std::size_t pos, std::string& scratch);
+// A tag's text keeps no commas, line ends, double quotes or NULs.
+inline bool droppedfromtag(char c) {
+    return c == ',' || c == '\r' || c == '\n' || c == '"' || c == '\0';
+}
 
-// The value of length bytes at pos as the log keeps it: quotes left out, UTF-8 turned
-// into the code page, control characters blanks; a view into the bytes when it is plain
-// ASCII, else into scratch.
-std::string_view adifvaluetext(std::string_view bytes, std::size_t pos, std::size_t length,
-                               std::string& scratch);
+// A digit of a value's length; a length past a billion stays there.
+inline void addlengthdigit(std::size_t& length, char c) {
+    constexpr std::size_t longest = 1000000000;
+    if (c >= '0' && c <= '9')
+        length = std::min(length * 10 + static_cast<std::size_t>(c - '0'), longest);
+}
 
-// Where the next tag starts after a value that ends at from: the next "<", or the end.
-std::size_t nextadiftag(std::string_view bytes, std::size_t from);
+// The tag at pos by the whole rule: its text runs up to ">", without commas, line ends,
+// double quotes and NULs, and starts at its last "<", as text before that "<" that is not
+// part of a value is not part of the tag either. tagtext is room for that text. (Most
+// files write their tags in a plain way that the import reads in one pass of its own.)
+adiftag anyadiftag(std::string_view bytes, std::size_t pos, std::string& tagtext);
+
+// A value that is not plain ASCII as the log keeps it: quotes left out, UTF-8 turned into
+// the code page, control characters blanks; after is what follows it in the file.
+std::string convertedadifvalue(std::string_view raw, std::string_view after);
 
 } // namespace tsl

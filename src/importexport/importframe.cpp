@@ -6,6 +6,9 @@
 #include "platform/codepage.h"
 #include "platform/fileio.h"
 
+#include <algorithm>
+#include <array>
+
 namespace tsl {
 
 std::string safetext(std::string text) {
@@ -33,25 +36,26 @@ ImportLog::ImportLog(const std::string& title) {
 }
 
 void ImportLog::line(std::string_view text) {
-    add(text);
+    bytes_ += '"';
+    ListWriter::appendquotable(bytes_, text);
     bytes_ += "\"\r\n";
 }
 
-void ImportLog::add(std::string_view text) {
-    if (bytes_.empty() || bytes_.back() == '\n') bytes_ += '"';
-    ListWriter::appendquotable(bytes_, text);
-}
-
 void ImportLog::add(const AppState& s, const qsorecord& q) {
-    add(q.date.view());
-    add(" ");
-    add(q.time.view());
-    add(" ");
-    add(q.call.view());
-    add(" ");
-    line(q.dxcc >= 0 && q.dxcc <= s.dxcccount
-             ? s.dxcctable[static_cast<std::size_t>(q.dxcc)].country
-             : s.dxcctable[0].country);
+    const std::string& country = q.dxcc >= 0 && q.dxcc <= s.dxcccount
+                                     ? s.dxcctable[static_cast<std::size_t>(q.dxcc)].country
+                                     : s.dxcctable[0].country;
+    std::array<char, 8 + 1 + 5 + 1 + 12 + 1> fixed{};
+    auto at = std::copy(q.date.view().begin(), q.date.view().end(), fixed.begin());
+    *at++ = ' ';
+    at = std::copy(q.time.view().begin(), q.time.view().end(), at);
+    *at++ = ' ';
+    at = std::copy(q.call.view().begin(), q.call.view().end(), at);
+    *at = ' ';
+    bytes_ += '"';
+    ListWriter::appendquotable(bytes_, std::string_view(fixed.data(), fixed.size()));
+    ListWriter::appendquotable(bytes_, country);
+    bytes_ += "\"\r\n";
 }
 
 std::string ImportLog::write(const AppState& s, const std::string& name) const {

@@ -30,8 +30,6 @@ class ImportLog {
     std::string write(const AppState& state, const std::string& name) const;
 
   private:
-    // Adds text to the line being written, which `line` ends.
-    void add(std::string_view text);
     void line(std::string_view text);
     std::string bytes_;
 };
