@@ -317,10 +317,8 @@ std::string keptsentence(const std::string& kept) {
 
 } // namespace
 
-qsofilecontents parseqsofile(const AppState& s, std::string_view bytes) {
+qsofilecontents parseqsofile(const AppState& s, std::string_view bytes, std::span<qsorecord> room) {
     qsofilecontents out;
-    // Room for the QSOs of lines of the usual length.
-    out.qsos.reserve(std::min<std::size_t>(bytes.size() / 160 + 1, maxqsos));
     QsoFileReader reader(s);
     std::optional<layout> lay;
     long firstquotes = 0;
@@ -335,7 +333,7 @@ qsofilecontents parseqsofile(const AppState& s, std::string_view bytes) {
         if (line.find_first_not_of(" \t\x1a") == std::string_view::npos) continue;
         ++out.qsolines;
         // Past the log's capacity the lines are only counted.
-        if (!out.problem.empty() || out.qsos.size() == static_cast<std::size_t>(maxqsos)) continue;
+        if (!out.problem.empty() || static_cast<std::size_t>(out.qsos) == room.size()) continue;
         const long quotes = reader.split(line);
         if (out.qsolines == 1) {
             firstquotes = quotes;
@@ -352,11 +350,11 @@ qsofilecontents parseqsofile(const AppState& s, std::string_view bytes) {
                           std::to_string(firstquotes) + " are expected";
             continue;
         }
-        qsorecord& q = out.qsos.emplace_back();
-        if (auto what = reader.parse(*lay, q)) {
-            out.qsos.pop_back();
+        if (auto what = reader.parse(*lay, room[static_cast<std::size_t>(out.qsos)])) {
             out.problemline = number;
             out.problem = std::move(*what);
+        } else {
+            ++out.qsos;
         }
     }
     return out;
@@ -365,7 +363,9 @@ qsofilecontents parseqsofile(const AppState& s, std::string_view bytes) {
 std::optional<std::string> loadqsofile(AppState& s, StatusLine& status, Dialogs& dialogs) {
     status.setstatus("Reading qsodata.dat.");
     auto bytes = readwholefile(s.apppath + "qsodata.dat");
-    const qsofilecontents file = parseqsofile(s, bytes ? *bytes : std::string());
+    // The QSOs are read straight into the log: a read that fails leaves it empty.
+    const qsofilecontents file =
+        parseqsofile(s, bytes ? *bytes : std::string(), std::span(s.qsos).subspan(1, maxqsos));
     if (file.qsolines == 0) {
         // Missing or empty: there is nothing to lose.
         failread(s, status, dialogs, missingmessage);
@@ -380,8 +380,7 @@ std::optional<std::string> loadqsofile(AppState& s, StatusLine& status, Dialogs&
         return std::nullopt;
     }
 
-    const auto count = static_cast<int32_t>(file.qsos.size());
-    std::copy(file.qsos.begin(), file.qsos.end(), s.qsos.begin() + 1);
+    const int32_t count = file.qsos;
     s.qsocount = count;
     status.setstatus(std::to_string(count) + " records read from qsodata.dat.");
     if (count < file.qsolines) {

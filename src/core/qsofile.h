@@ -8,9 +8,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tsl {
 
@@ -20,15 +20,18 @@ class StatusLine;
 
 // What a file's bytes hold: its QSOs, or the first line that cannot be read and why.
 struct qsofilecontents {
-    std::vector<qsorecord> qsos; // at most maxqsos, in file order
-    int32_t qsolines = 0;        // lines that hold a QSO (blank lines left out)
-    int problemline = 0;         // 0 when every line read was a QSO
-    std::string problem;         // what is wrong with that line
+    int32_t qsos = 0;     // QSOs read into the room given, in file order
+    int32_t qsolines = 0; // lines that hold a QSO (blank lines left out)
+    int problemline = 0;  // 0 when every line read was a QSO
+    std::string problem;  // what is wrong with that line
 };
 
-// Reads the QSOs of the bytes of a "qsodata.dat"; the tables of `state` turn the names
-// back into indexes. Every line up to the 100000th QSO is checked.
-qsofilecontents parseqsofile(const AppState& state, std::string_view bytes);
+// Reads the QSOs of the bytes of a "qsodata.dat" into `room`, as many as it takes (the
+// lines past them are only counted); the tables of `state` turn the names back into
+// indexes. Every line read is checked; at the first that cannot be read, the records
+// read before it stay in `room`.
+qsofilecontents parseqsofile(const AppState& state, std::string_view bytes,
+                             std::span<qsorecord> room);
 
 // Replaces the log by the QSOs of "qsodata.dat". Returns true when the file was read (the
 // caller then draws the end of the log). A missing or empty file gives an empty log with a

@@ -641,7 +641,7 @@ std::string_view valueat(std::string_view bytes, std::size_t pos, std::size_t le
 
 } // namespace
 
-adifcontents parseadif(const AppState& s, std::string_view bytes, int32_t room) {
+adifcontents parseadif(const AppState& s, std::string_view bytes, std::span<qsorecord> room) {
     adifcontents out;
     std::size_t pos = adifheaderend(bytes);
     if (pos == std::string_view::npos) return out;
@@ -650,9 +650,6 @@ adifcontents parseadif(const AppState& s, std::string_view bytes, int32_t room) 
     AdifReader reader(s);
     static const FieldNames fieldnames;
     std::string tagtext, valuetext;
-    // Room for the QSOs of a file of short records, without taking more than the log's.
-    out.qsos.reserve(std::min<std::size_t>(static_cast<std::size_t>(std::max(room, 0)),
-                                           bytes.size() / 200 + 16));
     const std::size_t size = bytes.size();
     while (pos < size) {
         const auto plain = plaintag(bytes, pos);
@@ -661,8 +658,8 @@ adifcontents parseadif(const AppState& s, std::string_view bytes, int32_t room) 
         pos = t.next;
         if (t.kind == adiftag::eor) {
             const qsorecord& q = reader.closeqso();
-            if (static_cast<int32_t>(out.qsos.size()) < room) {
-                out.qsos.push_back(q);
+            if (static_cast<std::size_t>(out.qsos) < room.size()) {
+                room[static_cast<std::size_t>(out.qsos++)] = q;
                 if (q.mode == 0) ++out.nomode;
             } else {
                 ++out.leftout;
@@ -720,15 +717,17 @@ importresult importadif(AppState& s, StatusLine& status, Dialogs& dialogs) {
 
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail("The file cannot be opened.");
-    const adifcontents contents = parseadif(s, *file, std::max(0, maxqsos - s.qsocount));
+    // The QSOs are built after the last one in use, and become part of the log at the end.
+    const auto first = static_cast<std::size_t>(s.qsocount) + 1;
+    const adifcontents contents = parseadif(
+        s, *file, std::span(s.qsos).subspan(first, static_cast<std::size_t>(maxqsos) + 1 - first));
     if (!contents.header) return fail("It has no <EOH> at the end of its header.");
 
-    for (const qsorecord& q : contents.qsos) {
-        s.qsos[static_cast<std::size_t>(++s.qsocount)] = q;
-        log.add(s, q);
-    }
+    for (int32_t i = 0; i < contents.qsos; ++i)
+        log.add(s, s.qsos[first + static_cast<std::size_t>(i)]);
+    s.qsocount += contents.qsos;
     result.ok = true;
-    result.imported = static_cast<int32_t>(contents.qsos.size());
+    result.imported = contents.qsos;
     result.leftout = contents.leftout;
     result.unfinished = contents.unfinished;
     result.malformed = contents.malformed;

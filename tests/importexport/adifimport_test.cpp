@@ -216,18 +216,19 @@ TEST_F(AdifImport, BandNamesOldAndNew) {
 
 TEST_F(AdifImport, TheParserTakesBytesAndLeavesTheLogAlone) {
     s->qsocount = 7;
+    std::vector<qsorecord> room(1);
     const adifcontents two = parseadif(
-        *s, head + adifqso("<CALL:4>W1AW<MODE:2>CW") + adifqso("<CALL:4>W2AW<MODE:2>CW"), 1);
+        *s, head + adifqso("<CALL:4>W1AW<MODE:2>CW") + adifqso("<CALL:4>W2AW<MODE:2>CW"), room);
     EXPECT_TRUE(two.header);
-    ASSERT_EQ(two.qsos.size(), 1u);
-    EXPECT_EQ(two.qsos[0].call.trimmedright(), "W1AW");
+    ASSERT_EQ(two.qsos, 1);
+    EXPECT_EQ(room[0].call.trimmedright(), "W1AW");
     EXPECT_EQ(two.leftout, 1);
     EXPECT_EQ(s->qsocount, 7);
-    EXPECT_FALSE(parseadif(*s, "<EOH><CALL:4>W1AW<EOR>", 10).header); // <EOH> at the very start
+    EXPECT_FALSE(parseadif(*s, "<EOH><CALL:4>W1AW<EOR>", room).header); // <EOH> at the start
     // Tags written in other ways than the plain one read the same.
     const adifcontents odd =
-        parseadif(*s, head + "junk\r\n<call:4>W1AW < BAND :3:S>20m<,MODE\r\n:2>CW<eor>", 10);
-    ASSERT_EQ(odd.qsos.size(), 1u);
-    EXPECT_EQ(odd.qsos[0].band, 8);
-    EXPECT_EQ(odd.qsos[0].mode, 1);
+        parseadif(*s, head + "junk\r\n<call:4>W1AW < BAND :3:S>20m<,MODE\r\n:2>CW<eor>", room);
+    ASSERT_EQ(odd.qsos, 1);
+    EXPECT_EQ(room[0].band, 8);
+    EXPECT_EQ(room[0].mode, 1);
 }
