@@ -97,6 +97,14 @@ std::string_view skipblanks(std::string_view text) {
 } // namespace
 
 double leadingnumber(std::string_view text) {
+    // The usual case first: digits and a point, not followed by an exponent.
+    std::size_t n = 0;
+    while (n < text.size() && ((text[n] >= '0' && text[n] <= '9') || text[n] == '.'))
+        ++n;
+    const bool exponent =
+        n < text.size() && (text[n] == 'e' || text[n] == 'E' || text[n] == 'd' || text[n] == 'D');
+    if (n > 0 && text[0] != '.' && !exponent)
+        if (const auto quick = shortdecimal(text.substr(0, n))) return *quick;
     text = skipblanks(text);
     const std::size_t len = numberlength(text);
     if (len == 0) return 0;

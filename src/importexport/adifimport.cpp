@@ -19,6 +19,10 @@
 #include <optional>
 #include <unordered_map>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace tsl {
 
 namespace {
@@ -193,7 +197,8 @@ struct located {
     FixedText<2> ituz, cqz;
 };
 
-// The look-ups of the calls met so far: an open hash keyed by the call's twelve bytes.
+// The look-ups of the calls met so far: an open hash keyed by the part of the call that
+// decides the look-up (mostly its first four characters), so it stays small.
 class CallAnswers {
   public:
     template <class Find> const located& find(const FixedText<12>& call, Find lookup) {
@@ -201,23 +206,29 @@ class CallAnswers {
         const auto key = keyof(call);
         std::size_t i = slotof(key, slots_.size());
         for (; slots_[i].used; i = (i + 1) & (slots_.size() - 1))
-            if (slots_[i].key == key) return slots_[i].answer;
-        slots_[i] = {key, lookup(), true};
+            if (slots_[i].key() == key) return slots_[i].answer;
+        slots_[i] = {key.first, key.second, true, lookup()};
         ++used_;
         return slots_[i].answer;
     }
 
   private:
     using callkey = std::pair<uint64_t, uint32_t>;
+    // Small slots: the table stays in the processor's caches.
     struct slot {
-        callkey key{};
-        located answer;
+        uint64_t head = 0;
+        uint32_t tail = 0;
         bool used = false;
+        located answer;
+        callkey key() const { return {head, tail}; }
     };
     static callkey keyof(const FixedText<12>& call) {
+        std::array<char, 12> key{};
+        const std::size_t part = dxccdecidingpart(call.view());
+        std::copy_n(call.view().data(), part, key.data());
         callkey k;
-        std::memcpy(&k.first, call.view().data(), 8);
-        std::memcpy(&k.second, call.view().data() + 8, 4);
+        std::memcpy(&k.first, key.data(), 8);
+        std::memcpy(&k.second, key.data() + 8, 4);
         return k;
     }
     static std::size_t slotof(const callkey& k, std::size_t size) {
@@ -229,7 +240,7 @@ class CallAnswers {
         slots_.assign(old.empty() ? 1024 : old.size() * 2, slot{});
         for (const slot& s : old)
             if (s.used) {
-                std::size_t i = slotof(s.key, slots_.size());
+                std::size_t i = slotof(s.key(), slots_.size());
                 while (slots_[i].used)
                     i = (i + 1) & (slots_.size() - 1);
                 slots_[i] = s;
@@ -241,7 +252,7 @@ class CallAnswers {
 
 // The QSO being built and its state from one <EOR> to the next.
 struct building {
-    qsorecord q;
+    qsorecord* q = nullptr; // the record it is built in
     int slot = 0;
     bool statedone = false;
     bool continentgiven = false;
@@ -270,13 +281,14 @@ class AdifReader {
         for (int d = 1; d <= s.dxcccount; ++d)
             entitybynumber_[s.dxcctable[static_cast<std::size_t>(d)].dxccnum] =
                 static_cast<int16_t>(d);
-        startqso();
+        fresh_.prop = s_.defaultprop;
+        fresh_.power = 100.0f;
     }
 
-    void startqso() {
-        b_ = building{};
-        b_.q.prop = s_.defaultprop;
-        b_.q.power = 100.0f;
+    // Starts a QSO in the record given.
+    void startqso(qsorecord& into) {
+        b_ = building{&into};
+        into = fresh_; // a copy of the defaults, not a record built anew for every QSO
         comment_.clear();
         mode_.clear();
         submode_.clear();
@@ -285,14 +297,14 @@ class AdifReader {
     building& current() { return b_; }
 
     // Closes the QSO at <EOR>: its comment and its mode.
-    qsorecord& closeqso() {
-        b_.q.comments = comment_;
+    const qsorecord& closeqso() {
+        b_.q->comments = comment_;
         const int16_t submode =
             modes_(submode_, [&](std::string_view t) { return adifmode(s_, t); });
-        b_.q.mode = submode != 0
-                        ? submode
-                        : modes_(mode_, [&](std::string_view t) { return adifmode(s_, t); });
-        return b_.q;
+        b_.q->mode = submode != 0
+                         ? submode
+                         : modes_(mode_, [&](std::string_view t) { return adifmode(s_, t); });
+        return *b_.q;
     }
 
     void apply(field f, std::string_view value);
@@ -300,8 +312,8 @@ class AdifReader {
   private:
     void putslot(int16_t award, int32_t entry) {
         if (award < 1 || b_.slot > s_.awardslots) return;
-        b_.q.awards[static_cast<std::size_t>(b_.slot)] = award;
-        b_.q.entries[static_cast<std::size_t>(b_.slot)] = entry;
+        b_.q->awards[static_cast<std::size_t>(b_.slot)] = award;
+        b_.q->entries[static_cast<std::size_t>(b_.slot)] = entry;
         ++b_.slot;
     }
 
@@ -336,6 +348,7 @@ class AdifReader {
     void county(std::string_view value);
 
     const AppState& s_;
+    qsorecord fresh_;
     building b_;
     EntryMatches entries_;
     RecentAnswers bands_, modes_;
@@ -351,7 +364,7 @@ class AdifReader {
 };
 
 void AdifReader::entity(std::string_view value) {
-    qsorecord& q = b_.q;
+    qsorecord& q = *b_.q;
     q.dxcc = 0;
     if (!b_.cqzgiven) q.cqz = "";
     if (!b_.continentgiven) q.continent = 0;
@@ -382,7 +395,7 @@ void AdifReader::county(std::string_view value) {
 }
 
 void AdifReader::apply(field f, std::string_view value) {
-    qsorecord& q = b_.q;
+    qsorecord& q = *b_.q;
     b_.touched = true;
     switch (f) {
     case field::unknown:
@@ -539,16 +552,36 @@ void AdifReader::apply(field f, std::string_view value) {
     }
 }
 
-// A value that the log takes as it stands: printable ASCII without double quotes.
-bool plainvalue(std::string_view raw) {
-    static constexpr auto plain = [] {
-        std::array<bool, 256> table{};
-        for (int c = ' '; c < 127; ++c)
-            table[static_cast<std::size_t>(c)] = c != '"';
-        return table;
-    }();
-    for (char c : raw)
-        if (!plain[static_cast<unsigned char>(c)]) return false;
+// True when one of the eight bytes is below 32, 127 or more, or a double quote.
+bool notplain(uint64_t eight) {
+    constexpr uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    const auto zerobyte = [](uint64_t x) { return (x - ones) & ~x & highs; };
+    const uint64_t low = (eight - 0x20 * ones) & ~eight & highs; // a byte below 32
+    return (low | (eight & highs) | zerobyte(eight ^ (0x7F * ones)) |
+            zerobyte(eight ^ (0x22 * ones))) != 0;
+}
+
+// The value of length bytes at pos is one that the log takes as it stands: printable
+// ASCII without double quotes. Eight bytes are looked at at once, read from the file
+// whole where it has them (the bytes past the value count as blanks).
+bool plainvalue(std::string_view bytes, std::size_t pos, std::size_t length) {
+    std::size_t i = 0;
+    uint64_t eight;
+    for (; i + 8 <= length; i += 8) {
+        std::memcpy(&eight, bytes.data() + pos + i, 8);
+        if (notplain(eight)) return false;
+    }
+    const std::size_t rest = length - i;
+    if (rest == 0) return true;
+    if (pos + i + 8 <= bytes.size()) {
+        std::memcpy(&eight, bytes.data() + pos + i, 8);
+        const uint64_t kept = (uint64_t{1} << (8 * rest)) - 1;
+        return !notplain((eight & kept) | (0x2020202020202020ull & ~kept));
+    }
+    for (; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[pos + i]);
+        if (c < ' ' || c >= 127 || c == '"') return false;
+    }
     return true;
 }
 
@@ -582,6 +615,26 @@ constexpr auto nameends = [] {
     return table;
 }();
 
+// Where a name that starts at from ends: at the first byte of `nameends`, or at the size.
+// Sixteen bytes are looked at at once where the processor can.
+std::size_t nameend(std::string_view bytes, std::size_t from) {
+    std::size_t i = from;
+#ifdef __SSE2__
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (; i + 16 <= bytes.size(); i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        __m128i found = _mm_setzero_si128();
+        for (char c : {':', '>', '<', ',', '\r', '\n', '"', '\0'})
+            found = _mm_or_si128(found, _mm_cmpeq_epi8(block, _mm_set1_epi8(c)));
+        if (const int mask = _mm_movemask_epi8(found))
+            return i + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask)));
+    }
+#endif
+    while (i < bytes.size() && !nameends[static_cast<unsigned char>(bytes[i])])
+        ++i;
+    return i;
+}
+
 // The tag at pos read the plain way most files write it: "<", a name without blanks at its
 // ends, ":", the length (and a type), ">", with no "<", comma, line end, quote or NUL
 // inside; blanks and line ends before it are skipped. Nothing when the tag is of another
@@ -593,9 +646,7 @@ std::optional<adiftag> plaintag(std::string_view bytes, std::size_t pos) {
         ++pos;
     }
     adiftag t;
-    std::size_t i = pos + 1;
-    while (i < size && !nameends[static_cast<unsigned char>(bytes[i])])
-        ++i;
+    std::size_t i = nameend(bytes, pos + 1);
     if (i >= size || (bytes[i] != ':' && bytes[i] != '>') || i == pos + 1 ||
         bytes[pos + 1] == ' ' || bytes[i - 1] == ' ')
         return std::nullopt;
@@ -620,7 +671,10 @@ std::optional<adiftag> plaintag(std::string_view bytes, std::size_t pos) {
         t.next = i + 1;
         return t;
     }
-    for (++i; i < size && bytes[i] != '>'; ++i) {
+    // The length's digits, then ">"; anything else between them (a type) the long way.
+    for (++i; i < size && bytes[i] >= '0' && bytes[i] <= '9'; ++i)
+        addlengthdigit(t.length, bytes[i]);
+    for (; i < size && bytes[i] != '>'; ++i) {
         if (bytes[i] == '<' || droppedfromtag(bytes[i])) return std::nullopt;
         addlengthdigit(t.length, bytes[i]);
     }
@@ -634,7 +688,7 @@ std::optional<adiftag> plaintag(std::string_view bytes, std::size_t pos) {
 std::string_view valueat(std::string_view bytes, std::size_t pos, std::size_t length,
                          std::string& scratch) {
     const std::string_view raw = bytes.substr(pos, length);
-    if (plainvalue(raw)) return raw;
+    if (plainvalue(bytes, pos, length)) return raw;
     scratch = convertedadifvalue(raw, bytes.substr(pos + length));
     return scratch;
 }
@@ -648,6 +702,14 @@ adifcontents parseadif(const AppState& s, std::string_view bytes, std::span<qsor
     out.header = true;
 
     AdifReader reader(s);
+    // Each QSO is built in its place in the room; those past it in a record of their own.
+    qsorecord pastroom;
+    auto place = [&]() -> qsorecord& {
+        return static_cast<std::size_t>(out.qsos) < room.size()
+                   ? room[static_cast<std::size_t>(out.qsos)]
+                   : pastroom;
+    };
+    reader.startqso(place());
     static const FieldNames fieldnames;
     std::string tagtext, valuetext;
     const std::size_t size = bytes.size();
@@ -659,12 +721,12 @@ adifcontents parseadif(const AppState& s, std::string_view bytes, std::span<qsor
         if (t.kind == adiftag::eor) {
             const qsorecord& q = reader.closeqso();
             if (static_cast<std::size_t>(out.qsos) < room.size()) {
-                room[static_cast<std::size_t>(out.qsos++)] = q;
+                ++out.qsos;
                 if (q.mode == 0) ++out.nomode;
             } else {
                 ++out.leftout;
             }
-            reader.startqso();
+            reader.startqso(place());
             continue;
         }
         if (t.kind == adiftag::nolength) {
@@ -678,9 +740,10 @@ adifcontents parseadif(const AppState& s, std::string_view bytes, std::span<qsor
             break;
         }
         // The value of a tag the import does not know is read past, never looked at.
-        const field f = fieldnames(t.name, t.namelength);
-        reader.apply(f, f == field::unknown ? std::string_view()
-                                            : valueat(bytes, pos, t.length, valuetext));
+        if (const field f = fieldnames(t.name, t.namelength); f != field::unknown)
+            reader.apply(f, valueat(bytes, pos, t.length, valuetext));
+        else
+            reader.current().touched = true;
         pos = findbyte(bytes, pos + t.length, '<');
     }
     out.unfinished = reader.current().touched;
@@ -723,6 +786,7 @@ importresult importadif(AppState& s, StatusLine& status, Dialogs& dialogs) {
         s, *file, std::span(s.qsos).subspan(first, static_cast<std::size_t>(maxqsos) + 1 - first));
     if (!contents.header) return fail("It has no <EOH> at the end of its header.");
 
+    log.reserve(static_cast<std::size_t>(contents.qsos));
     for (int32_t i = 0; i < contents.qsos; ++i)
         log.add(s, s.qsos[first + static_cast<std::size_t>(i)]);
     s.qsocount += contents.qsos;

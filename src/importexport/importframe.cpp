@@ -35,6 +35,10 @@ ImportLog::ImportLog(const std::string& title) {
     line("Date     Time  Call       DXCC");
 }
 
+void ImportLog::reserve(std::size_t qsos) {
+    bytes_.reserve(bytes_.size() + qsos * 64);
+}
+
 void ImportLog::line(std::string_view text) {
     bytes_ += '"';
     ListWriter::appendquotable(bytes_, text);

@@ -25,6 +25,8 @@ std::string importedcall(const std::string& value);
 class ImportLog {
   public:
     explicit ImportLog(const std::string& title);
+    // Room for the lines of that many QSOs.
+    void reserve(std::size_t qsos);
     void add(const AppState& state, const qsorecord& q);
     // Writes the file in the program folder; empty on success, else the reason.
     std::string write(const AppState& state, const std::string& name) const;
