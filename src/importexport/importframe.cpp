@@ -46,9 +46,6 @@ void ImportLog::line(std::string_view text) {
 }
 
 void ImportLog::add(const AppState& s, const qsorecord& q) {
-    const std::string& country = q.dxcc >= 0 && q.dxcc <= s.dxcccount
-                                     ? s.dxcctable[static_cast<std::size_t>(q.dxcc)].country
-                                     : s.dxcctable[0].country;
     std::array<char, 8 + 1 + 5 + 1 + 12 + 1> fixed{};
     auto at = std::copy(q.date.view().begin(), q.date.view().end(), fixed.begin());
     *at++ = ' ';
@@ -58,8 +55,20 @@ void ImportLog::add(const AppState& s, const qsorecord& q) {
     *at = ' ';
     bytes_ += '"';
     ListWriter::appendquotable(bytes_, std::string_view(fixed.data(), fixed.size()));
-    ListWriter::appendquotable(bytes_, country);
-    bytes_ += "\"\r\n";
+    bytes_ += countryend(s, q.dxcc >= 0 && q.dxcc <= s.dxcccount ? q.dxcc : int16_t{0});
+}
+
+// The end of a line for the QSOs of an entity: its name made quotable once, the closing
+// quote and the line end.
+const std::string& ImportLog::countryend(const AppState& s, int16_t dxcc) {
+    if (countries_.size() <= static_cast<std::size_t>(dxcc))
+        countries_.resize(static_cast<std::size_t>(dxcc) + 1);
+    std::string& end = countries_[static_cast<std::size_t>(dxcc)];
+    if (end.empty()) {
+        ListWriter::appendquotable(end, s.dxcctable[static_cast<std::size_t>(dxcc)].country);
+        end += "\"\r\n";
+    }
+    return end;
 }
 
 std::string ImportLog::write(const AppState& s, const std::string& name) const {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tsl {
 
@@ -33,7 +34,9 @@ class ImportLog {
 
   private:
     void line(std::string_view text);
+    const std::string& countryend(const AppState& state, int16_t dxcc);
     std::string bytes_;
+    std::vector<std::string> countries_;
 };
 
 } // namespace tsl

@@ -158,6 +158,8 @@ TEST_F(AdifImport, TheTimeIsTimeOnWhereverTimeOffStands) {
     EXPECT_EQ(s->qsos[1].time, "20:03");
     EXPECT_EQ(s->qsos[2].time, "10:10");
     EXPECT_EQ(s->qsos[3].time, "09:30"); // no TIME_ON: the end time stands in
+    EXPECT_NE(adiflog().find("\r\n\"         20:03 W1AW         United States of America\"\r\n"),
+              std::string::npos);
 }
 
 TEST_F(AdifImport, ACqZoneTagWinsWhereverItStands) {
