@@ -18,7 +18,7 @@ std::string tag(const char* name, const std::string& value) {
 }
 
 std::string generatedadif(tsl::bench::BenchLog& log, int n) {
-    log.fill(n);
+    log.filllikereal(n);
     const tsl::AppState& s = *log.s;
     static constexpr std::array<const char*, 12> names = {"John", "Mike",  "Bob",  "Dave",
                                                           "Tom",  "Steve", "Jim",  "Bill",

@@ -32,7 +32,7 @@ void countfilelines(const std::string& path) {
 
 void BM_WriteQsoFile100000(benchmark::State& st) {
     BenchLog log;
-    log.fill(100000);
+    log.filllikereal(100000);
     Figures f(Figures::flush::apart);
     for (auto _ : st) {
         f.ours([&] {
@@ -48,7 +48,7 @@ BENCHMARK(BM_WriteQsoFile100000)->MinTime(2)->UseManualTime()->Unit(benchmark::k
 
 void BM_ReadQsoFile100000(benchmark::State& st) {
     BenchLog log;
-    log.fill(100000);
+    log.filllikereal(100000);
     tsl::writeqsofile(*log.s, log.status, log.dialogs);
     Figures f;
     for (auto _ : st) {
@@ -64,7 +64,7 @@ BENCHMARK(BM_ReadQsoFile100000)->MinTime(2)->UseManualTime()->Unit(benchmark::kM
 
 void BM_StartUpWith100000Qsos(benchmark::State& st) {
     BenchLog log;
-    log.fill(100000);
+    log.filllikereal(100000);
     tsl::writeqsofile(*log.s, log.status, log.dialogs);
     for (const char* name : {"tsl.ini", "dxcc.dat", "awards.dat"})
         QFile::copy(QString(TESSALOG_DATA_DIR) + "/" + name,

@@ -43,7 +43,7 @@ void BM_Sort100000(benchmark::State& st) {
     const auto& [name, sort] = sorts[static_cast<std::size_t>(st.range(1))];
     st.SetLabel(std::string(name) + (kind == awkward::none ? "" : ", ") +
                 lognames[static_cast<std::size_t>(kind)]);
-    log.fill(100000, kind);
+    log.filllikereal(100000, kind);
     const std::vector<tsl::qsorecord> generated(log.s->qsos.begin(), log.s->qsos.begin() + 100001);
     tsl::bench::Figures f;
     for (auto _ : st) {

@@ -4,6 +4,7 @@
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
 #include "platform/qtdialogs.h"
+#include "platform/qtinternet.h"
 
 #include <QApplication>
 
@@ -15,9 +16,10 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     auto state = std::make_unique<tsl::AppState>();
     tsl::QtDialogs dialogs;
+    tsl::QtInternet internet;
     const std::string apppath =
         QCoreApplication::applicationDirPath().toLocal8Bit().toStdString() + "/";
-    auto window = tsl::Main(*state, dialogs, apppath);
+    auto window = tsl::Main(*state, dialogs, internet, apppath);
     if (!window) return 1;
     dialogs.setparent(window.get());
     return QApplication::exec();

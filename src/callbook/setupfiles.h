@@ -1,7 +1,18 @@
 #pragma once
 // Start-up readers of the call-book and eQSL set-up files: "qsldata.ini" (the call-book
 // source and the CD path), "hamcall.ini" and "qrz.ini" (online log-ins) and "eqsl.ini"
-// (the eQSL log-in, whose presence turns the upload on).
+// (the eQSL log-in, whose presence turns the upload on); the writer of the log-in files; and
+// "services.ini", which may point the online services at other addresses.
+
+#include "platform/internet.h"
+
+#include <optional>
+#include <string>
+
+#include "core/parsed.h"
+
+#include <cstdint>
+#include <string>
 
 namespace tsl {
 
@@ -16,6 +27,20 @@ inline constexpr int callbookqrzcd = 3;
 inline constexpr int callbookqrzonline = 4;
 inline constexpr int callbookhamcallonline = 5;
 
+// "qsldata.ini": the source number and the CD path.
+struct qsldatafile {
+    int16_t source = 0;
+    std::string path;
+};
+Parsed<qsldatafile> readqsldatabytes(const std::string& bytes);
+
+// "hamcall.ini", "qrz.ini" and "eqsl.ini": a user and a password.
+struct loginfile {
+    std::string user;
+    std::string password;
+};
+Parsed<loginfile> readloginbytes(const std::string& bytes);
+
 // Reads "qsldata.ini". Without a usable source it says so in a message box; a missing or
 // unreadable file means no source. Start-up goes on in every case.
 void loadqsldata(AppState& state, Dialogs& dialogs);
@@ -26,5 +51,18 @@ void loadcallbooklogin(AppState& state);
 
 // Reads "eqsl.ini" and turns the eQSL upload on; silent when the file is missing.
 void loadeqsllogin(AppState& state);
+
+// True when the value can stand in a quoted item of a log-in file: no double quote and no
+// control character, either of which would cut the item or the line.
+bool fitsquoteditem(const std::string& value);
+
+// Writes a log-in file (user name and password as two quoted items) readable and writable
+// by the owner only. Empty on success, else why (the old file is then untouched).
+std::string writelogin(const std::string& path, const std::string& user,
+                       const std::string& password);
+
+// The base URLs of "services.ini": three quoted items, HamCall, QRZ and eQSL in that order,
+// each an http or https address. Nothing when the file holds anything else.
+std::optional<ServiceUrls> parseservices(const std::string& bytes);
 
 } // namespace tsl

@@ -5,6 +5,7 @@
 #include "platform/fileio.h"
 #include "state.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -53,27 +54,37 @@ std::array<std::pair<const char*, int16_t AppState::*>, 32> namedawards() {
 
 } // namespace
 
-std::optional<awardsfiletable> readawardsbytes(const std::string& bytes) {
+Parsed<awardsfiletable> readawardsbytes(const std::string& bytes) {
     awardsfiletable t;
     ListReader in(bytes);
     const auto headnumber = in.int16();
     const auto headtext = in.text();
-    if (!headnumber || !headtext) return std::nullopt;
+    if (!headnumber || !headtext) return parseerror{"The first line is not a number and a text."};
     t.headnumber = *headnumber;
     t.headtext = *headtext;
     t.entries.emplace_back();
     int lastentry = 0;
+    bool listawardseen = false;
     while (!in.atend()) {
-        if (static_cast<int>(t.awards.size()) + 1 > maxawards) return std::nullopt;
+        const int award = static_cast<int>(t.awards.size()) + 1;
+        if (award > maxawards)
+            return parseerror{"More than " + std::to_string(maxawards) + " awards."};
         const auto n = in.int32();
         const auto name = in.text();
-        if (!n || !name || *n < 0) return std::nullopt;
+        if (!n || !name || *n < 0)
+            return parseerror{"Award " + std::to_string(award) +
+                              " is not an entry count and a name."};
+        if (*n == 0 && listawardseen)
+            return parseerror{"The number award \"" + *name +
+                              "\" stands after a list award; number awards come first."};
+        listawardseen = listawardseen || *n > 0;
         const int first = lastentry + 1;
         const long long last = static_cast<long long>(first) + *n - 1;
-        if (last > maxawardentries) return std::nullopt;
+        if (last > maxawardentries)
+            return parseerror{"More than " + std::to_string(maxawardentries) + " entries."};
         for (long long e = first; e <= last; ++e) {
             auto entry = in.text();
-            if (!entry) return std::nullopt;
+            if (!entry) return parseerror{"An entry of \"" + *name + "\" cannot be read."};
             t.entries.push_back(std::move(*entry));
         }
         t.awards.push_back({static_cast<int16_t>(first), static_cast<int16_t>(last), *name});
@@ -82,44 +93,39 @@ std::optional<awardsfiletable> readawardsbytes(const std::string& bytes) {
     return t;
 }
 
-namespace {
-
-bool readawardsfile(AppState& s) {
-    s.awardcount = 1;
+void applyawards(AppState& s, awardsfiletable read) {
     s.numberedawards = 0;
-    s.listawards = 0;
     s.awardtable[0] = {0, 0, "None"};
     for (const auto& [name, global] : namedawards())
         s.*global = 0;
-
-    const auto bytes = readwholefile(s.apppath + "awards.dat");
-    if (!bytes) return false;
-    auto read = readawardsbytes(*bytes);
-    if (!read) return false;
-    s.awardsheadnumber = read->headnumber;
-    s.awardsheadtext = read->headtext;
-    for (std::size_t k = 0; k < read->awards.size(); ++k) {
+    s.awardsheadnumber = read.headnumber;
+    s.awardsheadtext = std::move(read.headtext);
+    for (std::size_t k = 0; k < read.awards.size() && k < maxawards; ++k) {
         const int i = static_cast<int>(k) + 1;
         awardrecord& award = s.awardtable[static_cast<std::size_t>(i)];
-        award = std::move(read->awards[k]);
+        award = std::move(read.awards[k]);
         if (award.last < award.first) ++s.numberedawards;
         for (const auto& [awardname, global] : namedawards())
             if (award.name == awardname) s.*global = static_cast<int16_t>(i);
     }
-    for (std::size_t e = 1; e < read->entries.size(); ++e)
-        s.awardentries[e] = std::move(read->entries[e]);
-    s.awardcount = static_cast<int16_t>(read->awards.size());
+    for (std::size_t e = 1; e < read.entries.size() && e <= maxawardentries; ++e)
+        s.awardentries[e] = std::move(read.entries[e]);
+    s.awardcount = static_cast<int16_t>(std::min<std::size_t>(read.awards.size(), maxawards));
     s.listawards = static_cast<int16_t>(s.awardcount - s.numberedawards);
     if (s.tentenaward == 0) s.tentenready = false;
     if (s.arlhsnumberaward == 0) s.arlhsready = false;
-    return true;
 }
 
-} // namespace
-
 bool loadawards(AppState& state, Dialogs& dialogs) {
-    if (readawardsfile(state)) return true;
-    dialogs.msgbox("No Awards file, awards.dat", msgbuttons::ok, msgicon::none, state.apptitle);
+    const auto bytes = readwholefile(state.apppath + "awards.dat");
+    auto read = readawardsbytes(bytes.value_or(""));
+    if (bytes && read) {
+        applyawards(state, std::move(*read));
+        return true;
+    }
+    const std::string reason = bytes ? "\r\n" + read.error() : "";
+    dialogs.msgbox("No Awards file, awards.dat" + reason, msgbuttons::ok, msgicon::none,
+                   state.apptitle);
     return false;
 }
 

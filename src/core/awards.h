@@ -2,8 +2,9 @@
 // The tracked awards read from "awards.dat": number awards first, then the list awards
 // with their entry names, and the table index of every award the program treats specially.
 
+#include "parsed.h"
+
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,11 +31,18 @@ struct awardsfiletable {
     std::vector<std::string> entries; // entry 0 unused, as in awardentries
 };
 
-// Nothing when the bytes are not a whole awards file within the table bounds.
-std::optional<awardsfiletable> readawardsbytes(const std::string& bytes);
+// The bytes as an awards file, or why they are not one: an item that does not read as its
+// type, more awards or entries than the table holds, or a number award after a list award
+// (the slots of the QSOs count on the number awards standing first).
+Parsed<awardsfiletable> readawardsbytes(const std::string& bytes);
 
-// Reads "awards.dat" into the state. On any failure shows "No Awards file, awards.dat" and
-// returns false: the program cannot run without it.
+// Puts a table read from bytes into the state, with the index of every award treated
+// specially; a list past the table bounds is cut at them.
+void applyawards(AppState& state, awardsfiletable table);
+
+// Reads "awards.dat" into the state. On any failure shows "No Awards file, awards.dat"
+// (with the reason on a second line when the file was read but refused) and returns false:
+// the program cannot run without it.
 bool loadawards(AppState& state, Dialogs& dialogs);
 
 } // namespace tsl

@@ -7,6 +7,8 @@
 #include "state.h"
 #include "text.h"
 
+#include <array>
+
 namespace tsl {
 
 namespace {
@@ -58,40 +60,53 @@ std::optional<bool> probenumbersinfile(const std::string& bytes) {
     return n && *n == 2.0;
 }
 
-template <std::size_t L>
-bool addprefix(prefixtable<L>& table, const std::string& prefix, int16_t entity) {
-    if (table.count >= prefixtablesize) return false;
-    table.entries[static_cast<std::size_t>(table.count)] = {prefix, entity};
-    ++table.count;
-    return true;
-}
-
-bool addprefixes(AppState& s, const dxccrecord& r, int16_t entity) {
+// The live prefix slots of an entity by their length, 1 to 4; other lengths are not kept.
+template <class F> void eachprefix(const dxccrecord& r, F&& f) {
     for (int k = 0; k < filledprefixslots; ++k) {
         const std::string p = trimblanks(r.prefix[static_cast<std::size_t>(k)].view());
-        bool ok = true;
-        switch (p.size()) {
-        case 4:
-            ok = addprefix(s.prefix4table, p, entity);
-            break;
-        case 3:
-            ok = addprefix(s.prefix3table, p, entity);
-            break;
-        case 2:
-            ok = addprefix(s.prefix2table, p, entity);
-            break;
-        case 1:
-            ok = addprefix(s.prefix1table, p, entity);
-            break;
-        default:
-            break;
-        }
-        if (!ok) return false;
+        if (p.size() >= 1 && p.size() <= 4) f(p);
     }
-    return true;
 }
 
-bool readdxccfile(AppState& s) {
+template <std::size_t L>
+void addprefix(prefixtable<L>& table, const std::string& prefix, int16_t entity) {
+    if (table.count >= prefixtablesize) return;
+    table.entries[static_cast<std::size_t>(table.count)] = {prefix, entity};
+    ++table.count;
+}
+
+} // namespace
+
+Parsed<dxccfiletable> readdxccbytes(const std::string& bytes) {
+    dxccfiletable t;
+    const auto numbers = probenumbersinfile(bytes);
+    if (!numbers) return parseerror{"The first entity cannot be read."};
+    t.numbersinfile = *numbers;
+    std::array<int, 5> prefixes{};
+    ListReader in(bytes);
+    while (!in.atend()) {
+        const int i = static_cast<int>(t.entities.size()) + 1;
+        if (i > maxdxccentities)
+            return parseerror{"More than " + std::to_string(maxdxccentities) + " entities."};
+        dxccrecord r;
+        if (!readentity(in, r)) return parseerror{"Entity " + std::to_string(i) + " is cut short."};
+        if (t.numbersinfile) {
+            const auto number = in.int16();
+            if (!number) return parseerror{"Entity " + std::to_string(i) + " has no number."};
+            r.dxccnum = *number;
+        }
+        bool full = false;
+        eachprefix(r,
+                   [&](const std::string& p) { full |= ++prefixes[p.size()] > prefixtablesize; });
+        if (full)
+            return parseerror{"More than " + std::to_string(prefixtablesize) +
+                              " prefixes of one length."};
+        t.entities.push_back(std::move(r));
+    }
+    return t;
+}
+
+void applydxcc(AppState& s, dxccfiletable read) {
     s.prefix4table.count = 0;
     s.prefix3table.count = 0;
     s.prefix2table.count = 0;
@@ -99,32 +114,35 @@ bool readdxccfile(AppState& s) {
     s.dxcctable[0] = dxccrecord{};
     s.dxcctable[0].country = "None";
     s.usacountryindex = 0;
-
-    const auto bytes = readwholefile(s.apppath + "dxcc.dat");
-    if (!bytes) return false;
-    const auto numbers = probenumbersinfile(*bytes);
-    if (!numbers) return false;
-    s.dxccnumbersinfile = *numbers;
-
-    ListReader in(*bytes);
-    int i = 1;
-    while (!in.atend()) {
-        if (i > maxdxccentities) return false;
-        dxccrecord& r = s.dxcctable[static_cast<std::size_t>(i)];
-        if (!readentity(in, r)) return false;
-        if (s.dxccnumbersinfile) {
-            const auto number = in.int16();
-            if (!number) return false;
-            r.dxccnum = *number;
-        }
-        if (r.country == "United States of America") s.usacountryindex = static_cast<int16_t>(i);
-        if (!addprefixes(s, r, static_cast<int16_t>(i))) return false;
+    s.dxccnumbersinfile = read.numbersinfile;
+    int16_t i = 0;
+    for (dxccrecord& r : read.entities) {
+        if (i == maxdxccentities) break;
         ++i;
+        if (r.country == "United States of America") s.usacountryindex = i;
+        eachprefix(r, [&](const std::string& p) {
+            switch (p.size()) {
+            case 4:
+                addprefix(s.prefix4table, p, i);
+                break;
+            case 3:
+                addprefix(s.prefix3table, p, i);
+                break;
+            case 2:
+                addprefix(s.prefix2table, p, i);
+                break;
+            default:
+                addprefix(s.prefix1table, p, i);
+                break;
+            }
+        });
+        s.dxcctable[static_cast<std::size_t>(i)] = std::move(r);
     }
-    s.dxcccount = static_cast<int16_t>(i - 1);
+    s.dxcccount = i;
     buildprefixindex(s);
-    return true;
 }
+
+namespace {
 
 template <std::size_t L> void indexprefixes(AppState& s, const prefixtable<L>& table) {
     auto& index = s.prefixindex.bylength[L];
@@ -147,7 +165,12 @@ void buildprefixindex(AppState& state) {
 }
 
 bool loaddxcc(AppState& state, Dialogs& dialogs) {
-    if (readdxccfile(state)) return true;
+    const auto bytes = readwholefile(state.apppath + "dxcc.dat");
+    auto read = readdxccbytes(bytes.value_or(""));
+    if (bytes && read) {
+        applydxcc(state, std::move(*read));
+        return true;
+    }
     dialogs.msgbox("No DXCC data file, dxcc.dat", msgbuttons::ok, msgicon::none, state.apptitle);
     return false;
 }

@@ -3,6 +3,7 @@
 // that the lookup of a call searches.
 
 #include "fixedtext.h"
+#include "parsed.h"
 
 #include <array>
 #include <cstdint>
@@ -50,6 +51,21 @@ template <std::size_t L> struct prefixtable {
 struct PrefixIndex {
     std::array<std::unordered_map<std::string, std::vector<int16_t>>, 5> bylength; // 1..4
 };
+
+// What a "dxcc.dat" holds: the entities from 1 on, and whether each carries its entity
+// number (the current layout) or not (the older one).
+struct dxccfiletable {
+    bool numbersinfile = false;
+    std::vector<dxccrecord> entities;
+};
+
+// The bytes as a DXCC file, or why not: an item missing or not of its type, more entities
+// than the table holds, or more prefixes of one length than their table holds.
+Parsed<dxccfiletable> readdxccbytes(const std::string& bytes);
+
+// Puts a table read from bytes into the state: the entities, their prefix tables and the
+// index over them. A table past the bounds (never one read from bytes) is cut at them.
+void applydxcc(AppState& state, dxccfiletable table);
 
 // Builds the index from the prefix tables; loaddxcc does so after reading.
 void buildprefixindex(AppState& state);

@@ -101,7 +101,9 @@ void notedxccmatch(AppState& s, const dxccmatch& match) {
     }
 }
 
-void setrecorddxcc(const AppState& s, const dxccmatch& match, qsorecord& q) {
+namespace {
+
+void applymatch(const AppState& s, const dxccmatch& match, qsorecord& q) {
     if (match.entities.empty()) {
         q.dxcc = 0;
         q.continent = 0;
@@ -117,11 +119,17 @@ void setrecorddxcc(const AppState& s, const dxccmatch& match, qsorecord& q) {
     q.cqz = zonetext(entity.cqzones);
 }
 
+} // namespace
+
+void putdxcc(const AppState& s, const std::string& call, qsorecord& q) {
+    applymatch(s, finddxcc(s, call), q);
+}
+
 void dxcclookuprecord(AppState& s, const std::string& call, int32_t qso) {
     const dxccmatch match = finddxcc(s, call);
     notedxccmatch(s, match);
     if (qso < 0 || static_cast<std::size_t>(qso) >= s.qsos.size()) return;
-    setrecorddxcc(s, match, s.qsos[static_cast<std::size_t>(qso)]);
+    applymatch(s, match, s.qsos[static_cast<std::size_t>(qso)]);
 }
 
 } // namespace tsl

@@ -38,10 +38,12 @@ int16_t continentindex(const AppState& state, int16_t entity);
 // the other station's when exactly one entity matched and the country position is wanted.
 void notedxccmatch(AppState& state, const dxccmatch& match);
 
+// Looks the call up and writes its entity, continent and zones into the record, which
+// need not be in the log yet (imports build their QSOs apart).
+void putdxcc(const AppState& state, const std::string& call, qsorecord& q);
+
 // Looks the call up and applies the result to record qso: its entity, continent and zones.
 void dxcclookuprecord(AppState& state, const std::string& call, int32_t qso);
 
-// The same for a record of one's own: the last entity matched (entity 0 when none did).
-void setrecorddxcc(const AppState& state, const dxccmatch& match, qsorecord& q);
 
 } // namespace tsl

@@ -5,8 +5,6 @@
 
 #include <QDate>
 
-#include <cctype>
-
 namespace tsl {
 
 namespace {
@@ -21,6 +19,10 @@ bool digits(const std::string& s) {
 
 } // namespace
 
+int fourdigityear(int twodigits, int currentyear) {
+    return (twodigits <= currentyear % 100 ? 2000 : 1900) + twodigits;
+}
+
 std::optional<std::string> checkeddate(const std::string& text, bool dayfirst, int currentyear) {
     std::string t = trimblanks(text);
     // Each field may have one digit or two; the year two or four.
@@ -33,7 +35,7 @@ std::optional<std::string> checkeddate(const std::string& text, bool dayfirst, i
     std::string year = t.substr(6);
     if (year.size() == 2 && digits(year)) {
         const int yy = std::stoi(year);
-        year = (yy <= currentyear % 100 ? "20" : "19") + year;
+        year = std::to_string(fourdigityear(yy, currentyear));
         t = t.substr(0, 6) + year;
     }
     if (t.size() != 10 || !isseparator(t[2]) || !isseparator(t[5])) return std::nullopt;
@@ -65,21 +67,10 @@ std::optional<std::string> checkedtime(const std::string& text) {
 }
 
 std::optional<std::string> checkedgridsquare(const std::string& text) {
-    auto upper = [](char c) {
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    };
-    auto lower = [](char c) {
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    };
-    if (text.size() == 4) {
-        std::string t = trimblanks(text);
-        for (char& c : t)
-            c = upper(c);
-        return t;
-    }
+    if (text.size() == 4) return uppercased(trimblanks(text));
     if (text.size() == 6) {
-        return std::string{upper(text[0]), upper(text[1]), text[2],
-                           text[3],        lower(text[4]), lower(text[5])};
+        return std::string{uppercased(text[0]), uppercased(text[1]), text[2], text[3],
+                           lowercased(text[4]), lowercased(text[5])};
     }
     return std::nullopt;
 }

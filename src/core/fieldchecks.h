@@ -13,6 +13,10 @@ namespace tsl {
 // Nothing when the text is not such a date.
 std::optional<std::string> checkeddate(const std::string& text, bool dayfirst, int currentyear);
 
+// The four-digit year of a two-digit one (0..99): up to the current year's two digits it
+// is 20yy, a later one 19yy.
+int fourdigityear(int twodigits, int currentyear);
+
 // The time box text as "HH:MM" (00:00 to 23:59). Without a colon the digits are read from
 // the right ("930" is 09:30, "5" is 00:05, "" is 00:00); with one, as hours and two-digit
 // minutes ("9:30"). Nothing when the text is not such a time.

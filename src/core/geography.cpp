@@ -37,8 +37,11 @@ void makegridsquare(AppState& s, const std::string& longitude, const std::string
         const double east = std::fmod(180.0 - static_cast<double>(w), 20.0);
         square[2] = static_cast<char>('0' + static_cast<int>(std::floor(east / 2.0)) % 10);
     }
-    const int latdigit = static_cast<int>(std::trunc(static_cast<double>(n) + 90.0)) % 10;
-    if (latdigit >= 0) square[3] = static_cast<char>('0' + latdigit);
+    // Below zero there is no digit, and none for a latitude beyond any real one, which no
+    // integer conversion could take.
+    const double latwhole = std::trunc(static_cast<double>(n) + 90.0);
+    if (latwhole >= 0 && latwhole <= 1e9)
+        square[3] = static_cast<char>('0' + static_cast<int>(std::fmod(latwhole, 10.0)));
     s.gridsquare = square;
 }
 

@@ -5,7 +5,6 @@
 #include "text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 
 namespace tsl {
@@ -17,14 +16,8 @@ int32_t clamped32(double value) {
     return toint32(value).value_or(value < 0 ? INT32_MIN : INT32_MAX);
 }
 
-std::string uppercase(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 bool isprefixdigit(char c) {
-    return (c >= '0' && c <= '9') || c == static_cast<char>(216);
+    return (c >= '0' && c <= '9') || c == slashedzero;
 }
 
 } // namespace
@@ -55,7 +48,7 @@ std::string qsodatetext(const AppState& state, int32_t qso) {
 
 std::string normalizecall(const std::string& call) {
     std::string c = trimblanks(call);
-    std::replace(c.begin(), c.end(), static_cast<char>(216), '0');
+    std::replace(c.begin(), c.end(), slashedzero, '0');
     return c;
 }
 
@@ -73,7 +66,7 @@ std::string callprefix(std::string& call) {
         if (right.size() <= 1) {
             base = left;
         } else if (left.size() >= right.size()) {
-            base = uppercase(right) == "QRP" ? left : right;
+            base = uppercased(right) == "QRP" ? left : right;
         } else {
             base = left;
         }

@@ -8,17 +8,22 @@
 
 namespace tsl {
 
+std::optional<int32_t> callsdatcount(const std::string& record1) {
+    // The first line, or the whole record when no line ends inside it.
+    const auto end = record1.find('\n');
+    ListReader in(end == std::string::npos ? record1 : record1.substr(0, end + 1));
+    const auto count = in.int32();
+    if (!count || !in.text()) return std::nullopt;
+    return count;
+}
+
 void readrefdatafiles(AppState& s) {
     s.zipcount = 42171;
     s.callsfile.reset();
     s.zipfile.reset();
-    const auto head = readwholefile(s.apppath + "calls.dat");
-    std::optional<int32_t> count;
-    if (head) {
-        ListReader in(head->substr(0, head->find('\n') + 1));
-        count = in.int32();
-        if (!in.text()) count.reset();
-    }
+    // The file can be hundreds of megabytes: only its first record is read here.
+    const auto head = readfilehead(s.apppath + "calls.dat", callsrecordlength);
+    const auto count = head ? callsdatcount(*head) : std::nullopt;
     auto calls = std::make_unique<QFile>(QString::fromLocal8Bit(s.apppath + "calls.dat"));
     auto zip = std::make_unique<QFile>(QString::fromLocal8Bit(s.apppath + "zip.dat"));
     if (!count || !calls->open(QIODevice::ReadOnly)) {
@@ -37,59 +42,70 @@ void readrefdatafiles(AppState& s) {
     s.nozipfile = false;
 }
 
-void loadtenten(AppState& s) {
-    s.tentencalls.clear();
-    s.tentenready = false;
-    const auto bytes = readwholefile(s.apppath + "tenten.dat");
-    if (!bytes) return;
+Parsed<std::vector<std::string>> readtentenbytes(const std::string& bytes) {
+    std::vector<std::string> calls;
     // Fields of six characters, one after the other; a short last field (a line end
-    // after the list, say) counts when it holds a call.
-    for (std::size_t at = 0; at < bytes->size(); at += 6) {
-        std::string call = trimblanks(bytes->substr(at, 6));
-        while (!call.empty() && (call.back() == '\r' || call.back() == '\n'))
-            call.pop_back();
-        if (at + 6 > bytes->size() && call.empty()) break;
-        if (s.tentencalls.size() == maxtentenmembers) {
-            s.tentencalls.clear();
-            return;
-        }
-        s.tentencalls.push_back(call);
+    // after the list, say) counts when it holds a call. Line ends are never part of a call.
+    for (std::size_t at = 0; at < bytes.size(); at += 6) {
+        std::string field = bytes.substr(at, 6);
+        while (!field.empty() &&
+               (field.back() == ' ' || field.back() == '\r' || field.back() == '\n'))
+            field.pop_back();
+        std::string call = trimblanks(field);
+        if (at + 6 > bytes.size() && call.empty()) break;
+        if (calls.size() == maxtentenmembers)
+            return parseerror{"More than " + std::to_string(maxtentenmembers) + " members."};
+        calls.push_back(call);
     }
-    s.tentenready = true;
+    return calls;
+}
+
+namespace {
+// Items of a list file, each cut or padded to its width.
+template <std::size_t W>
+Parsed<std::vector<std::string>> readlistitems(const std::string& bytes, std::size_t most) {
+    std::vector<std::string> items;
+    ListReader in(bytes);
+    while (!in.atend()) {
+        auto item = in.text();
+        if (!item)
+            return parseerror{"Item " + std::to_string(items.size() + 1) + " cannot be read."};
+        if (items.size() == most)
+            return parseerror{"More than " + std::to_string(most) + " items."};
+        items.push_back(FixedText<W>(*item).str());
+    }
+    return items;
+}
+} // namespace
+
+Parsed<std::vector<std::string>> readarlhsbytes(const std::string& bytes) {
+    return readlistitems<6>(bytes, maxarlhsmembers);
+}
+
+Parsed<std::vector<std::string>> readwabbytes(const std::string& bytes) {
+    return readlistitems<10>(bytes, maxwabsquares);
+}
+
+void loadtenten(AppState& s) {
+    const auto bytes = readwholefile(s.apppath + "tenten.dat");
+    auto calls = readtentenbytes(bytes.value_or(""));
+    s.tentenready = bytes && calls;
+    s.tentencalls = s.tentenready ? std::move(*calls) : std::vector<std::string>{};
 }
 
 void loadarlhs(AppState& s) {
-    s.arlhscalls.clear();
-    s.arlhsready = false;
     const auto bytes = readwholefile(s.apppath + "arlhs.dat");
-    if (!bytes) return;
-    ListReader in(*bytes);
-    while (!in.atend()) {
-        auto call = in.text();
-        if (!call || s.arlhscalls.size() == maxarlhsmembers) {
-            s.arlhscalls.clear();
-            return;
-        }
-        s.arlhscalls.push_back(FixedText<6>(*call).str());
-    }
-    s.arlhsready = true;
+    auto calls = readarlhsbytes(bytes.value_or(""));
+    s.arlhsready = bytes && calls;
+    s.arlhscalls = s.arlhsready ? std::move(*calls) : std::vector<std::string>{};
 }
 
 void loadwab(AppState& s) {
-    s.wabtable.assign(1, std::string(10, ' '));
-    s.wabloaded = false;
     const auto bytes = readwholefile(s.apppath + "wab.dat");
-    if (!bytes) return;
-    ListReader in(*bytes);
-    while (!in.atend()) {
-        auto square = in.text();
-        if (!square || s.wabtable.size() > maxwabsquares) {
-            s.wabtable.assign(1, std::string(10, ' '));
-            return;
-        }
-        s.wabtable.push_back(FixedText<10>(*square).str());
-    }
-    s.wabloaded = true;
+    auto squares = readwabbytes(bytes.value_or(""));
+    s.wabloaded = bytes && squares;
+    s.wabtable.assign(1, std::string(10, ' '));
+    if (s.wabloaded) s.wabtable.insert(s.wabtable.end(), squares->begin(), squares->end());
 }
 
 std::optional<int32_t> tentenlookup(const AppState& s, const std::string& call) {

@@ -111,6 +111,14 @@ double leadingnumber(std::string_view text) {
     return todouble(text.substr(0, len));
 }
 
+double numberoftext(std::string_view text) {
+    std::string packed;
+    packed.reserve(text.size());
+    for (char c : text)
+        if (c != ' ') packed.push_back(c);
+    return leadingnumber(packed);
+}
+
 std::optional<double> parsenumber(std::string_view text) {
     text = skipblanks(text);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))

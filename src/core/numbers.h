@@ -14,6 +14,10 @@ namespace tsl {
 // is none: "12abc" gives 12, "-3.5e1x" gives -35, "abc" gives 0.
 double leadingnumber(std::string_view text);
 
+// The number a text begins with when blanks inside it are ignored, as foreign files write
+// numbers: "12 34" gives 1234, "5A" gives 5, a blank text gives 0.
+double numberoftext(std::string_view text);
+
 // The whole text as one decimal number (blanks around it allowed), or nothing when the
 // text is not exactly a number.
 std::optional<double> parsenumber(std::string_view text);

@@ -497,6 +497,7 @@ class QsoFileWriter {
 
     const AppState& s_;
     QuotedTable bands_, modes_, props_, continents_, countries_, awards_;
+    std::string comments_;
     bool haspower_ = false;
     float lastwatts_ = 0;
     std::string powertext_;
@@ -520,7 +521,14 @@ void QsoFileWriter::line(std::string& out, const qsorecord& q) {
     quoteditem(out, q.grid.view());
     out += continents_[q.continent];
     out += countries_[q.dxcc];
-    quoteditem(out, trimmedview(q.comments.view()));
+    // The comment loses the blanks at its ends as it is written, line ends and tabs turned
+    // into blanks first, so it reads back as it was written.
+    std::string_view comments = q.comments.view();
+    if (comments.find_first_of(std::string_view("\"\r\n\t\0", 5)) != std::string_view::npos) {
+        comments_ = ListWriter::quotable(comments);
+        comments = comments_;
+    }
+    quoteditem(out, trimmedview(comments));
     out += q.gender != 0 ? "\"F\"," : "\"M\",";
     quoteditem(out, qthnames[q.qth >= 0 && static_cast<std::size_t>(q.qth) < qthnames.size()
                                  ? static_cast<std::size_t>(q.qth)
@@ -541,6 +549,12 @@ void QsoFileWriter::line(std::string& out, const qsorecord& q) {
 }
 
 } // namespace
+
+std::string qsodataline(const AppState& s, const qsorecord& q) {
+    std::string line;
+    QsoFileWriter(s).line(line, q);
+    return line;
+}
 
 std::string qsofiletext(const AppState& s) {
     QsoFileWriter writer(s);

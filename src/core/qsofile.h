@@ -55,4 +55,7 @@ writeresult writeqsofile(AppState& state, StatusLine& status, Dialogs& dialogs);
 // The bytes writeqsofile writes: one line per live QSO, CR LF after each.
 std::string qsofiletext(const AppState& state);
 
+// One line of the file, CR LF included.
+std::string qsodataline(const AppState& state, const qsorecord& q);
+
 } // namespace tsl

@@ -11,23 +11,8 @@
 
 namespace tsl {
 
-namespace {
-
-struct settingsvalues {
-    std::string call;
-    float lon = 0;
-    std::string londir;
-    float lat = 0;
-    std::string latdir;
-    float offset = 0;
-    int16_t dateorder = 0;
-    int16_t units = 0;
-    std::string message;
-};
-
-std::optional<settingsvalues> parsesettings(const std::string& bytes) {
+Parsed<settingsfile> readsettingsbytes(const std::string& bytes) {
     ListReader in(bytes);
-    settingsvalues v;
     auto call = in.text();
     auto lon = in.single();
     auto londir = in.text();
@@ -38,10 +23,27 @@ std::optional<settingsvalues> parsesettings(const std::string& bytes) {
     auto units = in.int16();
     auto message = in.text();
     if (!call || !lon || !londir || !lat || !latdir || !offset || !dateorder || !units || !message)
-        return std::nullopt;
-    return settingsvalues{*call,   *lon,       *londir, *lat,    *latdir,
-                          *offset, *dateorder, *units,  *message};
+        return parseerror{"The line does not hold the nine settings."};
+    if (!validutcoffset(*offset)) return parseerror{"The UTC offset is not within a day."};
+    return settingsfile{*call, *lon, *londir, *lat, *latdir, *offset, *dateorder, *units, *message};
 }
+
+std::string settingsbytes(const settingsfile& v) {
+    ListWriter out;
+    out.text(v.call)
+        .single(v.lon)
+        .text(v.londir)
+        .single(v.lat)
+        .text(v.latdir)
+        .single(v.offset)
+        .integer(v.dateorder)
+        .integer(v.units)
+        .text(v.message)
+        .endline();
+    return out.bytes();
+}
+
+namespace {
 
 // A value passed through its decimal text of at most seven significant digits.
 float throughtext(float value) {
@@ -54,62 +56,63 @@ float throughtext(float value) {
 std::string storedowncall(const std::string& call) {
     std::string six = FixedText<6>(call).str();
     for (char& c : six)
-        if (c == '0') c = static_cast<char>(216);
+        if (c == '0') c = slashedzero;
     return six;
+}
+
+bool validutcoffset(double hours) {
+    return std::isfinite(hours) && hours >= -maxutcoffset && hours <= maxutcoffset;
 }
 
 void computeutcnow(AppState& state) {
     const QDateTime local = state.localnow();
     // Plain clock arithmetic, as on a calendar: no time zone rules apply to it.
     const QDateTime wall(local.date(), local.time(), Qt::UTC);
-    const double minutes = std::nearbyint(static_cast<double>(state.gmtoffset) * -60.0);
+    // The readers refuse any other offset; the check keeps the conversion below defined.
+    const double hours = validutcoffset(state.gmtoffset) ? state.gmtoffset : 0.0;
+    const double minutes = std::nearbyint(hours * -60.0);
     state.utcnow = wall.addSecs(static_cast<qint64>(minutes) * 60);
+}
+
+void applysettings(AppState& state, const settingsfile& v) {
+    state.lonsetting = v.lon;
+    state.londirsetting = v.londir;
+    state.latsetting = v.lat;
+    state.latdirsetting = v.latdir;
+    state.gmtoffset = v.offset;
+    state.dateformatflag = v.dateorder;
+    state.unitsflag = v.units;
+    state.labelmessage = v.message;
+    computeutcnow(state);
+    state.mylon = throughtext(state.londirsetting == "W" ? -state.lonsetting : state.lonsetting);
+    state.mylat = throughtext(state.latdirsetting == "S" ? -state.latsetting : state.latsetting);
+    state.mycall = storedowncall(v.call);
 }
 
 bool loadsettings(AppState& state, Dialogs& dialogs) {
     state.mycall = "";
     const auto bytes = readwholefile(state.apppath + "tsl.ini");
-    const auto v = bytes ? parsesettings(*bytes) : std::nullopt;
-    if (!v) {
+    const auto v = readsettingsbytes(bytes.value_or(""));
+    if (!bytes || !v) {
         dialogs.msgbox("Your initialization file, tsl.ini, is missing.", msgbuttons::ok,
                        msgicon::critical, state.apptitle);
         return false;
     }
-    state.lonsetting = v->lon;
-    state.londirsetting = v->londir;
-    state.latsetting = v->lat;
-    state.latdirsetting = v->latdir;
-    state.gmtoffset = v->offset;
-    state.dateformatflag = v->dateorder;
-    state.unitsflag = v->units;
-    state.labelmessage = v->message;
-    computeutcnow(state);
-    state.mylon = throughtext(state.londirsetting == "W" ? -state.lonsetting : state.lonsetting);
-    state.mylat = throughtext(state.latdirsetting == "S" ? -state.latsetting : state.latsetting);
-    state.mycall = storedowncall(v->call);
+    applysettings(state, *v);
     return true;
 }
 
 std::string settingsfiletext(const AppState& state) {
-    ListWriter out;
-    out.text(state.mycall.str())
-        .single(state.lonsetting)
-        .text(state.londirsetting.str())
-        .single(state.latsetting)
-        .text(state.latdirsetting.str())
-        .single(state.gmtoffset)
-        .integer(state.dateformatflag)
-        .integer(state.unitsflag)
-        .text(state.labelmessage)
-        .endline();
-    return out.bytes();
+    return settingsbytes({state.mycall.str(), state.lonsetting, state.londirsetting.str(),
+                          state.latsetting, state.latdirsetting.str(), state.gmtoffset,
+                          state.dateformatflag, state.unitsflag, state.labelmessage});
 }
 
 std::string writesettingsfile(const AppState& state) {
     const std::string text = settingsfiletext(state);
     // What is written must start the program again: it is read back before it replaces
     // the old file.
-    if (!parsesettings(text)) return "the new settings do not read back";
+    if (!readsettingsbytes(text)) return "the new settings do not read back";
     return writefilesafely(state.apppath + "tsl.ini", text);
 }
 

@@ -22,7 +22,7 @@ void setstartvalues(AppState& state, const std::string& apppath, int16_t gridrow
     state.nocallbook = true;
     state.nozipfile = true;
     state.keepcallshow = true;
-    state.labeltypechosen = 0;
+    state.labeltypechosen = false;
     state.dxccisus = false;
     state.dxcciscanada = false;
     state.dxccnumbersinfile = false;

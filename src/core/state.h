@@ -6,6 +6,7 @@
 #include "awards.h"
 #include "dxcc.h"
 #include "fixedtext.h"
+#include "labelstate.h"
 #include "qsorecord.h"
 #include "tables.h"
 
@@ -47,7 +48,7 @@ struct AppState {
     bool nocallbook = false;
     bool nozipfile = false;
     bool keepcallshow = false;
-    int16_t labeltypechosen = 0;
+    bool labeltypechosen = false; // a label stock was chosen in this run
     bool dxccisus = false;
     bool dxcciscanada = false;
     bool dxccnumbersinfile = false;
@@ -70,6 +71,7 @@ struct AppState {
     std::string chosenfile;  // full path of the file chosen last in a file dialog
     std::string chosentitle; // its name without the folder
     int pendinglabels = 0;   // labels placed on the page and not printed yet
+    labelstate labels;       // the page of labels and its stock
     bool wabloaded = false;  // the WAB squares are loaded
 
     // Station settings
@@ -173,9 +175,15 @@ struct AppState {
     bool foundbyfind = false;
     std::array<int32_t, 53> findlist{}; // QSO index of each finder row 1..50; 0 for none
     bool netinprogress = false;
+    // The net chosen in the net picker: one flag per net (exactly one set while a net is
+    // chosen), and the net's band and mode (bandtable and modetable indexes, 0 for none).
+    std::array<bool, 9> netflags{};
+    int16_t netband = 0;
+    int16_t netmode = 0;
 
     // The last call-book lookup
     bool lookuphit = false;
+    bool callbookfound = false; // the lookup found an address
     bool callbookusa = false;
     struct {
         std::string name, street, cityline, country, state, county;

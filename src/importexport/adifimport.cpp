@@ -27,11 +27,9 @@ namespace tsl {
 
 namespace {
 
-std::string uppercased(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        c = capital(c);
-    return out;
+// The text in capitals.
+std::string capitals(std::string_view text) {
+    return uppercased(std::string(text));
 }
 
 // The fields the import knows. Tags the table names as ignored are read like unknown ones.
@@ -152,12 +150,11 @@ class EntryMatches {
             const awardrecord& a = s_.awardtable[static_cast<std::size_t>(award)];
             for (int e = a.first; e <= a.last; ++e) {
                 const std::string& entry = s_.awardentries[static_cast<std::size_t>(e)];
-                index[uppercased(std::string_view(entry).substr(0, compared))].push_back(e -
-                                                                                         a.first);
+                index[capitals(std::string_view(entry).substr(0, compared))].push_back(e - a.first);
             }
             index[std::string(1, '\0')]; // marks the award's index as built
         }
-        const auto it = index.find(uppercased(value.substr(0, compared)));
+        const auto it = index.find(capitals(value.substr(0, compared)));
         return it == index.end() ? none_ : it->second;
     }
 
@@ -335,7 +332,7 @@ class AdifReader {
     void lookup(qsorecord& q) {
         const located& found = calls_.find(q.call, [&] {
             qsorecord r;
-            setrecorddxcc(s_, finddxcc(s_, q.call.str()), r);
+            putdxcc(s_, q.call.str(), r);
             return located{r.dxcc, r.continent, r.ituz, r.cqz};
         });
         q.dxcc = found.dxcc;
@@ -384,7 +381,7 @@ void AdifReader::county(std::string_view value) {
     const std::string_view text = trimmedview(value);
     comment_.append(text).push_back(' ');
     const std::string_view name = text.size() > 3 ? text.substr(3) : std::string_view();
-    const int state = statenamed(uppercased(text.substr(0, 2)));
+    const int state = statenamed(capitals(text.substr(0, 2)));
     if (state < 0) return;
     if (s_.uscountiesaward > 0 && s_.uscountiesaward + state <= s_.awardcount)
         putentries(static_cast<int16_t>(s_.uscountiesaward + state), name, std::string::npos);
@@ -423,7 +420,7 @@ void AdifReader::apply(field f, std::string_view value) {
     case field::call: {
         upper_ = trimmedview(value);
         for (char& c : upper_)
-            c = capital(c);
+            c = uppercased(c);
         if (upper_.empty()) {
             q.call = "NoCall";
             return;
@@ -455,20 +452,10 @@ void AdifReader::apply(field f, std::string_view value) {
     case field::gridsquare:
         q.grid = value;
         return;
-    case field::iota: {
+    case field::iota:
         if (value.size() < 6 || b_.slot > s_.awardslots) return;
-        const char a = capital(value[0]), b = capital(value[1]);
-        const int16_t award = a == 'A' && b == 'F'   ? s_.iotaafricaaward
-                              : a == 'A' && b == 'N' ? s_.iotaantarcticaaward
-                              : a == 'A' && b == 'S' ? s_.iotaasiaaward
-                              : a == 'E' && b == 'U' ? s_.iotaeuropeaward
-                              : a == 'N' && b == 'A' ? s_.iotanorthamericaaward
-                              : a == 'O' && b == 'C' ? s_.iotaoceaniaaward
-                              : a == 'S' && b == 'A' ? s_.iotasouthamericaaward
-                                                     : int16_t{0};
-        putentries(award, value.substr(0, 6), 6);
+        putentries(iotaaward(s_, value), value.substr(0, 6), 6);
         return;
-    }
     case field::ituz:
         q.ituz = value.substr(0, 2);
         return;
@@ -492,7 +479,7 @@ void AdifReader::apply(field f, std::string_view value) {
         q.date = value;
         return;
     case field::qth: {
-        const std::string v = uppercased(trimmedview(value));
+        const std::string v = capitals(trimmedview(value));
         for (std::size_t k = 0; k < qthnames.size(); ++k)
             if (v == qthnames_[k]) q.qth = static_cast<int16_t>(k);
         if (b_.slot > s_.awardslots) return;
@@ -513,7 +500,7 @@ void AdifReader::apply(field f, std::string_view value) {
     }
     case field::state: {
         if (b_.statedone) return;
-        const int k = statenamed(uppercased(trimmedview(value)));
+        const int k = statenamed(capitals(trimmedview(value)));
         if (k < 0) return;
         putslot(s_.wasaward, k);
         b_.statedone = true;
@@ -543,7 +530,7 @@ void AdifReader::apply(field f, std::string_view value) {
         q.power = static_cast<float>(std::clamp(leadingnumber(value), -3.0e38, 3.0e38));
         return;
     case field::veprov: {
-        const std::string v = uppercased(trimmedview(value));
+        const std::string v = capitals(trimmedview(value));
         for (int p = 0; p < 13; ++p)
             if (v == s_.provincecodes[static_cast<std::size_t>(p)].code.view())
                 putslot(s_.provincesaward, p);
@@ -597,7 +584,7 @@ std::size_t findbyte(std::string_view bytes, std::size_t from, char c) {
 // are.
 static_assert(std::endian::native == std::endian::little, "names are packed byte by byte");
 
-uint64_t capitals(uint64_t eight) {
+uint64_t capitalsofeight(uint64_t eight) {
     constexpr uint64_t ones = 0x0101010101010101ull;
     const uint64_t low7 = eight & (0x7F * ones);
     const uint64_t atleasta = low7 + (0x80 - 'a') * ones;
@@ -662,8 +649,10 @@ std::optional<adiftag> plaintag(std::string_view bytes, std::size_t pos) {
         std::memcpy(&t.name.tail, name + 8, 8);
         // Only the name's own bytes count.
         const std::size_t n = t.namelength;
-        t.name.head = capitals(n >= 8 ? t.name.head : t.name.head & ((uint64_t{1} << (8 * n)) - 1));
-        t.name.tail = capitals(n > 8 ? t.name.tail & ((uint64_t{1} << (8 * (n - 8))) - 1) : 0);
+        t.name.head =
+            capitalsofeight(n >= 8 ? t.name.head : t.name.head & ((uint64_t{1} << (8 * n)) - 1));
+        t.name.tail =
+            capitalsofeight(n > 8 ? t.name.tail & ((uint64_t{1} << (8 * (n - 8))) - 1) : 0);
     }
     if (bytes[i] == '>') {
         if (t.namelength != 3 || t.name != packed("EOR")) return std::nullopt;

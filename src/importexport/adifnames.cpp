@@ -46,7 +46,7 @@ int16_t modenamed(const AppState& s, std::string_view name) {
 bool sameletters(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (capital(a[i]) != capital(b[i])) return false;
+        if (uppercased(a[i]) != uppercased(b[i])) return false;
     return true;
 }
 

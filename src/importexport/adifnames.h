@@ -10,9 +10,6 @@ namespace tsl {
 struct AppState;
 
 // Names compare in any case: the letters a to z as A to Z.
-inline char capital(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 bool sameletters(std::string_view a, std::string_view b);
 
 // The band's ADIF name; empty for band 0 ("None") and an index outside the table, which

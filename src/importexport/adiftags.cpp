@@ -78,7 +78,7 @@ std::size_t headerat(std::string_view bytes, std::size_t start) {
 void addnamecharacter(adiftag& t, char c) {
     if (t.packed < 16)
         (t.packed < 8 ? t.name.head : t.name.tail) |=
-            uint64_t{static_cast<unsigned char>(capital(c))} << (8 * (t.packed % 8));
+            uint64_t{static_cast<unsigned char>(uppercased(c))} << (8 * (t.packed % 8));
     ++t.packed;
 }
 

@@ -1,10 +1,16 @@
 #include "importframe.h"
 
+#include "core/dxcclookup.h"
 #include "core/listfile.h"
 #include "core/recordtext.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "platform/codepage.h"
+#include "platform/dialogs.h"
 #include "platform/fileio.h"
+#include "platform/statusline.h"
+
+#include <algorithm>
 
 #include <algorithm>
 #include <array>
@@ -24,10 +30,173 @@ std::string importedtext(const std::string& value) {
 }
 
 std::string importedcall(const std::string& value) {
-    std::string call = importedtext(value);
-    for (char& c : call)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return call;
+    return uppercased(importedtext(value));
+}
+
+void showimportfailure(const AppState& s, Dialogs& dialogs, const std::string& text) {
+    dialogs.msgbox(text, msgbuttons::ok, msgicon::none, s.apptitle + " " + s.mycall.str());
+}
+
+importoutcome importfailed(const AppState& s, Dialogs& dialogs, StatusLine& status,
+                           const std::string& message, const std::string& statustext) {
+    showimportfailure(s, dialogs, message);
+    status.setstatus(statustext);
+    return importoutcome{};
+}
+
+importoutcome appendimported(AppState& s, const std::vector<qsorecord>& records, int32_t leftout,
+                             std::size_t skipped) {
+    appendtolog(s, records);
+    importoutcome outcome;
+    outcome.ok = true;
+    outcome.imported = static_cast<int32_t>(records.size());
+    outcome.leftout = leftout;
+    outcome.skipped = static_cast<int32_t>(skipped);
+    return outcome;
+}
+
+std::string unreadablereason(const std::string& path) {
+    return fileexists(path) ? "The file cannot be read." : "The file does not exist.";
+}
+
+std::optional<std::string> readimportfile(const std::string& path, std::string& reason) {
+    auto bytes = readwholefile(path);
+    if (!bytes) {
+        reason = unreadablereason(path);
+        return std::nullopt;
+    }
+    if (const auto line = overlongline(*bytes)) {
+        reason = overlongreason(*line);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+void putcall(const AppState& s, const std::string& call, qsorecord& q, bool lookup) {
+    if (call.empty()) {
+        q.call = "NoCall";
+        return;
+    }
+    q.call = call;
+    if (lookup) putdxcc(s, q.call.str(), q);
+}
+
+int32_t roomleft(const AppState& s) {
+    return std::max(0, maxqsos - s.qsocount);
+}
+
+void appendtolog(AppState& s, const std::vector<qsorecord>& records) {
+    for (const qsorecord& q : records)
+        s.qsos[static_cast<std::size_t>(++s.qsocount)] = q;
+}
+
+std::string leftouttext(int32_t leftout) {
+    if (leftout <= 0) return "";
+    return " The log is full at " + std::to_string(maxqsos) + " QSOs: " + std::to_string(leftout) +
+           " QSOs were left out.";
+}
+
+std::string namedskips(const std::vector<std::string>& skips) {
+    constexpr std::size_t shown = 10;
+    std::string text;
+    for (std::size_t k = 0; k < skips.size() && k < shown; ++k)
+        text += (k == 0 ? "" : "; ") + skips[k];
+    if (skips.size() > shown) text += "; ...";
+    return text.empty() ? text : text + ".";
+}
+
+std::string skippedsentence(const std::vector<std::string>& skips) {
+    if (skips.empty()) return "";
+    return " " + std::to_string(skips.size()) + " skipped: " + namedskips(skips);
+}
+
+int16_t bandoffrequency(const AppState& s, double mhz) {
+    const auto f = static_cast<float>(std::clamp(mhz, -1.0e30, 1.0e30));
+    int16_t band = 0;
+    for (int b = 1; b <= s.bandcount; ++b) {
+        const bandrecord& r = s.bandtable[static_cast<std::size_t>(b)];
+        if (r.lower <= f && f <= r.upper) band = static_cast<int16_t>(b);
+    }
+    return band;
+}
+
+int16_t iotaaward(const AppState& s, std::string_view reference) {
+    const std::string code = uppercased(std::string(reference.substr(0, 2)));
+    const int16_t award = code == "AF"   ? s.iotaafricaaward
+                          : code == "AN" ? s.iotaantarcticaaward
+                          : code == "AS" ? s.iotaasiaaward
+                          : code == "EU" ? s.iotaeuropeaward
+                          : code == "NA" ? s.iotanorthamericaaward
+                          : code == "OC" ? s.iotaoceaniaaward
+                          : code == "SA" ? s.iotasouthamericaaward
+                                         : int16_t{0};
+    return award >= 1 && award <= s.awardcount ? award : int16_t{0};
+}
+
+EntryIndex::EntryIndex(const AppState& s, std::size_t keylength) : s_(s), keylength_(keylength) {}
+
+const std::vector<int32_t>* EntryIndex::find(int16_t award, const std::string& key) {
+    if (award < 1 || award > s_.awardcount) return nullptr;
+    auto [it, added] = awards_.try_emplace(award);
+    if (added) {
+        const awardrecord& a = s_.awardtable[static_cast<std::size_t>(award)];
+        for (int e = a.first; e <= a.last && e < static_cast<int>(s_.awardentries.size()); ++e)
+            it->second[s_.awardentries[static_cast<std::size_t>(e)].substr(0, keylength_)]
+                .push_back(e - a.first);
+    }
+    const auto found = it->second.find(key);
+    return found == it->second.end() ? nullptr : &found->second;
+}
+
+void SlotFiller::put(int16_t award, int32_t entry) {
+    if (award < 1) return;
+    if (!room()) {
+        ++leftout_;
+        return;
+    }
+    q_.awards[static_cast<std::size_t>(next_)] = award;
+    q_.entries[static_cast<std::size_t>(next_)] = entry;
+    ++next_;
+}
+
+std::vector<std::string_view> textlines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        if (bytes[k] != '\r' && bytes[k] != '\n') continue;
+        lines.push_back(bytes.substr(start, k - start));
+        if (bytes[k] == '\r' && k + 1 < bytes.size() && bytes[k + 1] == '\n') ++k;
+        start = k + 1;
+    }
+    if (start < bytes.size()) lines.push_back(bytes.substr(start));
+    return lines;
+}
+
+bool blanklinesfrom(const std::vector<std::string_view>& lines, std::size_t first) {
+    for (std::size_t k = first; k < lines.size(); ++k)
+        if (!trimblanks(lines[k]).empty()) return false;
+    return true;
+}
+
+std::optional<int32_t> overlongline(std::string_view bytes) {
+    int32_t line = 1;
+    std::size_t length = 0;
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        const char c = bytes[k];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && k + 1 < bytes.size() && bytes[k + 1] == '\n') ++k;
+            ++line;
+            length = 0;
+        } else if (++length > longestimportline) {
+            return line;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string overlongreason(int32_t line) {
+    return "Line " + std::to_string(line) + " is longer than " + std::to_string(longestimportline) +
+           " characters.";
 }
 
 ImportLog::ImportLog(const std::string& title) {
@@ -69,6 +238,10 @@ const std::string& ImportLog::countryend(const AppState& s, int16_t dxcc) {
         end += "\"\r\n";
     }
     return end;
+}
+
+void ImportLog::note(const std::string& text) {
+    line(text);
 }
 
 std::string ImportLog::write(const AppState& s, const std::string& name) const {

@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "platform/codepage.h"
+#include "platform/dialogs.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -52,9 +53,9 @@ void abouttsl::abouttsl_cmdOK_Click() {
     accept();
 }
 
-void showabout(AppState& state, QWidget* parent) {
+void showabout(AppState& state, Dialogs& dialogs, QWidget* parent) {
     abouttsl box(state, parent);
-    box.exec();
+    dialogs.showform(box);
 }
 
 } // namespace tsl

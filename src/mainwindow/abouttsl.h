@@ -8,6 +8,7 @@ class QLabel;
 namespace tsl {
 
 struct AppState;
+class Dialogs;
 
 class abouttsl : public QDialog {
     Q_OBJECT
@@ -23,6 +24,6 @@ class abouttsl : public QDialog {
     QLabel* lblVersion;
 };
 
-void showabout(AppState& state, QWidget* parent);
+void showabout(AppState& state, Dialogs& dialogs, QWidget* parent);
 
 } // namespace tsl

@@ -2,6 +2,7 @@
 // with the same call, the duplicate check and the member numbers.
 
 #include "callbook/lookup.h"
+#include "core/dupecheck.h"
 #include "core/geography.h"
 #include "core/helpers.h"
 #include "core/memberlists.h"
@@ -153,20 +154,9 @@ void logbook::priorqsoinfo(bool keepslots) {
 }
 
 void logbook::dupecheck() {
-    const std::string call = trimblanks(fromqt(incall->text()));
-    const QDate today = state_.localnow().date();
-    for (int32_t i = state_.qsocount; i >= 1; --i) {
-        const qsorecord& q = state_.qsos[static_cast<std::size_t>(i)];
-        const QDate date =
-            QDate::fromString(QString::fromLatin1(q.date.view().data(), 8), "yyyyMMdd");
-        if (!date.isValid()) return;
-        if (date.daysTo(today) > state_.dupewindowdays) return;
-        if (trimblanks(q.call.view()) == call && q.band == bandsel->currentIndex() &&
-            q.mode == modesel->currentIndex()) {
-            setstatus("DUPE DUPE DUPE");
-            return;
-        }
-    }
+    if (isdupe(state_, fromqt(incall->text()), bandsel->currentIndex(), modesel->currentIndex(),
+               state_.localnow().date()))
+        setstatus("DUPE DUPE DUPE");
 }
 
 } // namespace tsl

@@ -95,8 +95,7 @@ void logbook::logbook_showem_Click() {
 
 void logbook::logbook_showem_DblClick() {
     // A blank row or a deleted QSO offers no labels.
-    if (!loadclickedqso()) return;
-    // The label choice opens here once labels can be printed.
+    if (loadclickedqso()) openquicklabels();
 }
 
 void logbook::delqso_Click() {
@@ -128,6 +127,7 @@ void logbook::logbook_ignore_Click() {
     state_.editingqso = false;
     state_.foundbyfind = false;
     resetqsoentry();
+    shownetlogger();
 }
 
 void logbook::logbook_ignorechanges_Click() {
@@ -140,6 +140,7 @@ void logbook::quit_Click() {
                         "Quit without saving the log?",
                         msgbuttons::yesno, msgicon::exclamation, state_.apptitle) != msganswer::yes)
         return;
+    if (!printpendinglabels()) return;
     quitting_ = true;
     QApplication::closeAllWindows();
     close();

@@ -1,5 +1,6 @@
 #include "entryrules.h"
 
+#include "core/text.h"
 #include "platform/codepage.h"
 
 #include <QApplication>
@@ -90,8 +91,10 @@ bool isdigit(int16_t code) {
 
 int16_t applyrules(int rules, int16_t code) {
     if ((rules & drop) && (code == '"' || code == ',')) return 0;
-    if ((rules & upper) && code >= 'a' && code <= 'z') return static_cast<int16_t>(code - 32);
-    if ((rules & zero) && code == '0') return static_cast<int16_t>(216);
+    if ((rules & upper) && code >= 'a' && code <= 'z')
+        return static_cast<int16_t>(uppercased(static_cast<char>(code)));
+    if ((rules & zero) && code == '0')
+        return static_cast<int16_t>(static_cast<unsigned char>(slashedzero));
     return code;
 }
 
@@ -336,6 +339,10 @@ bool EntryRules::pending(const QString& box) const {
 void EntryRules::clearpending(const QString& box) {
     const auto it = pending_.find(box);
     if (it != pending_.end()) it->second = false;
+}
+
+void EntryRules::setpending(const QString& box) {
+    if (ischecked(box)) pending_[box] = true;
 }
 
 void EntryRules::setcheck(const QString& box, std::function<void()> check) {

@@ -33,6 +33,8 @@ class EntryRules : public QObject {
     // clears the flag.
     bool pending(const QString& box) const;
     void clearpending(const QString& box);
+    // A box filled by the program for the user to go on with owes its check as if typed.
+    void setpending(const QString& box);
 
     // The box's check, run when the box loses the focus and by flushvalidations().
     void setcheck(const QString& box, std::function<void()> check);

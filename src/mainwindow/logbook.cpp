@@ -65,8 +65,8 @@ QPushButton* makebutton(QWidget* parent, const char* name, const char* caption) 
 
 } // namespace
 
-logbook::logbook(AppState& state, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), state_(state), dialogs_(dialogs) {
+logbook::logbook(AppState& state, Dialogs& dialogs, InternetAccess& internet, QWidget* parent)
+    : QMainWindow(parent), state_(state), dialogs_(dialogs), internet_(internet) {
     setObjectName("logbook");
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

@@ -26,8 +26,10 @@ struct AppState;
 struct qsorecord;
 class Dialogs;
 class FlexGrid;
+class InternetAccess;
 
 class EntryRules;
+struct labelpanel;
 
 class logbook : public QMainWindow, public StatusLine {
     Q_OBJECT
@@ -36,7 +38,7 @@ class logbook : public QMainWindow, public StatusLine {
     static constexpr int gridcols = 31;
     static constexpr int slotcount = 5;
 
-    logbook(AppState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    logbook(AppState& state, Dialogs& dialogs, InternetAccess& internet, QWidget* parent = nullptr);
     ~logbook() override;
 
     // Runs once, when start-up first names the window.
@@ -115,6 +117,13 @@ class logbook : public QMainWindow, public StatusLine {
     void goabouttsl_Click();
     void gosetup_Click();
     void godxccsummary_Click();
+    // DXCC detail, country prefixes, worked prefixes, continents and zones reports.
+    void godxccdetail_Click();
+    void goprefixes_Click();
+    void gowap_Click();
+    void gowac_Click();
+    void gocq_Click();
+    void goitu_Click();
     void goadif_Click();
     void goexportadif_Click();
     void goexportiota_Click();
@@ -124,10 +133,23 @@ class logbook : public QMainWindow, public StatusLine {
     void importcommand(const std::string& kind, const std::string& hint,
                        const std::function<void()>& import);
 
+    // Cabrillo contest logs, one item per contest kind (0 to 6), and the user-defined CSV
+    // import form, shown modally.
+    void gocabrillo_Click(int index);
+    void gomyimport_Click();
+    // The NetLogger, DigiPan, WIN 1010 and DXtreme imports, and the CCN QUARNLOG import
+    // form, shown without waiting.
+    void gonetlogger_Click();
+    void pubdodigipan_Click();
+    void win1010_Click();
+    void godxtreme_Click();
+    void goccnbml_Click();
+
     // Shows a report in the report window, which opens on the first report.
     void showreport(const struct Report& report);
     class showreports* reportwindow() const;
     void goawardstotrack_Click();
+    void logbook_gosetupeQSL_Click();
     void showhelp_Click();
     // The find commands: the finder lists the QSOs of the call, of calls beginning with the
     // call box's text, or of the entity chosen; each refuses an empty question.
@@ -175,8 +197,68 @@ class logbook : public QMainWindow, public StatusLine {
     void gosortqth_Click();
     void gosortsex_Click();
 
+    // Century Club Net reports: the picker, one open at a time.
+    void logbook_goccn1_Click();
+    class ccnpicker* ccnwindow() const;
+
     // Hides the report items of awards that are not tracked.
     void hideuntrackedawarditems();
+
+    // QSO audit, missing QSL cards, the full listing, the US counties form and the islands.
+    void goqsoaudit_Click();
+    void gomissing_Click();
+    void goallqsos_Click();
+    void gocounties_Click();
+    class countyhunters* countywindow() const; // the counties form while it is open
+    void goislandsummary_Click();
+    void gowasi_Click();
+
+    // The award picker (DXCC have/need, QSOs by DXCC, number and entry awards) and the
+    // needed-countries report.
+    void godxccneed_Click();
+    void goqsosbydxcc_Click();
+    void gonumawards_Click();
+    void goentawards_Click();
+    void godxccneededcountries_Click();
+    // Sets the picker's kind, clearing the other three, and shows it, refilled when open.
+    void openawardpicker(bool AppState::*kind);
+    class awardpicker* awardpickerwindow() const;
+    // Grid squares, Worked All Britain and ARLHS: each item opens its report form.
+    void gogrids_Click();
+    void gowab_Click();
+    void goarlhs_Click();
+
+    // Geratol, OMISS and HHH Net reports; the pickers stay open until their Return.
+    void logbook_goallgeratolqsos_Click();
+    void logbook_goger_Click(int index);
+    void logbook_goomiss_Click();
+    void logbook_gohhhnet_Click();
+    class omisspicker* omisswindow() const;
+    class hhhpicker* hhhwindow() const;
+
+    // Nets: the net picker, the net logger, and the call the logger hands over.
+    void logbook_gonets_Click();
+    // While a net is in progress, shows the net logger (loading it first when needed).
+    void shownetlogger();
+    // Puts the call, band and mode into the entry panel without running their checks: the
+    // call's check stays owed, as for a typed call, with the focus in the call box.
+    void takenetcall(const std::string& call, int16_t band, int16_t mode);
+    class netpicker* netpickerwindow() const;
+    class netlogger* netloggerwindow() const;
+
+    // Ten-Ten and BARTG reports: each item opens its picker, or brings the open one forward.
+    void gototenten_Click();
+    void gobartg_Click();
+
+    // Labels: the two requests (the panel's owed checks first, as for Save), the page
+    // printed, the label stock set-up, and the form a double click on a QSO opens.
+    void requestqsolabel();
+    void requestaddresslabel();
+    void logbook_qsolabel_Click();
+    void logbook_addresslabel_Click();
+    void logbook_goprintlabels_Click();
+    void logbook_gosetlabel_Click();
+    class quicklabels* quicklabelswindow() const;
 
   signals:
     // Every text written to panel 1 of the status bar, as it is written.
@@ -212,9 +294,14 @@ class logbook : public QMainWindow, public StatusLine {
     // Loads record editindex into the panel; false for a blank row or a deleted QSO.
     bool loadclickedqso();
     void sortlog(const char* what, void (*sort)(AppState&, int32_t, int32_t));
+    void requestlabel(bool (*request)(AppState&, const labelpanel&, Dialogs&, StatusLine&));
+    void openquicklabels();
+    // Quit's print of the labels still pending; false when the program is to stay.
+    bool printpendinglabels();
 
     AppState& state_;
     Dialogs& dialogs_;
+    InternetAccess& internet_;
     std::unique_ptr<EntryRules> rules_;
     std::optional<std::string> loadedcall_;
     // True while the program itself fills the award slots: the focus stays where it is.
@@ -223,6 +310,9 @@ class logbook : public QMainWindow, public StatusLine {
     QPointer<class finder> finder_;
     QPointer<class showreports> reports_;
     QPointer<class adifdatepicker> datepicker_;
+    QPointer<class netpicker> netpicker_;
+    QPointer<class netlogger> netlogger_;
+    QPointer<class quicklabels> quicklabels_;
     // The export file chosen (chosenfile and chosentitle set); false when cancelled.
     bool chooseexportfile();
     class finder& openfinder();

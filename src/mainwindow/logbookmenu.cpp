@@ -3,6 +3,7 @@
 #include "abouttsl.h"
 #include "adifdatepicker.h"
 #include "awardsform.h"
+#include "callbook/eqslform.h"
 #include "core/findthings.h"
 #include "core/state.h"
 #include "finder.h"
@@ -104,47 +105,52 @@ void logbook::buildmenu() {
     item(setupmenu, "gosetup", "Setup", this, &L::gosetup_Click);
     item(setupmenu, "goqsldata", "Select Source of Call Book Info");
     item(setupmenu, "goawardstotrack", "Select Awards To Track", this, &L::goawardstotrack_Click);
-    item(setupmenu, "gosetupeQSL", "Setup eQSL");
+    item(setupmenu, "gosetupeQSL", "Setup eQSL", this, &L::logbook_gosetupeQSL_Click);
 
-    item(bar, "gonets", "&Nets");
+    item(bar, "gonets", "&Nets", this, &L::logbook_gonets_Click);
 
     QMenu* reports = submenu(nullptr, bar, "reportshere", "&Reports");
-    item(reports, "goallqsos", "All QSOs");
-    item(reports, "godxccneed", "DXCC - &Have / Need");
+    item(reports, "goallqsos", "All QSOs", this, &L::goallqsos_Click);
+    item(reports, "godxccneed", "DXCC - &Have / Need", this, &L::godxccneed_Click);
     item(reports, "godxccsummary", "DXCC &Summary", this, &L::godxccsummary_Click);
-    item(reports, "godxccneededcountries", "DXCC &Needed Countries");
-    item(reports, "godxccdetail", "DXCC Detail");
-    item(reports, "goqsosbydxcc", "All QSOs by DXCC");
-    item(reports, "goprefixes", "&Countries - Prefixes");
-    item(reports, "gonumawards", "N&umber Awards");
-    item(reports, "goentawards", "&Entry Awards");
-    item(reports, "gobartg", "BARTG Awards");
-    item(reports, "gowap", "Worked All &Prefixes");
-    item(reports, "gowac", "Worked All C&ontinents");
-    item(reports, "gocq", "Worked All C&Q Zones");
-    item(reports, "goitu", "Worked All &ITU Zones");
-    item(reports, "goislandsummary", "Island Summary");
-    item(reports, "gowasi", "WAS - Islands");
-    item(reports, "goarlhs", "ARLHS");
-    item(reports, "gogrids", "&Grid Squares");
-    item(reports, "gowab", "WAB - Worked All Britain");
-    item(reports, "gocounties", "&US Counties");
-    item(reports, "goqsoaudit", "QSO &Audit");
-    item(reports, "gomissing", "Missing &QSL Cards");
-    item(reports, "gototenten", "Ten - Ten");
+    item(reports, "godxccneededcountries", "DXCC &Needed Countries", this,
+         &L::godxccneededcountries_Click);
+    item(reports, "godxccdetail", "DXCC Detail", this, &L::godxccdetail_Click);
+    item(reports, "goqsosbydxcc", "All QSOs by DXCC", this, &L::goqsosbydxcc_Click);
+    item(reports, "goprefixes", "&Countries - Prefixes", this, &L::goprefixes_Click);
+    item(reports, "gonumawards", "N&umber Awards", this, &L::gonumawards_Click);
+    item(reports, "goentawards", "&Entry Awards", this, &L::goentawards_Click);
+    item(reports, "gobartg", "BARTG Awards", this, &L::gobartg_Click);
+    item(reports, "gowap", "Worked All &Prefixes", this, &L::gowap_Click);
+    item(reports, "gowac", "Worked All C&ontinents", this, &L::gowac_Click);
+    item(reports, "gocq", "Worked All C&Q Zones", this, &L::gocq_Click);
+    item(reports, "goitu", "Worked All &ITU Zones", this, &L::goitu_Click);
+    item(reports, "goislandsummary", "Island Summary", this, &L::goislandsummary_Click);
+    item(reports, "gowasi", "WAS - Islands", this, &L::gowasi_Click);
+    item(reports, "goarlhs", "ARLHS", this, &L::goarlhs_Click);
+    item(reports, "gogrids", "&Grid Squares", this, &L::gogrids_Click);
+    item(reports, "gowab", "WAB - Worked All Britain", this, &L::gowab_Click);
+    item(reports, "gocounties", "&US Counties", this, &L::gocounties_Click);
+    item(reports, "goqsoaudit", "QSO &Audit", this, &L::goqsoaudit_Click);
+    item(reports, "gomissing", "Missing &QSL Cards", this, &L::gomissing_Click);
+    item(reports, "gototenten", "Ten - Ten", this, &L::gototenten_Click);
     QMenu* geratol = submenu(reports, bar, "dummygeratol", "&Geratol Net Endorsements");
-    item(geratol, "goallgeratolqsos", "All Geratol QSOs");
-    for (std::size_t i = 0; i < gercaptions.size(); ++i)
-        item(geratol, "goger" + QString::number(i), gercaptions[i]);
-    item(reports, "goccn1", "Century Club &Net Awards");
-    item(reports, "goomiss", "&OMISS Reports");
-    item(reports, "gohhhnet", "HHH Net");
+    item(geratol, "goallgeratolqsos", "All Geratol QSOs", this, &L::logbook_goallgeratolqsos_Click);
+    for (std::size_t i = 0; i < gercaptions.size(); ++i) {
+        QAction* a = item(geratol, "goger" + QString::number(i), gercaptions[i]);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this,
+                [this, i] { logbook_goger_Click(static_cast<int>(i)); });
+    }
+    item(reports, "goccn1", "Century Club &Net Awards", this, &L::logbook_goccn1_Click);
+    item(reports, "goomiss", "&OMISS Reports", this, &L::logbook_goomiss_Click);
+    item(reports, "gohhhnet", "HHH Net", this, &L::logbook_gohhhnet_Click);
 
     QMenu* labels = submenu(nullptr, bar, "bothlabels", "&Labels");
-    item(labels, "qsolabel", "&QSO Label");
-    item(labels, "addresslabel", "&Address Label");
-    item(labels, "goprintlabels", "&Print Current Labels");
-    item(labels, "gosetlabel", "&Set Label Type");
+    item(labels, "qsolabel", "&QSO Label", this, &L::logbook_qsolabel_Click);
+    item(labels, "addresslabel", "&Address Label", this, &L::logbook_addresslabel_Click);
+    item(labels, "goprintlabels", "&Print Current Labels", this, &L::logbook_goprintlabels_Click);
+    item(labels, "gosetlabel", "&Set Label Type", this, &L::logbook_gosetlabel_Click);
 
     item(bar, "ignore", "&Ignore QSO", this, &L::logbook_ignore_Click);
     item(bar, "saveqso", "&Save QSO", this, &L::saveqso_Click);
@@ -166,20 +172,23 @@ void logbook::buildmenu() {
                               "&NAQP and NA Sprint",
                               "&RSGB IOTA",
                               "&BARTG RTTY"};
-    for (int i = 0; i < 7; ++i)
-        item(cabrillo, "gocabrillo" + QString::number(i), contests[i]);
-    item(imports, "pubdodigipan", "&Import from DigiPan");
+    for (int i = 0; i < 7; ++i) {
+        QAction* a = item(cabrillo, "gocabrillo" + QString::number(i), contests[i]);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, i] { gocabrillo_Click(i); });
+    }
+    item(imports, "pubdodigipan", "&Import from DigiPan", this, &L::pubdodigipan_Click);
     QMenu* dxlog = submenu(imports, bar, "dximport", "Import from D&XLog");
     item(dxlog, "pubdodxlog0", "DXLog Format 1");
     item(dxlog, "pubdodxlog1", "DXLog Format 2");
     item(imports, "publogeqf", "Import from &Win-EQF/ Log-EQF");
-    item(imports, "gonetlogger", "Import from &NetLogger");
+    item(imports, "gonetlogger", "Import from &NetLogger", this, &L::gonetlogger_Click);
     item(imports, "gobrisca", "Import from &Brisca");
     item(imports, "govaltro", "Import from Valtro");
-    item(imports, "gomyimport", "Import - User Defined");
-    item(imports, "win1010", "Import from WIN 1010");
-    item(imports, "godxtreme", "Import from DXtreme");
-    item(imports, "goccnbml", "Import from CCN BMLLOG");
+    item(imports, "gomyimport", "Import - User Defined", this, &L::gomyimport_Click);
+    item(imports, "win1010", "Import from WIN 1010", this, &L::win1010_Click);
+    item(imports, "godxtreme", "Import from DXtreme", this, &L::godxtreme_Click);
+    item(imports, "goccnbml", "Import from CCN QUARNLOG", this, &L::goccnbml_Click);
 
     QMenu* page = submenu(nullptr, bar, "dummypage", "&Page Up / Down");
     item(page, "Pagebeginning", "&First 1,000 QSOs", this, &L::logbook_Pagebeginning_Click);
@@ -236,7 +245,7 @@ void logbook::hideuntrackedawarditems() {
 
 void logbook::goabouttsl_Click() {
     modalformopen = true;
-    showabout(state_, this);
+    showabout(state_, dialogs_, this);
     modalformopen = false;
 }
 
@@ -254,7 +263,7 @@ showreports* logbook::reportwindow() const {
 }
 
 void logbook::godxccsummary_Click() {
-    choosepower(state_, this);
+    choosepower(state_, dialogs_, this);
     showreport(dxccsummary(state_, 0, state_.qrpflag));
 }
 
@@ -305,14 +314,14 @@ void logbook::goexportiota_Click() {
 void logbook::gosetup_Click() {
     modalformopen = true;
     setup form(state_, dialogs_, *this);
-    form.exec();
+    dialogs_.showform(form);
     modalformopen = false;
 }
 
 void logbook::goawardstotrack_Click() {
     modalformopen = true;
     awardsform form(state_, dialogs_, *this);
-    form.exec();
+    dialogs_.showform(form);
     modalformopen = false;
     // An award file that no longer loads has been reported; the program cannot go on.
     if (form.programmustend()) {
@@ -320,6 +329,13 @@ void logbook::goawardstotrack_Click() {
         QApplication::closeAllWindows();
         QCoreApplication::quit();
     }
+}
+
+void logbook::logbook_gosetupeQSL_Click() {
+    modalformopen = true;
+    eQSLform form(state_, dialogs_, this);
+    dialogs_.showform(form);
+    modalformopen = false;
 }
 
 void logbook::showhelp_Click() {

@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "platform/codepage.h"
+#include "platform/dialogs.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -48,10 +49,10 @@ void powerpicker::powerpicker_doit_Click() {
     accept();
 }
 
-void choosepower(AppState& state, QWidget* parent) {
+void choosepower(AppState& state, Dialogs& dialogs, QWidget* parent) {
     // A new window each time, so every report starts from QRO.
     powerpicker form(state, parent);
-    form.exec();
+    dialogs.showform(form);
 }
 
 } // namespace tsl

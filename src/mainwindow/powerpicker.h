@@ -8,6 +8,7 @@ class QComboBox;
 namespace tsl {
 
 struct AppState;
+class Dialogs;
 
 class powerpicker : public QDialog {
     Q_OBJECT
@@ -25,6 +26,6 @@ class powerpicker : public QDialog {
 
 // Asks for QRO or QRP in a fresh window and returns when it closes; the choice is in
 // state.qrpflag.
-void choosepower(AppState& state, QWidget* parent);
+void choosepower(AppState& state, Dialogs& dialogs, QWidget* parent);
 
 } // namespace tsl

@@ -1,5 +1,6 @@
 // Saving the QSO of the entry panel into the log.
 
+#include "callbook/eqslupload.h"
 #include "core/fieldchecks.h"
 #include "core/numbers.h"
 #include "core/paging.h"
@@ -84,6 +85,7 @@ void logbook::saveqso_Click() {
         setstatus("No Call Entered");
         incall->setFocus();
         dialogs_.msgbox("No Call", msgbuttons::ok, msgicon::none, state_.apptitle);
+        shownetlogger();
         return;
     }
     if (const auto problem = checkslots()) {
@@ -94,7 +96,7 @@ void logbook::saveqso_Click() {
     if (state_.editingqso) {
         modalformopen = true;
         howsave question(state_, this);
-        question.exec();
+        dialogs_.showform(question);
         modalformopen = false;
     }
     int32_t target = state_.editindex;
@@ -120,6 +122,7 @@ void logbook::saveqso_Click() {
     if (!state_.editingqso) q.deleted = "";
     storepanel(q);
     state_.eqslstatus.clear();
+    if (state_.eqslenabled) sendeqsl(state_, dialogs_, internet_, target);
 
     const std::string count = std::to_string(state_.qsocount) + " QSOs" + state_.eqslstatus;
     if (!state_.editingqso) {
@@ -136,6 +139,7 @@ void logbook::saveqso_Click() {
     state_.foundbyfind = false;
     loadedcall_.reset();
     resetqsoentry();
+    shownetlogger();
 }
 
 } // namespace tsl

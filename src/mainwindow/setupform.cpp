@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "logbook.h"
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
@@ -101,10 +102,7 @@ void setup::setup_Form_Load() {
 }
 
 void setup::setup_yourcall_LostFocus() {
-    std::string call = fromqt(yourcall->text());
-    for (char& c : call)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    state_.mycall = call;
+    state_.mycall = uppercased(fromqt(yourcall->text()));
 }
 
 void setup::setup_inlat_Change() {
@@ -114,7 +112,19 @@ void setup::setup_inlon_LostFocus() {
     state_.lonsetting = number(inlon);
 }
 void setup::setup_gmtdif_LostFocus() {
+    if (offsetrefused()) return;
     state_.gmtoffset = number(gmtdif);
+}
+
+bool setup::offsetrefused() {
+    // The box reads as a double here: a float would turn 1e39 into an infinity.
+    if (validutcoffset(leadingnumber(fromqt(gmtdif->text())))) return false;
+    dialogs_.msgbox("GMT Offset: the time difference from GMT must lie between -24 and +24 "
+                    "hours. The offset stays " +
+                        singletext(state_.gmtoffset) + ".",
+                    msgbuttons::ok, msgicon::exclamation, state_.apptitle);
+    gmtdif->setText(toqt(singletext(state_.gmtoffset)));
+    return true;
 }
 
 void setup::setup_Latdir_Click() {
@@ -136,6 +146,7 @@ void setup::setup_umpick_Click() {
 }
 
 void setup::setup_return_Click() {
+    if (offsetrefused()) return;
     state_.mylat = Latdir->currentText() == "S" ? -number(inlat) : number(inlat);
     state_.mylon = londir->currentText() == "W" ? -number(inlon) : number(inlon);
     window_.showdistanceunit();

@@ -35,6 +35,9 @@ class setup : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Shows the refusal of an offset outside -24..+24 hours and puts the kept one back.
+    bool offsetrefused();
+
     AppState& state_;
     Dialogs& dialogs_;
     logbook& window_;

@@ -10,17 +10,19 @@
 #include "flash.h"
 #include "logbook.h"
 #include "platform/codepage.h"
+#include "platform/fileio.h"
 #include "platform/flexgrid.h"
 
 namespace tsl {
 
-std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, const std::string& apppath) {
+std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess& internet,
+                              const std::string& apppath) {
     auto splash = std::make_unique<flash>(toqt(programtitle));
     splash->flash_Form_Load();
     state.apptitle = programtitle;
 
     // Naming the main window loads it: its load handler sees the values in force now.
-    auto window = std::make_unique<logbook>(state, dialogs);
+    auto window = std::make_unique<logbook>(state, dialogs, internet);
     window->setWindowTitle(toqt(state.apptitle));
     window->logbook_Form_Load();
 
@@ -36,6 +38,8 @@ std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, const std::stri
     if (state.callbooksource == callbookqrzonline || state.callbooksource == callbookhamcallonline)
         loadcallbooklogin(state);
     loadeqsllogin(state);
+    if (const auto services = readwholefile(apppath + "services.ini"))
+        if (const auto urls = parseservices(*services)) internet.urls = *urls;
     loadtenten(state);
     loadarlhs(state);
 

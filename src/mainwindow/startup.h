@@ -9,13 +9,16 @@ namespace tsl {
 
 struct AppState;
 class Dialogs;
+class InternetAccess;
 class logbook;
 
 inline constexpr const char* programtitle = "Tessalog ";
 
 // Runs start-up for the program folder apppath (ending in "/"). Returns the main window,
 // shown, or nothing when a file the program cannot run without is missing or unreadable
-// (its message has then been shown).
-std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, const std::string& apppath);
+// (its message has then been shown). A usable "services.ini" in the folder replaces the
+// base URLs of the internet requests.
+std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess& internet,
+                              const std::string& apppath);
 
 } // namespace tsl

@@ -7,9 +7,6 @@
 
 namespace tsl {
 
-// The slashed zero that call signs carry in place of the digit 0.
-inline constexpr char slashedzero = static_cast<char>(216);
-
 QString toqt(const std::string& bytes);
 // The Unicode value of one byte of the code page (texts sort by these values).
 char16_t unicodeof(unsigned char byte);

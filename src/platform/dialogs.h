@@ -1,12 +1,14 @@
 #pragma once
-// The dialogs service: every message box of the program goes through one object of this
-// interface, handed to the code that needs it. The program uses the Qt implementation;
-// tests use a scripted one that answers without a window and records what was shown.
-// Texts are bytes in the program's single-byte code page.
+// The dialogs service: every message box and every modal form of the program goes through
+// one object of this interface, handed to the code that needs it. The program uses the Qt
+// implementation; tests use a scripted one that answers without waiting and records what
+// was shown. Texts are bytes in the program's single-byte code page.
 
 #include <optional>
 #include <string>
 #include <vector>
+
+class QDialog;
 
 namespace tsl {
 
@@ -29,6 +31,17 @@ class Dialogs {
     // Asks for a printer (a PDF file will do) and prints the lines in a fixed-pitch font of
     // the size given, a new page whenever one is full.
     virtual printresult printlines(const std::vector<std::string>& lines, int fontsize) = 0;
+    // Shows one of the program's own forms modally and returns once it is closed, with its
+    // result (accepted or rejected).
+    virtual int showform(QDialog& form) = 0;
+    // Asks for a printer (a PDF file will do) and prints one page of rows in a fixed-pitch
+    // font of the size given: row r a sixth of an inch below row r - 1, the first at the top
+    // of the printable area, each at its left edge; a line feed ends its row.
+    virtual printresult printpage(const std::vector<std::string>& rows, int fontsize) = 0;
+    // An input box with its prompt, title and default answer: the answer as typed, or
+    // nothing when it was cancelled (an empty answer is an empty text).
+    virtual std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultanswer) = 0;
 };
 
 } // namespace tsl

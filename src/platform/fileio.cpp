@@ -5,12 +5,41 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <atomic>
 
 namespace tsl {
 
 namespace {
 QString qpath(const std::string& path) {
     return QString::fromLocal8Bit(path);
+}
+
+std::atomic<std::uint64_t> bytesread{0};
+
+std::optional<std::string> handedout(const QFile& f, const QByteArray& data) {
+    if (f.error() != QFileDevice::NoError) return std::nullopt;
+    bytesread += static_cast<std::uint64_t>(data.size());
+    return data.toStdString();
+}
+
+std::string writethrough(const std::string& path, const std::string& bytes,
+                         std::optional<QFileDevice::Permissions> permissions) {
+    QSaveFile f(qpath(path));
+    if (!f.open(QIODevice::WriteOnly)) return f.errorString().toStdString();
+    // Set on the temporary file, so the contents are never readable by others.
+    if (permissions && !f.setPermissions(*permissions)) {
+        const std::string reason = f.errorString().toStdString();
+        f.cancelWriting();
+        return reason;
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (f.write(bytes.data(), size) != size) {
+        const std::string reason = f.errorString().toStdString();
+        f.cancelWriting();
+        return reason;
+    }
+    if (!f.commit()) return f.errorString().toStdString();
+    return {};
 }
 } // namespace
 
@@ -28,24 +57,39 @@ std::optional<std::string> readwholefile(const std::string& path) {
         got += n;
     }
     data.resize(static_cast<std::size_t>(got));
+    bytesread += static_cast<std::uint64_t>(got);
     return data;
 }
 
+std::optional<std::string> readfilehead(const std::string& path, std::size_t maxbytes) {
+    QFile f(qpath(path));
+    // Unbuffered, so no more than maxbytes are taken from the disk either.
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
+    return handedout(f, f.read(static_cast<qint64>(maxbytes)));
+}
+
+std::uint64_t filebytesread() {
+    return bytesread;
+}
+
 std::string writefilesafely(const std::string& path, const std::string& bytes) {
-    QSaveFile f(qpath(path));
-    if (!f.open(QIODevice::WriteOnly)) return f.errorString().toStdString();
-    const auto size = static_cast<qint64>(bytes.size());
-    if (f.write(bytes.data(), size) != size) {
-        const std::string reason = f.errorString().toStdString();
-        f.cancelWriting();
-        return reason;
-    }
-    if (!f.commit()) return f.errorString().toStdString();
-    return {};
+    return writethrough(path, bytes, std::nullopt);
+}
+
+std::string writeprivatefile(const std::string& path, const std::string& bytes) {
+    return writethrough(path, bytes,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                            QFileDevice::WriteUser);
 }
 
 bool fileexists(const std::string& path) {
     return QFileInfo(qpath(path)).isFile();
+}
+
+std::string removefile(const std::string& path) {
+    QFile f(qpath(path));
+    if (!f.exists() || f.remove()) return {};
+    return f.errorString().toStdString();
 }
 
 std::string copyfile(const std::string& source, const std::string& destination) {

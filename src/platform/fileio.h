@@ -3,6 +3,8 @@
 // file in the same folder, are flushed, and replace the old file by a rename, so a failed
 // write never leaves a half-written file behind.
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,10 +13,25 @@ namespace tsl {
 // The file's bytes, or nothing when it cannot be opened or read.
 std::optional<std::string> readwholefile(const std::string& path);
 
+// At most the first maxbytes bytes of the file (fewer when it is shorter), or nothing when
+// it cannot be opened or read.
+std::optional<std::string> readfilehead(const std::string& path, std::size_t maxbytes);
+
+// How many bytes the readers above have handed out in this process: what start-up costs
+// in reading can be measured without timing it.
+std::uint64_t filebytesread();
+
 // Empty on success, else the reason (the old file is then untouched).
 std::string writefilesafely(const std::string& path, const std::string& bytes);
 
+// The same for a file that holds secrets: readable and writable by the owner only, from
+// the moment it exists.
+std::string writeprivatefile(const std::string& path, const std::string& bytes);
+
 bool fileexists(const std::string& path);
+
+// Removes the file; empty on success or when there is no such file, else the reason.
+std::string removefile(const std::string& path);
 
 // Copies source to destination, replacing it; empty on success, else the reason.
 std::string copyfile(const std::string& source, const std::string& destination);

@@ -99,12 +99,21 @@ FlexGrid::FlexGrid(int rows, int cols, QWidget* parent)
     verticalHeader()->setMinimumSectionSize(1);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& i) {
         currentrow_ = i.row() + 1;
+        currentcol_ = i.column();
         emit rowclicked(currentrow_);
+        emit cellclicked(currentrow_, currentcol_);
     });
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
         currentrow_ = i.row() + 1;
+        currentcol_ = i.column();
         emit rowdoubleclicked(currentrow_);
     });
+}
+
+void FlexGrid::setcurrentcell(int row, int col) {
+    if (row < 0 || row >= rows() || col < 0 || col >= cols()) return;
+    currentrow_ = row;
+    currentcol_ = col;
 }
 
 void FlexGrid::setcolwidth(int col, int twips) {

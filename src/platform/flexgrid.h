@@ -69,18 +69,22 @@ class FlexGrid : public QTableView {
     int toprow() const;
     // Empties every cell, the heading row included.
     void clear() { model_->clear(); }
-    // The row last clicked (0 before any click).
+    // The cell last clicked or made current (row 0 and column 0 before any).
     int currentrow() const { return currentrow_; }
+    int currentcol() const { return currentcol_; }
+    void setcurrentcell(int row, int col);
 
     static int twipstopixels(int twips) { return (twips + 7) / 15; }
 
   signals:
     void rowclicked(int row);
+    void cellclicked(int row, int col);
     void rowdoubleclicked(int row);
 
   private:
     FlexGridModel* model_;
     int currentrow_ = 0;
+    int currentcol_ = 0;
 };
 
 } // namespace tsl

@@ -5,9 +5,14 @@
 #include "printing.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <functional>
+#include <limits>
 
 namespace tsl {
 
@@ -70,11 +75,42 @@ std::optional<std::string> QtDialogs::choosefile(const std::string& folder,
     return chosen.toLocal8Bit().toStdString();
 }
 
-printresult QtDialogs::printlines(const std::vector<std::string>& lines, int fontsize) {
+int QtDialogs::showform(QDialog& form) {
+    return form.exec();
+}
+
+namespace {
+// The desktop's print dialog, then the printing onto the printer chosen.
+printresult printwithdialog(QWidget* parent, const std::function<bool(QPrinter&)>& print) {
     QPrinter printer;
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return printresult::cancelled;
-    return printonto(printer, lines, fontsize) ? printresult::printed : printresult::failed;
+    return print(printer) ? printresult::printed : printresult::failed;
+}
+} // namespace
+
+printresult QtDialogs::printlines(const std::vector<std::string>& lines, int fontsize) {
+    return printwithdialog(parent_,
+                           [&](QPrinter& printer) { return printonto(printer, lines, fontsize); });
+}
+
+printresult QtDialogs::printpage(const std::vector<std::string>& rows, int fontsize) {
+    return printwithdialog(
+        parent_, [&](QPrinter& printer) { return printpageonto(printer, rows, fontsize); });
+}
+
+std::optional<std::string> QtDialogs::inputbox(const std::string& prompt, const std::string& title,
+                                               const std::string& defaultanswer) {
+    QInputDialog box(parent_);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setWindowTitle(toqt(title));
+    box.setLabelText(toqt(prompt));
+    // A long default answer comes back whole.
+    if (auto* edit = box.findChild<QLineEdit*>())
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    box.setTextValue(toqt(defaultanswer));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return fromqt(box.textValue());
 }
 
 } // namespace tsl

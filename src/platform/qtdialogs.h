@@ -17,6 +17,10 @@ class QtDialogs : public Dialogs {
                                           const std::string& proposedname,
                                           bool forwriting) override;
     printresult printlines(const std::vector<std::string>& lines, int fontsize) override;
+    int showform(QDialog& form) override;
+    printresult printpage(const std::vector<std::string>& rows, int fontsize) override;
+    std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultanswer) override;
 
   private:
     QWidget* parent_ = nullptr;

@@ -34,6 +34,18 @@ bool hastenten(const AppState& s, const qsorecord& q) {
     return false;
 }
 
+bool withintables(const AppState& s, const qsorecord& q) {
+    return q.dxcc >= 0 && q.dxcc <= s.dxcccount && q.band >= 0 &&
+           static_cast<std::size_t>(q.band) < s.bandtable.size();
+}
+
+bool holdsaward(const AppState& s, const qsorecord& q, int award) {
+    if (award < 1) return false;
+    for (int k = 0; k <= s.awardslots && k < static_cast<int>(q.awards.size()); ++k)
+        if (q.awards[static_cast<std::size_t>(k)] == award) return true;
+    return false;
+}
+
 std::string filterline(const AppState& s, int band, int mode, int prop, bool qrp) {
     const std::string bandtext = band == 0 ? "All" : trimblanks(bandname(s, band).value_or(""));
     const std::string modetext = mode == 0 ? "ALL" : trimblanks(modename(s, mode).value_or(""));
@@ -45,6 +57,12 @@ std::string filterline(const AppState& s, int band, int mode, int prop, bool qrp
 std::string numberfield(long long value, std::size_t width) {
     const std::string digits = std::to_string(value);
     return digits.size() >= width ? digits : std::string(width - digits.size(), ' ') + digits;
+}
+
+std::string textfield(const std::string& text, std::size_t width) {
+    std::string out = text.substr(0, width);
+    out.resize(width, ' ');
+    return out;
 }
 
 } // namespace tsl

@@ -1,5 +1,6 @@
 #include "callbook/setupfiles.h"
 #include "core/state.h"
+#include "platform/fileio.h"
 #include "support/scripteddialogs.h"
 #include "support/tempfolder.h"
 
@@ -59,18 +60,31 @@ TEST_F(SetupFiles, AChosenSourceIsTakenSilently) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+TEST(SetupFileReaders, SourceAndPathThenUserAndPassword) {
+    const auto qsldata = readqsldatabytes("2,\"D:\\Ham0\"\r\n");
+    ASSERT_TRUE(qsldata);
+    EXPECT_EQ(qsldata->source, 2);
+    EXPECT_EQ(qsldata->path, "D:\\Ham0");
+    for (const char* bad : {"\"two\",\"D:\\\"\r\n", "2\r\n", "99999,\"x\"\r\n", ""})
+        EXPECT_FALSE(readqsldatabytes(bad)) << bad;
+
+    const auto login = readloginbytes("\"me\",\"secret\"\r\n");
+    ASSERT_TRUE(login);
+    EXPECT_EQ(login->user, "me");
+    EXPECT_EQ(login->password, "secret");
+    EXPECT_TRUE(readloginbytes("\"\",\"\"\r\n"));
+    EXPECT_FALSE(readloginbytes("\"only one\"\r\n"));
+}
+
 TEST_F(SetupFiles, AnUnreadableQslDataFileMeansNoSource) {
-    for (const char* bad : {"\"two\",\"D:\\\"\r\n", "2\r\n", "99999,\"x\"\r\n"}) {
-        dialogs.shown.clear();
-        s->callbooksource = 5;
-        s->nocallbook = false;
-        folder.write("qsldata.ini", bad);
-        loadqsldata(*s, dialogs);
-        EXPECT_EQ(s->callbooksource, 0) << bad;
-        EXPECT_TRUE(s->nocallbook) << bad;
-        EXPECT_EQ(s->callbookpath, folder.path());
-        EXPECT_EQ(dialogs.shown.size(), 1u) << bad;
-    }
+    s->callbooksource = 5;
+    s->nocallbook = false;
+    folder.write("qsldata.ini", "2\r\n");
+    loadqsldata(*s, dialogs);
+    EXPECT_EQ(s->callbooksource, 0);
+    EXPECT_TRUE(s->nocallbook);
+    EXPECT_EQ(s->callbookpath, folder.path());
+    EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 TEST_F(SetupFiles, OnlineLoginsAreReadForTheirOwnSourceOnly) {
@@ -123,4 +137,37 @@ TEST_F(SetupFiles, TheEqslFileTurnsTheUploadOn) {
     loadeqsllogin(*s);
     EXPECT_FALSE(s->eqslenabled);
     EXPECT_EQ(s->eqsluser, "");
+}
+
+TEST(Services, ThreeQuotedHttpAddressesReplaceTheDefaults) {
+    const auto urls = parseservices("\"http://127.0.0.1:8080/\",\"https://qrz.example\","
+                                    "\"HTTP://localhost:1/eqsl\"\r\n");
+    ASSERT_TRUE(urls);
+    EXPECT_EQ(urls->hamcall, "http://127.0.0.1:8080");
+    EXPECT_EQ(urls->qrz, "https://qrz.example");
+    EXPECT_EQ(urls->eqsl, "HTTP://localhost:1/eqsl");
+}
+
+TEST(Services, AnythingElseKeepsTheDefaults) {
+    for (const char* bad :
+         {"", "\"http://a\",\"http://b\"\r\n",
+          "\"http://a\",\"http://b\",\"http://c\",\"http://d\"\r\n",
+          "\"http://a\",\"ftp://b\",\"http://c\"\r\n",
+          "\"http://a\",\"b.example\",\"http://c\"\r\n",
+          "\"http://a\",\"http://\",\"http://c\"\r\n",
+          "\"http://a\",\"http://b?x=1\",\"http://c\"\r\n",
+          "http://a,\"http://b\",\"http://c\"\r\n", "\"http://a\",\"http://b\",\"http://c\r\n",
+          "\"http://a b\",\"http://b\",\"http://c\"\r\n", "\x01\xff\"\x00"})
+        EXPECT_FALSE(parseservices(bad)) << bad;
+}
+
+TEST(LoginFiles, AreTwoQuotedItemsThatTheReaderReadsBack) {
+    TempFolder folder;
+    EXPECT_EQ(writelogin(folder.path() + "eqsl.ini", "me, myself", "p&ss;w#rd \xd8"), "");
+    EXPECT_EQ(readwholefile(folder.path() + "eqsl.ini"), "\"me, myself\",\"p&ss;w#rd \xd8\"\r\n");
+    auto s = std::make_unique<AppState>();
+    setstartvalues(*s, folder.path(), 1000);
+    loadeqsllogin(*s);
+    EXPECT_EQ(s->eqsluser, "me, myself");
+    EXPECT_EQ(s->eqslpassword, "p&ss;w#rd \xd8");
 }

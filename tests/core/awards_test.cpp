@@ -23,15 +23,21 @@ struct Awards : ::testing::Test {
         s->apptitle = "Tessalog ";
     }
 
+    std::string refusal;
+
+    // The reader from bytes, its table put into the state.
     bool load(const std::string& file) {
-        folder.write("awards.dat", file);
-        return loadawards(*s, dialogs);
+        auto read = readawardsbytes(file);
+        refusal = read.error();
+        if (read) applyawards(*s, std::move(*read));
+        return static_cast<bool>(read);
     }
 
-    void expectfailure() {
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, "No Awards file, awards.dat");
-        EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
+    void expectfailure(const std::string& reason = "") {
+        EXPECT_FALSE(refusal.empty());
+        if (!reason.empty()) {
+            EXPECT_EQ(refusal, reason);
+        }
     }
 };
 
@@ -106,7 +112,6 @@ TEST_F(Awards, TableBoundsAreCheckedBeforeWriting) {
     std::string entries = "1,\"H\"\r\n26000,\"Big\"\r\n";
     for (int i = 0; i < 26000; ++i)
         entries += "\"e\"\r\n";
-    dialogs.shown.clear();
     ASSERT_TRUE(load(entries));
     EXPECT_EQ(s->awardtable[1].last, 26000);
     EXPECT_FALSE(load(entries + "1,\"More\"\r\n\"x\"\r\n"));
@@ -123,13 +128,30 @@ TEST_F(Awards, HostileFilesTakeTheFailurePath) {
         "1,\"H\"\r\n0,\"Unterminated\r\n",
     };
     for (const std::string& file : bad) {
-        dialogs.shown.clear();
         EXPECT_FALSE(load(file)) << file;
         expectfailure();
     }
-    dialogs.shown.clear();
-    folder.write("awards.dat", "");
-    QFile::remove(QString::fromStdString(folder.path() + "awards.dat"));
+}
+
+TEST_F(Awards, TheLoaderShowsTheFailureWithTheReasonForARefusedFile) {
     EXPECT_FALSE(loadawards(*s, dialogs));
-    expectfailure();
+    folder.write("awards.dat", smallawards() + "0,\"QCWA #\"\r\n");
+    EXPECT_FALSE(loadawards(*s, dialogs));
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, "No Awards file, awards.dat");
+    EXPECT_EQ(dialogs.shown[1].text, "No Awards file, awards.dat\r\nThe number award \"QCWA #\" "
+                                     "stands after a list award; number awards come first.");
+    EXPECT_EQ(dialogs.shown[1].title, "Tessalog ");
+    folder.write("awards.dat", smallawards());
+    EXPECT_TRUE(loadawards(*s, dialogs));
+    EXPECT_EQ(s->awardcount, 3);
+}
+
+TEST_F(Awards, ANumberAwardAfterAListAwardIsRefusedByName) {
+    // Its QSOs' slots would read as entries of the wrong kind of award.
+    EXPECT_FALSE(load(smallawards() + "0,\"QCWA #\"\r\n"));
+    expectfailure("The number award \"QCWA #\" stands after a list award; number awards come "
+                  "first.");
+    ASSERT_TRUE(load("1,\"H\"\r\n0,\"QCWA #\"\r\n1,\"L\"\r\n\"e\"\r\n1,\"M\"\r\n\"f\"\r\n"));
+    EXPECT_EQ(s->numberedawards, 1);
 }

@@ -18,19 +18,22 @@ struct Dxcc : ::testing::Test {
     ScriptedDialogs dialogs;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
 
-    bool load(const std::string& file) {
-        folder.write("dxcc.dat", file);
+    std::string refusal;
+
+    Dxcc() {
         setstartvalues(*s, folder.path(), 1000);
         s->apptitle = "Tessalog ";
-        return loaddxcc(*s, dialogs);
     }
 
-    void expectfailure() {
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, "No DXCC data file, dxcc.dat");
-        EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::ok);
-        EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
+    // The reader from bytes, its table put into the state.
+    bool load(const std::string& file) {
+        auto read = readdxccbytes(file);
+        refusal = read.error();
+        if (read) applydxcc(*s, std::move(*read));
+        return static_cast<bool>(read);
     }
+
+    void expectfailure() { EXPECT_FALSE(refusal.empty()); }
 };
 
 } // namespace
@@ -60,7 +63,6 @@ TEST_F(Dxcc, ReadsEntitiesAndBuildsThePrefixTablesInFileOrder) {
     EXPECT_EQ(s->prefix2table.entries[3].prefix, "VA");
     EXPECT_EQ(s->prefix2table.entries[3].entity, 3);
     EXPECT_EQ(s->prefix3table.count, 0);
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(Dxcc, PrefixSlotsAreTrimmedAndCutToFour) {
@@ -127,15 +129,22 @@ TEST_F(Dxcc, HostileFilesTakeTheFailurePath) {
         std::string("\x00\x01\x02\"\xff", 5),                   // binary junk
     };
     for (const std::string& file : bad) {
-        dialogs.shown.clear();
         EXPECT_FALSE(load(file)) << file.size();
         expectfailure();
     }
 }
 
-TEST_F(Dxcc, MissingFileEndsTheProgram) {
-    setstartvalues(*s, folder.path(), 1000);
-    s->apptitle = "Tessalog ";
+TEST_F(Dxcc, AMissingOrUnreadableFileEndsTheProgramWithItsMessage) {
     EXPECT_FALSE(loaddxcc(*s, dialogs));
-    expectfailure();
+    folder.write("dxcc.dat", "junk");
+    EXPECT_FALSE(loaddxcc(*s, dialogs));
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    for (const shownbox& box : dialogs.shown) {
+        EXPECT_EQ(box.text, "No DXCC data file, dxcc.dat");
+        EXPECT_EQ(box.buttons, msgbuttons::ok);
+        EXPECT_EQ(box.title, "Tessalog ");
+    }
+    folder.write("dxcc.dat", smalldxcc());
+    EXPECT_TRUE(loaddxcc(*s, dialogs));
+    EXPECT_EQ(s->dxcccount, 3);
 }

@@ -61,4 +61,6 @@ TEST(GridSquare, FromZipCodePosition) {
     EXPECT_EQ(s->gridsquare.str().substr(0, 3), "   ");
     makegridsquare(*s, "20", "10");
     EXPECT_EQ(s->gridsquare.str().substr(0, 2), "IJ"); // the tests are strict
+    makegridsquare(*s, "20", "1e30");                  // a hostile reply: no digit, no overflow
+    EXPECT_EQ(s->gridsquare.str().substr(1, 3), "R0 ");
 }

@@ -1,5 +1,6 @@
 #include "core/helpers.h"
 #include "core/state.h"
+#include "core/text.h"
 
 #include <gtest/gtest.h>
 
@@ -89,4 +90,11 @@ TEST(CallPrefix, SlashTakesTheShorterPartExceptSuffixes) {
 
 TEST(CallPrefix, FrenchIslandSuffixIsItsOwnPrefix) {
     EXPECT_EQ(prefixof("FR5XX/T"), Result("FR/T", "FR5XX/T"));
+}
+
+TEST(SmallHelpers, UpperCaseChangesOnlyAToZ) {
+    // Accented letters and the slashed zero stay as they are, as the entry panel types them.
+    EXPECT_EQ(uppercased("k0ab/p \xe9\xe8\xff\xd8z{"), "K0AB/P \xe9\xe8\xff\xd8Z{");
+    EXPECT_EQ(lowercased('Q'), 'q');
+    EXPECT_EQ(lowercased('\xc9'), '\xc9');
 }

@@ -14,6 +14,20 @@ struct MemberLists : ::testing::Test {
     TempFolder folder;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
     MemberLists() { setstartvalues(*s, folder.path(), 1000); }
+
+    // The lists read from bytes, as the loaders put them into the state.
+    void tenten(const std::string& bytes) {
+        const auto calls = readtentenbytes(bytes);
+        ASSERT_TRUE(calls);
+        s->tentencalls = *calls;
+        s->tentenready = true;
+    }
+    void arlhs(const std::string& bytes) {
+        const auto calls = readarlhsbytes(bytes);
+        ASSERT_TRUE(calls);
+        s->arlhscalls = *calls;
+        s->arlhsready = true;
+    }
 };
 
 std::string fields(int n, int at = -1, const std::string& call = "") {
@@ -24,71 +38,79 @@ std::string fields(int n, int at = -1, const std::string& call = "") {
     }
     return out;
 }
+
+std::string items(int n, const std::string& stem) {
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += "\"" + stem + std::to_string(i) + "\"\r\n";
+    return out;
+}
 } // namespace
 
 TEST_F(MemberLists, TenTenMembersAreNumberedByTheirField) {
-    folder.write("tenten.dat", fields(30, 25, "W1AW") + "\r\n");
-    loadtenten(*s);
-    ASSERT_TRUE(s->tentenready);
+    tenten(fields(30, 25, "W1AW") + "\r\n");
     EXPECT_EQ(s->tentencalls.size(), 30u);
     EXPECT_EQ(tentenlookup(*s, "W1AW"), 25);
     EXPECT_EQ(tentenlookup(*s, " W1AW "), 25);
     EXPECT_EQ(tentenlookup(*s, "X30"), 30);
     EXPECT_FALSE(tentenlookup(*s, "W1AX"));
-    folder.write("tenten.dat", fields(3, 2,
-                                      "K\xd8"
-                                      "AB"));
-    loadtenten(*s);
+    tenten(fields(3, 2,
+                  "K\xd8"
+                  "AB"));
     EXPECT_EQ(tentenlookup(*s, "K\xd8"
                                "AB"),
               std::nullopt); // the list holds "0", calls are cleaned
-    folder.write("tenten.dat", fields(3, 2, "K0AB"));
-    loadtenten(*s);
+    tenten(fields(3, 2, "K0AB"));
     EXPECT_EQ(tentenlookup(*s, "K\xd8"
                                "AB"),
               2);
-}
-
-TEST_F(MemberLists, AListTooLongOrMissingIsNotUsed) {
-    loadtenten(*s);
-    EXPECT_FALSE(s->tentenready);
-    folder.write("tenten.dat", fields(80002));
-    loadtenten(*s);
-    EXPECT_FALSE(s->tentenready);
-    folder.write("tenten.dat", "");
-    loadtenten(*s);
-    EXPECT_TRUE(s->tentenready);
+    tenten("");
     EXPECT_FALSE(tentenlookup(*s, ""));
 }
 
+TEST_F(MemberLists, LineEndsAreNeverPartOfATenTenCall) {
+    const auto calls = readtentenbytes("W1AW  K1AB\r\nG4X \r\n");
+    ASSERT_TRUE(calls);
+    EXPECT_EQ(*calls, (std::vector<std::string>{"W1AW", "K1AB", "G4X"}));
+}
+
 TEST_F(MemberLists, ArlhsCallsCompareByTheirFirstSixCharacters) {
-    folder.write("arlhs.dat", "\"K1ABC\",W2XYZ\r\n\"VE3ABCD\"\r\n");
-    loadarlhs(*s);
-    ASSERT_TRUE(s->arlhsready);
+    arlhs("\"K1ABC\",W2XYZ\r\n\"VE3ABCD\"\r\n");
     EXPECT_EQ(arlhslookup(*s, "W2XYZ"), 2);
     EXPECT_EQ(arlhslookup(*s, "VE3ABCDEF"), 3);
     EXPECT_FALSE(arlhslookup(*s, "K1AB"));
-    std::string many;
-    for (int i = 0; i < 2002; ++i)
-        many += "\"A" + std::to_string(i) + "\"\r\n";
-    folder.write("arlhs.dat", many);
-    loadarlhs(*s);
-    EXPECT_FALSE(s->arlhsready);
 }
 
-TEST_F(MemberLists, WabSquaresFollowABlankFirstEntry) {
+TEST_F(MemberLists, ListsLongerThanTheirTablesOrUnreadableAreRefused) {
+    EXPECT_TRUE(readtentenbytes(fields(80001)));
+    EXPECT_FALSE(readtentenbytes(fields(80002)));
+    EXPECT_TRUE(readarlhsbytes(items(2001, "A")));
+    EXPECT_FALSE(readarlhsbytes(items(2002, "A")));
+    EXPECT_TRUE(readwabbytes(items(4800, "S")));
+    EXPECT_FALSE(readwabbytes(items(4801, "S")));
+    EXPECT_FALSE(readwabbytes("\"SU12\",\"TQ"));
+}
+
+TEST_F(MemberLists, TheLoadersLeaveAMissingOrRefusedListUnused) {
+    s->tentenready = s->arlhsready = s->wabloaded = true;
+    loadtenten(*s);
+    loadarlhs(*s);
+    loadwab(*s);
+    EXPECT_FALSE(s->tentenready || s->arlhsready || s->wabloaded);
+    folder.write("tenten.dat", fields(2));
+    folder.write("arlhs.dat", items(2002, "A"));
     folder.write("wab.dat", "\"SU12\",\"TQ38\"\r\n");
+    loadtenten(*s);
+    loadarlhs(*s);
     loadwab(*s);
+    EXPECT_TRUE(s->tentenready);
+    EXPECT_EQ(s->tentencalls.size(), 2u);
+    EXPECT_FALSE(s->arlhsready);
+    EXPECT_TRUE(s->arlhscalls.empty());
     ASSERT_TRUE(s->wabloaded);
-    ASSERT_EQ(s->wabtable.size(), 3u);
-    EXPECT_EQ(s->wabtable[0], std::string(10, ' '));
-    EXPECT_EQ(s->wabtable[2], "TQ38      ");
-    std::string many;
-    for (int i = 0; i < 4801; ++i)
-        many += "\"S" + std::to_string(i) + "\"\r\n";
-    folder.write("wab.dat", many);
-    loadwab(*s);
-    EXPECT_FALSE(s->wabloaded);
+    // Squares follow a blank first entry, each ten characters.
+    EXPECT_EQ(s->wabtable,
+              (std::vector<std::string>{std::string(10, ' '), "SU12      ", "TQ38      "}));
 }
 
 TEST_F(MemberLists, CallBookFilesStayOpenWhenBothArePresent) {
@@ -105,4 +127,14 @@ TEST_F(MemberLists, CallBookFilesStayOpenWhenBothArePresent) {
     EXPECT_EQ(s->callscount, 2);
     ASSERT_TRUE(s->callsfile);
     EXPECT_TRUE(s->callsfile->isOpen());
+}
+
+TEST(CallsFile, TheCountComesFromTheFirstLineOfRecordOne) {
+    EXPECT_EQ(callsdatcount("2,\"calls\"\r\n" + std::string(144, 'x')), 2);
+    // A first line as long as the record is read as far as the record goes.
+    EXPECT_EQ(callsdatcount("7," + std::string(154, 'c')), 7);
+    EXPECT_EQ(callsdatcount("7,\"" + std::string(153, 'c')), std::nullopt);
+    EXPECT_EQ(callsdatcount("7\r\n\"calls\"\r\n"), std::nullopt);
+    EXPECT_EQ(callsdatcount("x,\"calls\"\r\n"), std::nullopt);
+    EXPECT_EQ(callsdatcount(""), std::nullopt);
 }

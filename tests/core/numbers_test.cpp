@@ -16,6 +16,13 @@ TEST(LeadingNumber, TakesTheLongestNumberAtTheStartOrZero) {
         EXPECT_EQ(leadingnumber(none), 0) << none;
 }
 
+TEST(NumberOfText, IgnoresBlanksInsideTheNumber) {
+    EXPECT_EQ(numberoftext("12 34"), 1234);
+    EXPECT_EQ(numberoftext(" 14 .0 25 kHz"), 14.025);
+    EXPECT_EQ(numberoftext("5A"), 5);
+    EXPECT_EQ(numberoftext("   "), 0);
+}
+
 TEST(ParseNumber, AcceptsOnlyAWholeNumberWithBlanksAround) {
     EXPECT_EQ(parsenumber("  -3.5e1  "), -35.0);
     EXPECT_EQ(parsenumber(".5"), 0.5);

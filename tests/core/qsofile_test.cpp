@@ -266,3 +266,14 @@ TEST_F(QsoFile, TheParserTakesBytesAndLeavesTheLogAlone) {
     EXPECT_EQ(bad.problem, "the award number \"99999999999\" is too large");
     EXPECT_EQ(bad.qsolines, 3);
 }
+
+TEST_F(QsoFile, ACommentWithATabAtItsEndsReadsBackAsItWasWritten) {
+    qsorecord q = massachusetts();
+    q.comments = "\t note\t";
+    append(q);
+    const std::string line = qsodataline(*s, q);
+    EXPECT_NE(line.find(",\"note\","), std::string::npos) << line;
+    std::vector<qsorecord> room(1);
+    ASSERT_EQ(parseqsofile(*s, line, room).qsos, 1);
+    EXPECT_EQ(qsodataline(*s, room[0]), line);
+}

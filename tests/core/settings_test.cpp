@@ -21,12 +21,17 @@ struct Settings : ::testing::Test {
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
     QDateTime now = localnoon;
 
-    bool load(const std::string& ini) {
-        folder.write("tsl.ini", ini);
+    Settings() {
         setstartvalues(*s, folder.path(), 1000);
         s->apptitle = "Tessalog ";
         s->localnow = [this] { return now; };
-        return loadsettings(*s, dialogs);
+    }
+
+    // The reader from bytes, its settings put into the state.
+    bool load(const std::string& ini) {
+        const auto read = readsettingsbytes(ini);
+        if (read) applysettings(*s, *read);
+        return static_cast<bool>(read);
     }
 };
 
@@ -45,7 +50,6 @@ TEST_F(Settings, ReadsTheNineItems) {
     EXPECT_EQ(s->dateformatflag, 0);
     EXPECT_EQ(distanceunittext(*s), "Kilometers");
     EXPECT_EQ(s->labelmessage, "Tnx");
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(Settings, UtcIsLocalTimeMinusTheOffset) {
@@ -83,7 +87,7 @@ TEST_F(Settings, OwnCallIsCutToSixAndEveryZeroSlashed) {
     EXPECT_EQ(logbookcaption(*s), "Tessalog  ");
 }
 
-TEST_F(Settings, AnUnreadableFileEndsTheProgramWithItsMessage) {
+TEST_F(Settings, AnUnreadableLineIsRefused) {
     const char* bad[] = {
         "\"K0ABC\",71.06,\"W\",42.36,\"N\",-5,0,1\r\n",             // eight items
         "\"K0ABC\",\"x\",\"W\",42.36,\"N\",-5,0,1,\"Tnx\"\r\n",     // text for a number
@@ -92,20 +96,37 @@ TEST_F(Settings, AnUnreadableFileEndsTheProgramWithItsMessage) {
         "\x01\x02\xff\xfe,,,\r\n",                                  // junk
     };
     for (const char* ini : bad) {
+        const auto read = readsettingsbytes(ini);
+        EXPECT_FALSE(read) << ini;
+        EXPECT_FALSE(read.error().empty());
+    }
+}
+
+TEST_F(Settings, AMissingOrUnreadableFileEndsTheProgramWithItsMessage) {
+    for (const char* ini : {"", "\"K0ABC\",0,\"E\",0,\"N\",25,0,0,\"\"\r\n"}) {
         dialogs.shown.clear();
-        EXPECT_FALSE(load(ini)) << ini;
-        ASSERT_EQ(dialogs.shown.size(), 1u) << ini;
+        if (*ini) folder.write("tsl.ini", ini);
+        EXPECT_FALSE(loadsettings(*s, dialogs));
+        ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].text, "Your initialization file, tsl.ini, is missing.");
         EXPECT_EQ(dialogs.shown[0].icon, msgicon::critical);
         EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::ok);
         EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
     }
+    folder.write("tsl.ini", "\"K0ABC\",0,\"E\",0,\"N\",-24,0,0,\"\"\r\n");
+    EXPECT_TRUE(loadsettings(*s, dialogs));
+    EXPECT_EQ(s->gmtoffset, -24.0f);
 }
 
-TEST_F(Settings, AMissingFileEndsTheProgramWithItsMessage) {
-    setstartvalues(*s, folder.path(), 1000);
-    s->apptitle = "Tessalog ";
-    EXPECT_FALSE(loadsettings(*s, dialogs));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Your initialization file, tsl.ini, is missing.");
+TEST_F(Settings, UtcOffsetsBeyondADayAreRefused) {
+    const auto ini = [](const std::string& offset) {
+        return "\"K0ABC\",0,\"E\",0,\"N\"," + offset + ",0,0,\"\"\r\n";
+    };
+    ASSERT_TRUE(load(ini("24")));
+    EXPECT_EQ(utctimetext(*s), "12:00");
+    EXPECT_EQ(utcdatetext(*s), "08/24/2024");
+    ASSERT_TRUE(load(ini("-24")));
+    EXPECT_EQ(utcdatetext(*s), "08/26/2024");
+    for (const char* offset : {"24.5", "-24.01", "1e20", "-1e20", "1e39", "\"abc\""})
+        EXPECT_FALSE(load(ini(offset))) << offset;
 }

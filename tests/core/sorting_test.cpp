@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 using namespace tsl;
@@ -49,6 +50,95 @@ TEST(SortMidpoint, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(sortmidpoint(1, 8), 4);
     EXPECT_EQ(sortmidpoint(3, 8), 6);
     EXPECT_EQ(sortmidpoint(100000, 100001), 100000);
+}
+
+namespace {
+
+using exchanges = std::vector<std::pair<int32_t, int32_t>>;
+
+// The scheme's steps as plainly written, every step comparing.
+void plainscheme(std::vector<int>& keys, int32_t lo, int32_t hi, exchanges& made) {
+    auto swap = [&](int32_t a, int32_t b) {
+        made.emplace_back(a, b);
+        std::swap(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
+    };
+    auto key = [&](int32_t k) { return keys[static_cast<std::size_t>(k)]; };
+    if (lo >= hi) return;
+    if (hi - lo == 1) {
+        if (key(lo) > key(hi)) swap(lo, hi);
+        return;
+    }
+    swap(hi, sortmidpoint(lo, hi));
+    int32_t i = lo;
+    int32_t j = hi;
+    do {
+        while (i < j && key(i) <= key(hi))
+            ++i;
+        while (j > i && key(j) >= key(hi))
+            --j;
+        if (i < j) swap(i, j);
+    } while (i < j);
+    swap(i, hi);
+    if (i - lo >= hi - i) {
+        plainscheme(keys, i + 1, hi, made);
+        plainscheme(keys, lo, i - 1, made);
+    } else {
+        plainscheme(keys, lo, i - 1, made);
+        plainscheme(keys, i + 1, hi, made);
+    }
+}
+
+struct countedsort {
+    std::vector<int> keys;
+    exchanges made;
+    long long comparisons = 0;
+    void run() {
+        auto compare = [this](int32_t a, int32_t b) {
+            ++comparisons;
+            const int ka = keys[static_cast<std::size_t>(a)];
+            const int kb = keys[static_cast<std::size_t>(b)];
+            return ka < kb ? -1 : (ka > kb ? 1 : 0);
+        };
+        auto swap = [this](int32_t a, int32_t b) {
+            made.emplace_back(a, b);
+            std::swap(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
+        };
+        quicksortscheme(1, static_cast<int32_t>(keys.size()) - 1, compare, swap);
+    }
+};
+
+} // namespace
+
+TEST(QuicksortScheme, MakesThePlainSchemesExchangesOnRunsOfEqualKeys) {
+    std::mt19937 random(20240825);
+    for (int round = 0; round < 400; ++round) {
+        const auto n = static_cast<std::size_t>(2 + random() % 150);
+        const unsigned distinct = 1 + random() % 5;
+        countedsort fast;
+        fast.keys.assign(n + 1, 0);
+        for (std::size_t k = 1; k <= n; ++k)
+            fast.keys[k] = static_cast<int>(random() % distinct);
+        std::vector<int> plain = fast.keys;
+        exchanges expected;
+        plainscheme(plain, 1, static_cast<int32_t>(n), expected);
+        fast.run();
+        ASSERT_EQ(fast.made, expected) << "round " << round;
+        ASSERT_EQ(fast.keys, plain);
+    }
+}
+
+TEST(QuicksortScheme, ARunOfOneKeyCostsAFewPasses) {
+    countedsort one;
+    one.keys.assign(100001, 7);
+    one.run();
+    EXPECT_LT(one.comparisons, 3 * 100000);
+    // One smaller key below the run: still no pass per element.
+    countedsort below;
+    below.keys.assign(100001, 7);
+    below.keys[1] = 3;
+    below.run();
+    EXPECT_LT(below.comparisons, 3 * 100000);
+    EXPECT_EQ(below.keys[1], 3);
 }
 
 TEST(SortNumberText, BlankThenTheExactDecimal) {

@@ -3,6 +3,7 @@
 #include "mainwindow/startup.h"
 #include "platform/codepage.h"
 #include "support/datafiles.h"
+#include "support/localserver.h"
 #include "support/logfixture.h"
 
 #include <QApplication>
@@ -18,13 +19,14 @@ using namespace tsl::test;
 namespace {
 
 struct EntryChecks : ::testing::Test, LoadedLog {
+    LocalInternet internet;
     std::unique_ptr<logbook> window;
 
     void SetUp() override {
         folder.write("qsldata.ini", "1,\"\"\r\n");
         s = std::make_unique<AppState>();
         s->localnow = [] { return QDateTime(QDate(2024, 8, 25), QTime(14, 30)); };
-        window = Main(*s, dialogs, folder.path());
+        window = Main(*s, dialogs, internet, folder.path());
         ASSERT_NE(window, nullptr);
         window->activateWindow();
     }
@@ -150,7 +152,7 @@ TEST_F(EntryChecks, AnEntityListOfASharedPrefixSaysSo) {
                                  dxccline("B", {"XX"}, " ", "Beta", 3, "AF"));
     window.reset();
     s = std::make_unique<AppState>();
-    window = Main(*s, dialogs, folder.path());
+    window = Main(*s, dialogs, internet, folder.path());
     ASSERT_NE(window, nullptr);
     window->dxcclookup("XX1AB");
     EXPECT_EQ(lines(), (QStringList{"Alpha", "Beta", "Multiple DXCC found"}));

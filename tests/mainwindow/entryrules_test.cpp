@@ -1,6 +1,7 @@
 #include "core/state.h"
 #include "mainwindow/entryrules.h"
 #include "mainwindow/logbook.h"
+#include "support/localserver.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -24,12 +25,13 @@ const QString slashed(QChar(0xD8));
 
 struct EntryPanel : ::testing::Test {
     ScriptedDialogs dialogs;
+    LocalInternet internet;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
     std::unique_ptr<logbook> window;
     EntryRules* rules = nullptr;
     EntryPanel() {
         s->localnow = [] { return QDateTime(QDate(2024, 8, 25), QTime(14, 30)); };
-        window = std::make_unique<logbook>(*s, dialogs);
+        window = std::make_unique<logbook>(*s, dialogs, internet);
         window->show();
         window->activateWindow();
         static_cast<void>(QTest::qWaitForWindowActive(window.get()));

@@ -4,6 +4,7 @@
 #include "platform/codepage.h"
 #include "platform/fileio.h"
 #include "platform/flexgrid.h"
+#include "support/localserver.h"
 #include "support/logfixture.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@ namespace {
 
 // A program folder holding a log of n QSOs, numbered in their call signs, started up.
 struct LogOnScreen : ::testing::Test, LoadedLog {
+    LocalInternet internet;
     std::unique_ptr<logbook> window;
     FlexGrid* grid = nullptr;
 
@@ -34,7 +36,7 @@ struct LogOnScreen : ::testing::Test, LoadedLog {
         s = std::make_unique<AppState>();
         s->localnow = [] { return QDateTime(QDate(2024, 8, 25), QTime(14, 30)); };
         dialogs.shown.clear();
-        window = Main(*s, dialogs, folder.path());
+        window = Main(*s, dialogs, internet, folder.path());
         ASSERT_NE(window, nullptr);
         grid = window->findChild<FlexGrid*>("showem");
     }
@@ -145,7 +147,7 @@ TEST_F(LogOnScreen, ResetClearsTheContactAndKeepsTheStationFields) {
 TEST_F(LogOnScreen, AnUnreadableLogStartsEmptyAndIsKept) {
     folder.write("qsodata.dat", "\"only\",\"three\",\"items\"\r\n");
     folder.write("qsldata.ini", "1,\"\"\r\n");
-    window = Main(*s, dialogs, folder.path());
+    window = Main(*s, dialogs, internet, folder.path());
     ASSERT_NE(window, nullptr);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].text.find("line 1"), std::string::npos);

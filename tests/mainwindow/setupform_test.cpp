@@ -92,3 +92,29 @@ TEST_F(SetupForm, AFailedWriteKeepsTheOldFile) {
     s->apppath = folder.path();
     EXPECT_EQ(ini(), before);
 }
+
+TEST_F(SetupForm, AnOffsetBeyondADayIsRefusedNamingTheBox) {
+    open();
+    for (const char* typed : {"1e20", "-24.5", "1e400"}) {
+        dialogs.shown.clear();
+        box("gmtdif")->setText(typed);
+        form->setup_gmtdif_LostFocus();
+        ASSERT_EQ(dialogs.shown.size(), 1u) << typed;
+        EXPECT_EQ(dialogs.shown[0].text, "GMT Offset: the time difference from GMT must lie "
+                                         "between -24 and +24 hours. The offset stays -5.");
+        EXPECT_EQ(s->gmtoffset, -5.0f);
+        EXPECT_EQ(box("gmtdif")->text(), "-5");
+    }
+    // Return without leaving the box refuses it too, and writes nothing.
+    const std::string before = ini();
+    box("gmtdif")->setText("99");
+    dialogs.shown.clear();
+    form->setup_return_Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(ini(), before);
+    box("gmtdif")->setText("-24");
+    form->setup_gmtdif_LostFocus();
+    form->setup_return_Click();
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(ini().find("\"N\",-24,"), std::string::npos);
+}

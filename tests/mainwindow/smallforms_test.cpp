@@ -1,20 +1,19 @@
 #include "core/state.h"
 #include "mainwindow/abouttsl.h"
 #include "mainwindow/powerpicker.h"
+#include "support/scripteddialogs.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 using namespace tsl;
+using tsl::test::ScriptedDialogs;
 
 namespace {
 
@@ -23,21 +22,6 @@ std::unique_ptr<AppState> freshstate() {
     s->apptitle = "Tessalog ";
     s->mycall = "K1AB";
     return s;
-}
-
-// Acts on the modal window once exec() has shown it, so the test never blocks.
-void whenshown(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        // Without a modal window, exec() would wait forever: fail instead of hanging.
-        if (modal == nullptr) {
-            ADD_FAILURE() << "no modal window is showing";
-            for (QWidget* w : QApplication::topLevelWidgets())
-                w->close();
-            return;
-        }
-        act(modal);
-    });
 }
 
 void choose(QWidget* form, int entry) {
@@ -60,15 +44,16 @@ TEST(PowerPicker, ContinueRecordsTheChoiceEitherWay) {
 
 TEST(PowerPicker, EveryShowingStartsAtQroEvenAfterQrp) {
     auto s = freshstate();
-    whenshown([](QWidget* form) { choose(form, 1); });
-    choosepower(*s, nullptr);
+    ScriptedDialogs dialogs;
+    dialogs.forms.push_back([](QWidget* form) { choose(form, 1); });
+    choosepower(*s, dialogs, nullptr);
     ASSERT_TRUE(s->qrpflag);
     QString shown;
-    whenshown([&shown](QWidget* form) {
+    dialogs.forms.push_back([&shown](QWidget* form) {
         shown = form->findChild<QComboBox*>("powercombo")->currentText();
         form->close();
     });
-    choosepower(*s, nullptr);
+    choosepower(*s, dialogs, nullptr);
     EXPECT_EQ(shown, "QRO");
     EXPECT_TRUE(s->qrpflag) << "closing without Continue keeps the earlier QRP";
 }
@@ -96,6 +81,8 @@ TEST(AboutBox, EnterAndEscBothClose) {
         QTest::keyClick(&box, key);
         EXPECT_FALSE(box.isVisible()) << key;
     }
-    whenshown([](QWidget* box) { box->findChild<QPushButton*>("cmdOK")->click(); });
-    showabout(*s, nullptr);
+    ScriptedDialogs dialogs;
+    dialogs.forms.push_back([](QWidget* box) { box->findChild<QPushButton*>("cmdOK")->click(); });
+    showabout(*s, dialogs, nullptr);
+    EXPECT_EQ(dialogs.formsshown, std::vector<std::string>{"abouttsl"});
 }

@@ -2,7 +2,9 @@
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
 #include "platform/codepage.h"
+#include "platform/fileio.h"
 #include "support/datafiles.h"
+#include "support/localserver.h"
 #include "support/scripteddialogs.h"
 #include "support/tempfolder.h"
 
@@ -23,6 +25,7 @@ namespace {
 struct Startup : ::testing::Test {
     TempFolder folder;
     ScriptedDialogs dialogs;
+    LocalInternet internet;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
 
     Startup() {
@@ -33,7 +36,7 @@ struct Startup : ::testing::Test {
         folder.write("qsldata.ini", "1,\"\"\r\n");
     }
 
-    std::unique_ptr<logbook> start() { return Main(*s, dialogs, folder.path()); }
+    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, folder.path()); }
 
     void remove(const char* name) { QFile::remove(QString::fromStdString(folder.path() + name)); }
 
@@ -69,6 +72,33 @@ TEST_F(Startup, MissingAwardsEndTheProgramBeforeTheDxccFileIsRead) {
     expectonlymessage("No Awards file, awards.dat");
 }
 
+TEST_F(Startup, MisorderedAwardsEndTheProgramAndLeaveTheLogAlone) {
+    const std::string log = "not even a log, and never rewritten\r\n";
+    folder.write("qsodata.dat", log);
+    folder.write("awards.dat", smallawards() + "0,\"QCWA #\"\r\n");
+    EXPECT_EQ(start(), nullptr);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("\"QCWA #\" stands after a list award"),
+              std::string::npos);
+    EXPECT_EQ(readwholefile(folder.path() + "qsodata.dat"), log);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.path() + "qsodata.bak")));
+}
+
+TEST_F(Startup, OnlyTheFirstRecordOfALargeCallsFileIsRead) {
+    std::string calls = "300000,\"calls\"\r\n";
+    calls.resize(8 << 20, 'x');
+    folder.write("calls.dat", calls);
+    folder.write("zip.dat", "");
+    std::uint64_t others = 0;
+    for (const char* name : {"tsl.ini", "awards.dat", "dxcc.dat", "qsldata.ini"})
+        others += readwholefile(folder.path() + name)->size();
+    const std::uint64_t before = filebytesread();
+    ASSERT_NE(start(), nullptr);
+    EXPECT_LE(filebytesread() - before, others + 156);
+    EXPECT_EQ(s->callscount, 300000);
+    EXPECT_FALSE(s->nocallsdat);
+}
+
 TEST_F(Startup, ADxccFileOfTooManyEntitiesEndsTheProgram) {
     std::string file;
     for (int i = 1; i <= 501; ++i)
@@ -102,15 +132,15 @@ TEST_F(Startup, ListsHoldTheirTablesFromIndexZero) {
     auto window = start();
     ASSERT_NE(window, nullptr);
     QWidget* w = window.get();
-    EXPECT_EQ(child<QComboBox>(w, "modesel")->count(), 19);
-    EXPECT_EQ(child<QComboBox>(w, "bandsel")->count(), 27);
-    EXPECT_EQ(child<QComboBox>(w, "propsel")->count(), 11);
+    // A list's position is the table index the QSO stores.
+    EXPECT_EQ(child<QComboBox>(w, "modesel")->count(), s->modecount + 1);
+    EXPECT_EQ(child<QComboBox>(w, "bandsel")->count(), s->bandcount + 1);
+    EXPECT_EQ(child<QComboBox>(w, "propsel")->count(), s->propcount);
+    EXPECT_EQ(fromqt(child<QComboBox>(w, "bandsel")->itemText(s->metrebandlimit)),
+              s->bandtable[static_cast<std::size_t>(s->metrebandlimit)].longname);
     auto* continent = child<QComboBox>(w, "continent");
-    EXPECT_EQ(continent->count(), 8);
     EXPECT_EQ(continent->itemText(0), "  ");
     EXPECT_EQ(continent->itemText(5), "NA");
-    EXPECT_EQ(child<QComboBox>(w, "gender")->count(), 2);
-    EXPECT_EQ(child<QComboBox>(w, "qthcombo")->itemText(3), "Other");
     auto* dxcc = child<QComboBox>(w, "dxcccombo");
     ASSERT_EQ(dxcc->count(), 4);
     EXPECT_EQ(dxcc->itemText(0), "None");
@@ -157,4 +187,14 @@ TEST_F(Startup, ALogOfOlderDxccLayoutLoadsWithNumberZero) {
     ASSERT_NE(start(), nullptr);
     EXPECT_FALSE(s->dxccnumbersinfile);
     EXPECT_EQ(s->dxcctable[2].dxccnum, 0);
+}
+
+TEST_F(Startup, AServicesFileReplacesTheBaseUrls) {
+    folder.write(
+        "services.ini",
+        "\"http://127.0.0.1:7001\",\"http://127.0.0.1:7002\",\"http://127.0.0.1:7003\"\r\n");
+    ASSERT_NE(start(), nullptr);
+    EXPECT_EQ(internet.urls.hamcall, "http://127.0.0.1:7001");
+    EXPECT_EQ(internet.urls.qrz, "http://127.0.0.1:7002");
+    EXPECT_EQ(internet.urls.eqsl, "http://127.0.0.1:7003");
 }

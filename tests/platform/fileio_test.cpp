@@ -100,3 +100,15 @@ TEST(FileIo, CopyReplacesTheDestinationOrReportsWhy) {
     EXPECT_NE(copyfile(folder.path() + "none.dat", folder.path() + "b.dat"), "");
     EXPECT_EQ(readwholefile(folder.path() + "b.dat"), "first");
 }
+
+TEST(FileIo, RemovingAFileOrNothingIsQuietAndAFailureSaysWhy) {
+    TempFolder folder;
+    folder.write("old.ini", "x");
+    EXPECT_EQ(removefile(folder.path() + "old.ini"), "");
+    EXPECT_FALSE(fileexists(folder.path() + "old.ini"));
+    EXPECT_EQ(removefile(folder.path() + "old.ini"), "");
+    ASSERT_TRUE(QDir(QString::fromStdString(folder.path())).mkdir("sub"));
+    folder.write("sub/inside", "x");
+    EXPECT_NE(removefile(folder.path() + "sub"), "");
+    EXPECT_EQ(readwholefile(folder.path() + "sub/inside"), "x");
+}

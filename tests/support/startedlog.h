@@ -4,6 +4,7 @@
 #include "core/qsofile.h"
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
+#include "support/localserver.h"
 #include "support/logfixture.h"
 
 #include <QAction>
@@ -11,13 +12,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTimer>
 
 #include <functional>
 
 namespace tsl::test {
 
 struct StartedLog : LoadedLog {
+    LocalInternet internet;
     std::unique_ptr<logbook> window;
 
     // Writes the QSOs appended so far as the log file and starts the program on it.
@@ -28,7 +29,7 @@ struct StartedLog : LoadedLog {
         s = std::make_unique<AppState>();
         s->localnow = clock;
         dialogs.shown.clear();
-        window = Main(*s, dialogs, folder.path());
+        window = Main(*s, dialogs, internet, folder.path());
     }
     // A log of n QSOs to the calls Q1, Q2 ...
     void start(int n) {
@@ -48,13 +49,8 @@ struct StartedLog : LoadedLog {
     }
     void trigger(const char* name) const { window->findChild<QAction*>(name)->trigger(); }
 
-    // Runs what must happen inside the next modal window once it shows.
-    static void whenmodal(std::function<void(QWidget*)> act) {
-        QTimer::singleShot(0, [act] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (w) act(w);
-        });
-    }
+    // What the operator does in the next form the program shows.
+    void whenmodal(std::function<void(QWidget*)> act) { dialogs.forms.push_back(std::move(act)); }
 };
 
 } // namespace tsl::test

@@ -1,5 +1,7 @@
 #include "dxcc.h"
 
+#include "core/text.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -99,9 +101,7 @@ struct CtyRow {
 };
 
 std::string upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
+    return tsl::uppercased(std::move(s));
 }
 
 bool isPrefixText(const std::string& p) {

@@ -1,0 +1,38 @@
+// libFuzzer harness of the user-defined CSV reader. The first 24 bytes choose the layout
+// (item count, what each item holds, the date, time and band formats), the rest is the file.
+// Beyond "no crash" it checks the counts and that every record read is one the log file can
+// hold.
+
+#include "importcheck.h"
+#include "importexport/csvimport.h"
+
+using namespace tsl;
+using namespace tsl::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const AppState& s = tablestate();
+    if (size < 24) return 0;
+    csvlayout layout;
+    layout.fieldcount = 1 + data[0] % 30;
+    for (std::size_t k = 0; k < layout.fields.size(); ++k)
+        layout.fields[k] = data[1 + k] % 21;
+    layout.dateformat = data[22] % 8;
+    layout.hhmm = (data[23] & 1) != 0;
+    layout.metres = (data[23] & 2) != 0;
+    layout.currentyear = 2024;
+    const std::string bytes(reinterpret_cast<const char*>(data) + 24, size - 24);
+    constexpr std::int32_t room = 50;
+    const csvread r = readcsv(s, bytes, layout, room);
+    check(r.records.size() <= static_cast<std::size_t>(room), "no more records than room");
+    check(r.leftout == 0 || r.records.size() == static_cast<std::size_t>(room),
+          "records are left out only when the room is full");
+    check(r.brokenrecord == 0 || (r.brokenitem >= 1 && r.brokenitem <= layout.fieldcount),
+          "a broken record names an item of it");
+    for (const csvskip& k : r.skipped)
+        check(k.item >= 0 && k.item <= layout.fieldcount, "a skipped record names its item");
+    for (const qsorecord& q : r.records) {
+        check(q.awards[5] == 0, "no award past the slots the log keeps");
+        checkloggable(s, q);
+    }
+    return 0;
+}

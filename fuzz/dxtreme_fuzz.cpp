@@ -1,0 +1,15 @@
+// The DXtreme station-log reader on any bytes: 30 or 31 lines make one QSO.
+
+#include "importexport/dxtreme.h"
+#include "importfuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace tsl;
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const dxtremeread read = readdxtreme(fuzz::fuzzstate(), bytes, 2024, 50);
+    fuzz::require(read.records.size() + static_cast<std::size_t>(read.leftout) +
+                      read.skipped.size() <=
+                  textlines(bytes).size() / 30);
+    fuzz::checkrecords(read.records);
+    return 0;
+}

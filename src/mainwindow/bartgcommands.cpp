@@ -1,0 +1,18 @@
+// The menu item of the BARTG awards: it opens the BARTG picker, or brings the open one
+// forward with its choices.
+
+#include "logbook.h"
+#include "reports/bartgpicker.h"
+
+namespace tsl {
+
+void logbook::gobartg_Click() {
+    auto* form = findChild<BARTGpicker*>("BARTGpicker", Qt::FindDirectChildrenOnly);
+    if (!form)
+        form = new BARTGpicker(
+            state_, dialogs_, [this](const Report& report) { showreport(report); }, this);
+    form->show();
+    form->raise();
+}
+
+} // namespace tsl

@@ -1,0 +1,159 @@
+#include "platform/codepage.h"
+#include "reports/awardpicker.h"
+#include "reports/haveneed.h"
+#include "reports/showreports.h"
+#include "support/startedlog.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace tsl;
+using namespace tsl::test;
+
+namespace {
+
+struct AwardPicker : ::testing::Test, StartedLog {
+    awardpicker* picker() const { return window->awardpickerwindow(); }
+    QListWidget* list() const { return picker()->findChild<QListWidget*>("showem"); }
+    QComboBox* pickercombo(const char* name) const { return picker()->findChild<QComboBox*>(name); }
+    std::string blurb() const { return fromqt(picker()->findChild<QLabel*>("blurb")->text()); }
+    std::string item(int row) const { return fromqt(list()->item(row)->text()); }
+    std::vector<std::string> report(int row) const {
+        list()->setCurrentRow(row);
+        picker()->findChild<QPushButton*>("doreport")->click();
+        return window->reportwindow() ? window->reportwindow()->lines()
+                                      : std::vector<std::string>{};
+    }
+    std::string call() const { return s->mycall.str(); }
+};
+
+} // namespace
+
+TEST_F(AwardPicker, EachMenuItemListsItsKindAndRefillsAnOpenPicker) {
+    start(0);
+    ASSERT_NE(window, nullptr);
+    trigger("godxccneed");
+    ASSERT_NE(picker(), nullptr);
+    EXPECT_EQ(list()->count(), s->dxcccount + 1);
+    EXPECT_EQ(item(0), "ALL");
+    EXPECT_EQ(item(1), s->dxcctable[1].country);
+    EXPECT_EQ(blurb(), "Click on a DXCC Country for the DXCC Have / Need Report");
+    EXPECT_EQ(pickercombo("bandcombo")->count(), s->bandcount + 1);
+    EXPECT_EQ(pickercombo("bandcombo")->itemText(2), "160 Mtrs");
+    EXPECT_EQ(pickercombo("modecombo")->itemText(1), "CW  ");
+    EXPECT_EQ(pickercombo("propcombo")->count(), s->propcount);
+
+    awardpicker* first = picker();
+    trigger("goqsosbydxcc");
+    EXPECT_EQ(picker(), first); // the same window, refilled
+    EXPECT_EQ(list()->count(), s->dxcccount);
+    EXPECT_EQ(item(0), s->dxcctable[1].country);
+    EXPECT_EQ(blurb(), "Click on a DXCC Country for all QSOs with that DXCC Report");
+
+    trigger("gonumawards");
+    EXPECT_EQ(list()->count(), s->numberedawards);
+    EXPECT_EQ(item(0), "Century Club Net #");
+    EXPECT_EQ(blurb(), "Click on a Number Award for report.");
+    trigger("goentawards");
+    EXPECT_EQ(list()->count(), s->listawards);
+    EXPECT_EQ(item(0), "Worked All States");
+    EXPECT_EQ(blurb(), "Click on a Entry Award for report.");
+    EXPECT_FALSE(s->qsosbydxccflag || s->numberawardflag || s->dxccneedflag);
+    EXPECT_TRUE(s->entryawardflag);
+}
+
+TEST_F(AwardPicker, AllWithEveryComboAtZeroIsTheUnfilteredReport) {
+    append(qso("W1AW"));
+    s->qsos[1].dxcc = 1;
+    s->qsos[1].power = 500;
+    start();
+    ASSERT_NE(window, nullptr);
+    trigger("godxccneed");
+    const auto lines = report(0);
+    EXPECT_EQ(lines, dxcchaveneedall(*s, 0, 0, 0, false).lines);
+    EXPECT_EQ(lines[2], "Band=All Mode=ALL Propagation=All");
+
+    // A country, with the QRP choice.
+    pickercombo("powercombo")->setCurrentIndex(1);
+    const auto one = report(1);
+    EXPECT_EQ(one[0], "DXCC Have / Need for " + s->dxcctable[1].country + " " +
+                          s->dxcctable[1].prefix[0].str() + " QRP");
+    EXPECT_EQ(s->reportfontsize, 12);
+}
+
+TEST_F(AwardPicker, EachKindRunsTheReportOfTheChosenPosition) {
+    start(2);
+    ASSERT_NE(window, nullptr);
+    trigger("goentawards");
+    const int s3 = 3;
+    EXPECT_EQ(report(s3)[0],
+              s->awardtable[static_cast<std::size_t>(s->numberedawards + s3 + 1)].name + "   " +
+                  call());
+
+    trigger("gonumawards");
+    pickercombo("bandcombo")->setCurrentIndex(3);
+    const auto numbers = report(1);
+    EXPECT_EQ(numbers[0], "QCWA # Numbers");
+    EXPECT_EQ(numbers[1], "Band=80 Mtrs Mode=ALL Propagation=All");
+
+    trigger("goqsosbydxcc");
+    const auto byentity = report(0); // follows the number report in the window
+    EXPECT_EQ(byentity[numbers.size()],
+              "All QSOs with " + s->dxcctable[1].country + "   " + call());
+    EXPECT_EQ(byentity.back(), "Total QSOs    0");
+}
+
+TEST_F(AwardPicker, NeededCountriesEndTheHaveNeedModeAndReturnClearsTheFlags) {
+    start(1);
+    ASSERT_NE(window, nullptr);
+    trigger("godxccneed");
+    whenmodal([](QWidget* w) { w->findChild<QPushButton*>("doit")->click(); });
+    trigger("godxccneededcountries");
+    ASSERT_NE(window->reportwindow(), nullptr);
+    const auto needed = window->reportwindow()->lines();
+    EXPECT_EQ(needed[0], "DXCC Needed Countries " + call());
+    EXPECT_FALSE(s->dxccneedflag);
+    EXPECT_EQ(report(0), needed); // Report now does nothing
+
+    trigger("gonumawards");
+    picker()->findChild<QPushButton*>("goback")->click();
+    EXPECT_FALSE(s->dxccneedflag || s->qsosbydxccflag || s->numberawardflag || s->entryawardflag);
+    QApplication::processEvents();
+    EXPECT_EQ(picker(), nullptr);
+}
+
+TEST_F(AwardPicker, WithNothingToListReportDoesNothing) {
+    folder.write("awards.dat", "1,\"Only lists\"\r\n1,\"Worked All States\"\r\n\"AL Alabama\"\r\n");
+    start(1);
+    ASSERT_NE(window, nullptr);
+    trigger("gonumawards");
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(blurb(), "");
+    EXPECT_TRUE(report(-1).empty());
+    EXPECT_EQ(window->reportwindow(), nullptr);
+}
+
+TEST_F(AwardPicker, TheLotwReportsIotaReferencesShowAsConfirmed) {
+    start(0);
+    ASSERT_NE(window, nullptr);
+    dialogs.files = {std::string(TESSALOG_TESTDATA_DIR) + "/adif/lotwreport.adi"};
+    trigger("goadif");
+    ASSERT_EQ(s->qsocount, 438);
+    trigger("goentawards");
+    const auto found = list()->findItems("IOTA North America", Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const auto lines = report(list()->row(found[0]));
+    // The file's North American IOTA values, counted by hand: NA-026, NA-065, NA-099
+    // (three QSOs) and NA-106, each confirmed.
+    std::set<std::string> confirmed;
+    for (const std::string& line : lines)
+        if (line.size() > 36 && line.substr(27, 9) == "Confirmed")
+            confirmed.insert(line.substr(0, 6));
+    EXPECT_EQ(confirmed, (std::set<std::string>{"NA-026", "NA-065", "NA-099", "NA-106"}));
+    EXPECT_EQ(lines.back(), "Confirmed 4");
+}

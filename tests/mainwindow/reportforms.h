@@ -1,0 +1,49 @@
+#pragma once
+// The started program with a hand-made log, driving the report forms by their object names.
+
+#include "mainwindow/logbook.h"
+#include "platform/codepage.h"
+#include "reports/showreports.h"
+#include "support/pickerlogs.h"
+#include "support/startedlog.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tsl::test {
+
+struct ReportForms : ::testing::Test, StartedLog {
+    QStringList statuses;
+
+    void startwith(void (*log)(AppState&)) {
+        log(*s);
+        start();
+        ASSERT_NE(window, nullptr);
+        QObject::connect(window.get(), &logbook::statuswritten,
+                         [this](const QString& text) { statuses << text; });
+    }
+    QWidget* form(const char* name) const { return window->findChild<QWidget*>(name); }
+    QComboBox* list(const char* formname, const char* name) const {
+        return form(formname)->findChild<QComboBox*>(name);
+    }
+    void click(const char* formname, const char* name) const {
+        form(formname)->findChild<QPushButton*>(name)->click();
+    }
+    std::vector<std::string> shown() const { return window->reportwindow()->lines(); }
+    // The golden report with the own call of the started program in its title.
+    static std::vector<std::string> golden(const std::string& name, const std::string& title) {
+        auto lines = goldenlines(name);
+        lines[0] = title;
+        return lines;
+    }
+};
+
+// The own call of the default tsl.ini, with its slashed zero.
+inline const std::string startedcall = "N\330CALL";
+
+} // namespace tsl::test
