@@ -45,5 +45,4 @@ void putdxcc(const AppState& state, const std::string& call, qsorecord& q);
 // Looks the call up and applies the result to record qso: its entity, continent and zones.
 void dxcclookuprecord(AppState& state, const std::string& call, int32_t qso);
 
-
 } // namespace tsl
