@@ -17,6 +17,7 @@
 #include "platform/statusline.h"
 
 #include <QDate>
+#include <QDialog>
 #include <QTemporaryDir>
 #include <QTime>
 
@@ -47,6 +48,7 @@ class SilentDialogs : public Dialogs {
                                         const std::string&) override {
         return std::nullopt;
     }
+    int showform(QDialog&) override { return 0; }
 };
 
 class SilentStatus : public StatusLine {

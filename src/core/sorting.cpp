@@ -261,48 +261,46 @@ void sortbygender(AppState& s, int32_t lo, int32_t hi) {
 
 namespace {
 
-// The work tables' sorts: rows move whole, and row 0 keeps what the exchanges leave there.
-template <class Row, class Less>
-void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, Less rowless) {
+// The work tables' sorts: each row's key is a number, built once; rows move whole, and
+// row 0 keeps what the exchanges leave there.
+template <class Row, class Key>
+void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, Key rowkey) {
     if (lo >= hi || lo < 1 || static_cast<std::size_t>(hi) >= table.size()) return;
-    const schemeorder order =
-        quicksortorder(rankkeys(hi - lo + 1,
-                                [&](int32_t a, int32_t b) {
-                                    return rowless(table[static_cast<std::size_t>(lo + a)],
-                                                   table[static_cast<std::size_t>(lo + b)]);
-                                }),
-                       lo);
+    std::vector<int64_t> keys;
+    keys.reserve(static_cast<std::size_t>(hi - lo + 1));
+    for (int32_t i = lo; i <= hi; ++i)
+        keys.push_back(rowkey(table[static_cast<std::size_t>(i)]));
+    const schemeorder order = quicksortorder(rankkeys(hi - lo + 1,
+                                                      [&](int32_t a, int32_t b) {
+                                                          return keys[static_cast<std::size_t>(a)] <
+                                                                 keys[static_cast<std::size_t>(b)];
+                                                      }),
+                                             lo);
     applyorder(order, lo, [&](int32_t i) -> Row& { return table[static_cast<std::size_t>(i)]; });
 }
 
-bool textless(std::string_view a, std::string_view b) {
+// A prefix of four characters as one number that orders prefixes as their characters do.
+int64_t prefixkey(const FixedText<4>& prefix) {
     const auto& order = characterorder();
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char ca = order[static_cast<unsigned char>(a[i])];
-        const unsigned char cb = order[static_cast<unsigned char>(b[i])];
-        if (ca != cb) return ca < cb;
-    }
-    return a.size() < b.size();
+    int64_t key = 0;
+    for (char c : prefix.view())
+        key = key << 8 | order[static_cast<unsigned char>(c)];
+    return key;
 }
 
 } // namespace
 
 void prefixsort(std::vector<prefixrow>& prefixwork, int32_t lo, int32_t hi) {
-    sorttable(prefixwork, lo, hi, [](const prefixrow& a, const prefixrow& b) {
-        return textless(a.prefix.view(), b.prefix.view());
-    });
+    sorttable(prefixwork, lo, hi, [](const prefixrow& r) { return prefixkey(r.prefix); });
 }
 
 void numbersort(std::vector<numberrow>& numberwork, int32_t lo, int32_t hi) {
-    sorttable(numberwork, lo, hi,
-              [](const numberrow& a, const numberrow& b) { return a.number < b.number; });
+    sorttable(numberwork, lo, hi, [](const numberrow& r) { return int64_t{r.number}; });
 }
 
 void dxccdetailsort(std::vector<dxccdetailrecord>& dxccdetailtable, int32_t lo, int32_t hi) {
-    sorttable(dxccdetailtable, lo, hi, [](const dxccdetailrecord& a, const dxccdetailrecord& b) {
-        return textless(a.prefix.view(), b.prefix.view());
-    });
+    sorttable(dxccdetailtable, lo, hi,
+              [](const dxccdetailrecord& r) { return prefixkey(r.prefix); });
 }
 
 } // namespace tsl
