@@ -1,3 +1,18 @@
+// The benchmarks run with an application object, as start-up builds the main window; no
+// screen is needed.
+
+#include <QApplication>
+
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -3,6 +3,8 @@
 #include "helpers.h"
 #include "state.h"
 
+#include <algorithm>
+
 namespace tsl {
 
 namespace {
@@ -31,6 +33,18 @@ std::string basepart(const std::string& c, std::size_t slash) {
 }
 
 } // namespace
+
+std::size_t dxccdecidingpart(std::string_view call) {
+    std::size_t length = call.size();
+    while (length > 0 && call[length - 1] == ' ')
+        --length;
+    // A blank inside the first four characters of a longer call is part of a prefix tried.
+    const bool blankinside = length > 4 && call.substr(0, 4).find(' ') != std::string_view::npos;
+    if (call.empty() || call.front() == ' ' || blankinside ||
+        call.find('/') != std::string_view::npos)
+        return call.size();
+    return std::min<std::size_t>(call.size(), 4);
+}
 
 dxccmatch finddxcc(const AppState& s, const std::string& call) {
     dxccmatch result;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tsl {
@@ -21,6 +22,11 @@ struct dxccmatch {
 
 // Finds the entities of a call (blanks and slashed zeros allowed; upper case expected).
 dxccmatch finddxcc(const AppState& state, const std::string& call);
+
+// How many leading characters of a call decide what finddxcc finds: the prefixes looked
+// up have at most four characters, so four decide for a call without "/" and without
+// blanks before or inside those four; the whole call decides otherwise.
+std::size_t dxccdecidingpart(std::string_view call);
 
 // The zone text a box or record shows for an entity's zone text: "??" for several zones.
 std::string zonetext(const std::string& zones);

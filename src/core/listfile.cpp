@@ -129,14 +129,21 @@ std::optional<float> ListReader::single() {
     return static_cast<float>(*n);
 }
 
-std::string ListWriter::quotable(std::string_view value) {
-    std::string out(value);
-    for (char& c : out) {
+void ListWriter::appendquotable(std::string& out, std::string_view value) {
+    const std::size_t at = out.size();
+    out += value;
+    for (std::size_t i = at; i < out.size(); ++i) {
+        char& c = out[i];
         if (c == '"')
             c = '\'';
         else if (c == '\r' || c == '\n' || c == '\t' || c == '\0')
             c = ' ';
     }
+}
+
+std::string ListWriter::quotable(std::string_view value) {
+    std::string out;
+    appendquotable(out, value);
     return out;
 }
 
@@ -148,7 +155,7 @@ void ListWriter::separate() {
 ListWriter& ListWriter::text(std::string_view value) {
     separate();
     bytes_.push_back('"');
-    bytes_ += quotable(value);
+    appendquotable(bytes_, value);
     bytes_.push_back('"');
     return *this;
 }

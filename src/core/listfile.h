@@ -60,6 +60,8 @@ class ListWriter {
 
     // The text as it stands between the quotes of a written item.
     static std::string quotable(std::string_view value);
+    // Appends that text to out.
+    static void appendquotable(std::string& out, std::string_view value);
 
   private:
     void separate();

@@ -2,6 +2,7 @@
 
 #include "helpers.h"
 #include "listfile.h"
+#include "nameindex.h"
 #include "numbers.h"
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
@@ -13,10 +14,11 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <memory>
-#include <unordered_map>
-#include <vector>
 
 namespace tsl {
 
@@ -38,25 +40,11 @@ std::optional<layout> layoutforquotes(long quotes) {
     return std::nullopt;
 }
 
-// Name-to-index maps of the tables, built once per read; the last of equal names wins, as
-// a search from the first entry to the last that keeps every match would have it.
-class NameIndex {
+// The tables' names to their indexes, built once per read.
+class TableIndexes {
   public:
-    void add(const std::string& name, int index) { map_[name] = index; }
-    int find(const std::string& name) const {
-        const auto it = map_.find(name);
-        return it == map_.end() ? -1 : it->second;
-    }
-
-  private:
-    std::unordered_map<std::string, int> map_;
-};
-
-struct TableIndexes {
-    NameIndex bands, modes, props, continents, countries, numberawards, listawards;
-    std::vector<std::unique_ptr<NameIndex>> entries; // per award, built on first use
-
-    explicit TableIndexes(const AppState& s) : entries(static_cast<std::size_t>(s.awardcount) + 1) {
+    explicit TableIndexes(const AppState& s)
+        : s_(s), entries_(static_cast<std::size_t>(s.awardcount) + 1) {
         for (int i = 0; i <= s.bandcount; ++i)
             bands.add(s.bandtable[static_cast<std::size_t>(i)].longname, i);
         for (int i = 0; i <= s.modecount; ++i)
@@ -64,7 +52,7 @@ struct TableIndexes {
         for (int i = 0; i < s.propcount; ++i)
             props.add(s.proptable[static_cast<std::size_t>(i)].name, i);
         for (int i = 0; i < s.continentcount; ++i)
-            continents.add(s.continenttable[static_cast<std::size_t>(i)].code.str(), i);
+            continents.add(s.continenttable[static_cast<std::size_t>(i)].code.view(), i);
         for (int i = 0; i <= s.dxcccount; ++i)
             countries.add(s.dxcctable[static_cast<std::size_t>(i)].country, i);
         for (int i = 1; i <= s.numberedawards; ++i)
@@ -73,60 +61,185 @@ struct TableIndexes {
             listawards.add(s.awardtable[static_cast<std::size_t>(i)].name, i);
     }
 
-    int entry(const AppState& s, int award, const std::string& name) {
-        auto& index = entries[static_cast<std::size_t>(award)];
+    NameIndex bands, modes, props, continents, countries, numberawards, listawards;
+
+    // The position of an entry of a list award, -1 when the award has no such entry.
+    int32_t entry(int award, std::string_view name) {
+        auto& index = entries_[static_cast<std::size_t>(award)];
         if (!index) {
             index = std::make_unique<NameIndex>();
-            const awardrecord& a = s.awardtable[static_cast<std::size_t>(award)];
+            const awardrecord& a = s_.awardtable[static_cast<std::size_t>(award)];
             for (int e = a.first; e <= a.last; ++e)
-                index->add(s.awardentries[static_cast<std::size_t>(e)], e - a.first);
+                index->add(s_.awardentries[static_cast<std::size_t>(e)], e - a.first);
         }
         return index->find(name);
     }
+
+  private:
+    const AppState& s_;
+    std::vector<std::unique_ptr<NameIndex>> entries_; // per award, built on first use
 };
 
-int16_t indexor0(const NameIndex& index, const std::string& name) {
-    return static_cast<int16_t>(std::max(0, index.find(name)));
+// One item looked up by a column: a column mostly repeats its last value.
+class Column {
+  public:
+    explicit Column(const NameIndex& index) : index_(index) {}
+    int16_t operator()(std::string_view name) {
+        if (!looked_ || name != last_) {
+            looked_ = true;
+            last_ = name;
+            found_ = static_cast<int16_t>(std::max(0, index_.find(name)));
+        }
+        return found_;
+    }
+
+  private:
+    const NameIndex& index_;
+    bool looked_ = false;
+    std::string_view last_;
+    int16_t found_ = 0;
+};
+
+// The items of one line, as the list-file rules read them: blanks before an item skipped,
+// a quoted text up to the next quote and the rest up to the comma skipped, an unquoted
+// item without its trailing blanks.
+struct lineitems {
+    static constexpr int most = 31;
+    std::array<std::string_view, most> text;
+    std::array<bool, most> quoted{};
+    int count = 0;
+    bool unfinished = false;
+    long quotes = 0; // the double quotes of the line
+};
+
+bool onlyblanksleft(std::string_view rest) {
+    for (char c : rest)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\x1a') return false;
+    return true;
 }
 
-// What went wrong with the file, for the message.
-struct readproblem {
-    int line = 0;
-    std::string what;
+// Splits the line into its items and counts its double quotes on the way.
+void splititems(std::string_view line, lineitems& out) {
+    out.count = 0;
+    out.unfinished = false;
+    out.quotes = 0;
+    std::size_t pos = 0;
+    const std::size_t n = line.size();
+    // Up to the comma or the CR that ends an item, counting the quotes passed.
+    auto toend = [&] {
+        for (; pos < n && line[pos] != ',' && line[pos] != '\r'; ++pos)
+            out.quotes += line[pos] == '"' ? 1 : 0;
+    };
+    for (;;) {
+        while (pos < n && (line[pos] == ' ' || line[pos] == '\t' || line[pos] == '\r'))
+            ++pos;
+        if (onlyblanksleft(line.substr(pos))) return;
+        std::string_view item;
+        bool quoted = false;
+        if (line[pos] == '"') {
+            ++out.quotes;
+            // Items are short: a loop finds the closing quote sooner than a call.
+            std::size_t close = pos + 1;
+            while (close < n && line[close] != '"')
+                ++close;
+            if (close == n) {
+                out.unfinished = true;
+                return;
+            }
+            ++out.quotes;
+            item = line.substr(pos + 1, close - pos - 1);
+            quoted = true;
+            pos = close + 1;
+            toend();
+        } else {
+            const std::size_t start = pos;
+            toend();
+            std::size_t end = pos;
+            while (end > start && (line[end - 1] == ' ' || line[end - 1] == '\t'))
+                --end;
+            item = line.substr(start, end - start);
+        }
+        if (out.count < lineitems::most) {
+            out.text[static_cast<std::size_t>(out.count)] = item;
+            out.quoted[static_cast<std::size_t>(out.count)] = quoted;
+        }
+        ++out.count;
+        if (pos < n) ++pos; // the comma, or a lone CR that ends an item
+    }
+}
+
+// A number slot's value: the text is all digits.
+std::optional<int32_t> digitsvalue(std::string_view digits) {
+    int64_t value = 0;
+    for (char c : digits) {
+        value = value * 10 + (c - '0');
+        if (value > INT32_MAX) return std::nullopt;
+    }
+    return static_cast<int32_t>(value);
+}
+
+bool alldigits(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+class QsoFileReader {
+  public:
+    explicit QsoFileReader(const AppState& s)
+        : s_(s), idx_(s), band_(idx_.bands), mode_(idx_.modes), prop_(idx_.props),
+          continent_(idx_.continents), country_(idx_.countries) {
+        for (int k = 0; k < 5; ++k) {
+            numberawards_.emplace_back(idx_.numberawards);
+            listawards_.emplace_back(idx_.listawards);
+        }
+    }
+
+    // Splits a line into its items; returns its double quotes.
+    long split(std::string_view line) {
+        splititems(line, items_);
+        return items_.quotes;
+    }
+    // Fills q from the items of the line split last; on failure says what is wrong.
+    std::optional<std::string> parse(const layout& lay, qsorecord& q);
+
+  private:
+    bool setslot(qsorecord& q, int k, std::string_view name, std::string_view entry);
+
+    const AppState& s_;
+    TableIndexes idx_;
+    Column band_, mode_, prop_, continent_, country_;
+    std::vector<Column> numberawards_, listawards_; // the award names of each slot
+    lineitems items_;
 };
 
-// Sets one award slot from its award name and entry text; false when a number is too large.
-bool setslot(const AppState& s, TableIndexes& idx, qsorecord& q, int k, const std::string& name,
-             const std::string& entry) {
+bool QsoFileReader::setslot(qsorecord& q, int k, std::string_view name, std::string_view entry) {
     int award = 0;
     int32_t value = 0;
-    if (isalldigits(entry)) {
-        const auto number = toint32(leadingnumber(entry));
+    if (alldigits(entry)) {
+        const auto number = digitsvalue(entry);
         if (!number) return false;
-        const int found = idx.numberawards.find(name);
+        const int found = numberawards_[static_cast<std::size_t>(k)](name);
         if (found > 0) {
             award = found;
             value = *number;
         }
     } else {
-        const int found = idx.listawards.find(name);
+        const int found = listawards_[static_cast<std::size_t>(k)](name);
         if (found > 0) {
-            const int position = idx.entry(s, found, entry);
+            const int32_t position = idx_.entry(found, entry);
             if (position >= 0) {
                 award = found;
                 value = position;
             }
         }
         // Two entries spelled wrongly in older files are mapped to Louisiana.
-        if (s.wasaward > 0 && name == s.awardtable[static_cast<std::size_t>(s.wasaward)].name &&
-            entry == "LS Louisiana") {
-            award = s.wasaward;
+        if (s_.wasaward > 0 && entry == "LS Louisiana" &&
+            name == s_.awardtable[static_cast<std::size_t>(s_.wasaward)].name) {
+            award = s_.wasaward;
             value = 17;
         }
-        if (s.statecapitalsaward > 0 &&
-            name == s.awardtable[static_cast<std::size_t>(s.statecapitalsaward)].name &&
-            entry == "LA Baton Rouge") {
-            award = s.statecapitalsaward;
+        if (s_.statecapitalsaward > 0 && entry == "LA Baton Rouge" &&
+            name == s_.awardtable[static_cast<std::size_t>(s_.statecapitalsaward)].name) {
+            award = s_.statecapitalsaward;
             value = 17;
         }
     }
@@ -135,34 +248,22 @@ bool setslot(const AppState& s, TableIndexes& idx, qsorecord& q, int k, const st
     return true;
 }
 
-// Parses one line into a record; on failure says what is wrong.
-std::optional<std::string> parseline(const AppState& s, TableIndexes& idx, const layout& lay,
-                                     const std::string& line, qsorecord& q) {
-    ListReader in(line);
-    std::vector<ListItem> items;
-    items.reserve(static_cast<std::size_t>(lay.items));
-    while (!in.atend()) {
-        auto it = in.item();
-        if (!it) return "an unfinished text";
-        items.push_back(std::move(*it));
-    }
-    if (static_cast<int>(items.size()) != lay.items)
-        return "holds " + std::to_string(items.size()) + " items where " +
+std::optional<std::string> QsoFileReader::parse(const layout& lay, qsorecord& q) {
+    if (items_.unfinished) return "an unfinished text";
+    if (items_.count != lay.items)
+        return "holds " + std::to_string(items_.count) + " items where " +
                std::to_string(lay.items) + " are expected";
-    auto text = [&](int n) -> const std::string& {
-        return items[static_cast<std::size_t>(n - 1)].text;
-    };
+    auto text = [&](int n) { return items_.text[static_cast<std::size_t>(n - 1)]; };
 
     q = qsorecord{};
     q.date = text(1);
     q.time = text(2);
-    q.band = indexor0(idx.bands, text(3));
-    q.mode = indexor0(idx.modes, text(4));
-    q.prop = indexor0(idx.props, text(5));
-    const ListItem& power = items[5];
-    const auto watts = power.quoted ? std::nullopt : parsenumber(power.text);
+    q.band = band_(text(3));
+    q.mode = mode_(text(4));
+    q.prop = prop_(text(5));
+    const auto watts = items_.quoted[5] ? std::nullopt : parsenumber(text(6));
     if (!watts || std::abs(*watts) > 3.4e38)
-        return "the power \"" + power.text + "\" is not a number";
+        return "the power \"" + std::string(text(6)) + "\" is not a number";
     q.power = static_cast<float>(*watts);
     q.rsts = text(7);
     q.rstr = text(8);
@@ -173,39 +274,19 @@ std::optional<std::string> parseline(const AppState& s, TableIndexes& idx, const
     q.ituz = text(13);
     q.cqz = text(14);
     q.grid = text(15);
-    q.continent = indexor0(idx.continents, text(16));
-    q.dxcc = indexor0(idx.countries, text(17));
+    q.continent = continent_(text(16));
+    q.dxcc = country_(text(17));
     q.comments = text(18);
     q.gender = text(19) == "M" ? 0 : 1;
-    const std::string& qth = text(20);
-    q.qth = 0;
     for (std::size_t k = 0; k < qthnames.size(); ++k)
-        if (qth == qthnames[k]) q.qth = static_cast<int16_t>(k);
-    for (int k = 0; k < lay.awardslots && k <= s.awardslots; ++k) {
-        const std::string& entry = text(21 + lay.awardslots + k);
-        if (!setslot(s, idx, q, k, text(21 + k), entry))
-            return "the award number \"" + entry + "\" is too large";
+        if (text(20) == qthnames[k]) q.qth = static_cast<int16_t>(k);
+    for (int k = 0; k < lay.awardslots && k <= s_.awardslots; ++k) {
+        const std::string_view entry = text(21 + lay.awardslots + k);
+        if (!setslot(q, k, text(21 + k), entry))
+            return "the award number \"" + std::string(entry) + "\" is too large";
     }
     if (lay.haswab) q.wab = text(lay.items);
     return std::nullopt;
-}
-
-// The lines of the file with their numbers, blank lines left out.
-std::vector<std::pair<int, std::string>> splitlines(const std::string& bytes) {
-    std::vector<std::pair<int, std::string>> lines;
-    std::size_t start = 0;
-    int number = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t\x1a") != std::string::npos)
-            lines.emplace_back(number, std::move(line));
-        start = end + 1;
-    }
-    return lines;
 }
 
 // Keeps a copy of the file under a name no other file has: nothing ever writes that name.
@@ -236,114 +317,261 @@ std::string keptsentence(const std::string& kept) {
 
 } // namespace
 
-bool readqsofile(AppState& s, StatusLine& status, Dialogs& dialogs) {
+qsofilecontents parseqsofile(const AppState& s, std::string_view bytes, std::span<qsorecord> room) {
+    qsofilecontents out;
+    QsoFileReader reader(s);
+    std::optional<layout> lay;
+    long firstquotes = 0;
+    int number = 0;
+    for (std::size_t start = 0; start < bytes.size();) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        start = end + 1;
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.find_first_not_of(" \t\x1a") == std::string_view::npos) continue;
+        ++out.qsolines;
+        // Past the log's capacity the lines are only counted.
+        if (!out.problem.empty() || static_cast<std::size_t>(out.qsos) == room.size()) continue;
+        const long quotes = reader.split(line);
+        if (out.qsolines == 1) {
+            firstquotes = quotes;
+            lay = layoutforquotes(quotes);
+            if (!lay) {
+                out.problemline = number;
+                out.problem = "holds " + std::to_string(quotes) +
+                              " double quotes where 60, 56 or 54 are expected";
+                continue;
+            }
+        } else if (quotes != firstquotes) {
+            out.problemline = number;
+            out.problem = "holds " + std::to_string(quotes) + " double quotes where " +
+                          std::to_string(firstquotes) + " are expected";
+            continue;
+        }
+        if (auto what = reader.parse(*lay, room[static_cast<std::size_t>(out.qsos)])) {
+            out.problemline = number;
+            out.problem = std::move(*what);
+        } else {
+            ++out.qsos;
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> loadqsofile(AppState& s, StatusLine& status, Dialogs& dialogs) {
     status.setstatus("Reading qsodata.dat.");
-    const std::string path = s.apppath + "qsodata.dat";
-    const auto bytes = readwholefile(path);
-    const auto lines = bytes ? splitlines(*bytes) : std::vector<std::pair<int, std::string>>{};
-    if (lines.empty()) {
+    auto bytes = readwholefile(s.apppath + "qsodata.dat");
+    // The QSOs are read straight into the log: a read that fails leaves it empty.
+    const qsofilecontents file =
+        parseqsofile(s, bytes ? *bytes : std::string(), std::span(s.qsos).subspan(1, maxqsos));
+    if (file.qsolines == 0) {
         // Missing or empty: there is nothing to lose.
         failread(s, status, dialogs, missingmessage);
-        return false;
+        return std::nullopt;
     }
-
-    const long firstquotes = std::count(lines[0].second.begin(), lines[0].second.end(), '"');
-    const auto lay = layoutforquotes(firstquotes);
-    readproblem problem;
-    if (!lay) {
-        problem = {lines[0].first, "holds " + std::to_string(firstquotes) +
-                                       " double quotes where 60, 56 or 54 are expected"};
-    }
-    TableIndexes idx(s);
-    int32_t count = 0;
-    for (std::size_t i = 0; lay && i < lines.size() && problem.what.empty(); ++i) {
-        if (count == maxqsos) break;
-        const auto& [number, line] = lines[i];
-        const long quotes = std::count(line.begin(), line.end(), '"');
-        if (quotes != firstquotes) {
-            problem = {number, "holds " + std::to_string(quotes) + " double quotes where " +
-                                   std::to_string(firstquotes) + " are expected"};
-            break;
-        }
-        qsorecord& q = s.qsos[static_cast<std::size_t>(count + 1)];
-        if (auto what = parseline(s, idx, *lay, line, q)) {
-            problem = {number, *what};
-            break;
-        }
-        ++count;
-    }
-
-    if (!problem.what.empty()) {
+    if (!file.problem.empty()) {
         const std::string kept = setaside(s, *bytes);
         failread(s, status, dialogs,
                  "QSO data file, qsodata.dat, cannot be read: line " +
-                     std::to_string(problem.line) + " " + problem.what +
+                     std::to_string(file.problemline) + " " + file.problem +
                      ".\r\nNo QSOs were read. " + keptsentence(kept));
-        return false;
+        return std::nullopt;
     }
 
+    const int32_t count = file.qsos;
     s.qsocount = count;
     status.setstatus(std::to_string(count) + " records read from qsodata.dat.");
-    if (static_cast<std::size_t>(count) < lines.size()) {
+    if (count < file.qsolines) {
         const std::string kept = setaside(s, *bytes);
         dialogs.msgbox("qsodata.dat holds more than " + std::to_string(maxqsos) +
                            " QSOs, the most the log can hold. The first " +
                            std::to_string(maxqsos) + " were read; " +
-                           std::to_string(lines.size() - static_cast<std::size_t>(count)) +
-                           " more are not in the log.\r\n" + keptsentence(kept),
+                           std::to_string(file.qsolines - count) + " more are not in the log.\r\n" +
+                           keptsentence(kept),
                        msgbuttons::ok, msgicon::exclamation, s.apptitle);
     }
-    const std::string copyproblem = copyfile(path, s.apppath + "qsodata.bak");
-    if (!copyproblem.empty())
+    return bytes;
+}
+
+void backupqsofile(const AppState& s, const std::string& bytes, Dialogs& dialogs) {
+    const std::string problem = writefilesafely(s.apppath + "qsodata.bak", bytes);
+    if (!problem.empty())
         dialogs.msgbox("The log was read, but its copy qsodata.bak could not be written: " +
-                           copyproblem,
+                           problem,
                        msgbuttons::ok, msgicon::exclamation, s.apptitle);
+}
+
+bool readqsofile(AppState& s, StatusLine& status, Dialogs& dialogs) {
+    const auto bytes = loadqsofile(s, status, dialogs);
+    if (!bytes) return false;
+    backupqsofile(s, *bytes, dialogs);
     return true;
 }
 
-std::string qsodataline(const AppState& s, const qsorecord& q) {
-    ListWriter out;
-    out.text(q.date.str()).text(q.time.str());
-    out.text(bandname(s, q.band).value_or(s.bandtable[0].longname));
-    out.text(modename(s, q.mode).value_or(s.modetable[0].name));
-    out.text(propname(s, q.prop).value_or(s.proptable[0].name));
-    out.single(q.power);
-    out.text(q.rsts.str()).text(q.rstr.str());
-    out.text(q.qsls != 0 ? "YES" : "NO").text(q.qslr != 0 ? "YES" : "NO");
-    out.text(q.qslvia.str()).text(q.call.str()).text(q.ituz.str()).text(q.cqz.str());
-    out.text(q.grid.str());
-    out.text(continentcode(s, q.continent).value_or(s.continenttable[0].code.str()));
-    out.text(countryname(s, q.dxcc).value_or(s.dxcctable[0].country));
-    out.text(trimblanks(q.comments.view()));
-    out.text(q.gender != 0 ? "F" : "M");
-    out.text(q.qth >= 0 && q.qth < static_cast<int>(qthnames.size())
-                 ? qthnames[static_cast<std::size_t>(q.qth)]
-                 : qthnames[0]);
+namespace {
+
+// Appends a text item: in double quotes, the text made quotable (a double quote becomes a
+// single quote, CR, LF, TAB and NUL blanks).
+void quoteditem(std::string& out, std::string_view text) {
+    out.push_back('"');
+    ListWriter::appendquotable(out, text);
+    out += "\",";
+}
+
+// The quoted items of a table, made once per write: entry i, or entry 0 for an index the
+// table does not hold.
+class QuotedTable {
+  public:
+    template <class Name> QuotedTable(int count, Name name) {
+        for (int i = 0; i < count; ++i) {
+            std::string item;
+            quoteditem(item, name(i));
+            items_.push_back(std::move(item));
+        }
+    }
+    const std::string& operator[](int index) const {
+        return items_[index >= 0 && static_cast<std::size_t>(index) < items_.size()
+                          ? static_cast<std::size_t>(index)
+                          : 0];
+    }
+
+  private:
+    std::vector<std::string> items_;
+};
+
+class QsoFileWriter {
+  public:
+    explicit QsoFileWriter(const AppState& s)
+        : s_(s), bands_(s.bandcount + 1,
+                        [&](int i) -> std::string_view {
+                            return s.bandtable[static_cast<std::size_t>(i)].longname;
+                        }),
+          modes_(s.modecount + 1,
+                 [&](int i) -> std::string_view {
+                     return s.modetable[static_cast<std::size_t>(i)].name;
+                 }),
+          props_(s.propcount,
+                 [&](int i) -> std::string_view {
+                     return s.proptable[static_cast<std::size_t>(i)].name;
+                 }),
+          continents_(
+              s.continentcount,
+              [&](int i) { return s.continenttable[static_cast<std::size_t>(i)].code.view(); }),
+          countries_(s.dxcccount + 1,
+                     [&](int i) -> std::string_view {
+                         return s.dxcctable[static_cast<std::size_t>(i)].country;
+                     }),
+          awards_(s.awardcount + 1, [&](int i) -> std::string_view {
+              return s.awardtable[static_cast<std::size_t>(i)].name;
+          }) {}
+
+    void line(std::string& out, const qsorecord& q);
+
+  private:
+    const std::string& power(float watts) {
+        if (!haspower_ || std::memcmp(&watts, &lastwatts_, sizeof watts) != 0) {
+            haspower_ = true;
+            lastwatts_ = watts;
+            powertext_ = singletext(watts) + ",";
+        }
+        return powertext_;
+    }
+
+    // The text of a slot's value (the entry name, or the number written into `number`);
+    // nothing for a slot outside the tables, which is written as an empty slot.
+    std::optional<std::string_view> slotvalue(int award, int32_t value, char* number) const {
+        if (award < 0 || award > s_.awardcount) return std::nullopt;
+        if (islistaward(s_, award)) {
+            const awardrecord& a = s_.awardtable[static_cast<std::size_t>(award)];
+            if (value < 0 || value > a.last - a.first) return std::nullopt;
+            const int index = a.first + value;
+            if (index < 1 || static_cast<std::size_t>(index) >= s_.awardentries.size())
+                return std::nullopt;
+            return s_.awardentries[static_cast<std::size_t>(index)];
+        }
+        const auto end = std::to_chars(number, number + 12, value).ptr;
+        return std::string_view(number, static_cast<std::size_t>(end - number));
+    }
+
+    const AppState& s_;
+    QuotedTable bands_, modes_, props_, continents_, countries_, awards_;
+    std::string comments_;
+    bool haspower_ = false;
+    float lastwatts_ = 0;
+    std::string powertext_;
+};
+
+void QsoFileWriter::line(std::string& out, const qsorecord& q) {
+    quoteditem(out, q.date.view());
+    quoteditem(out, q.time.view());
+    out += bands_[q.band];
+    out += modes_[q.mode];
+    out += props_[q.prop];
+    out += power(q.power);
+    quoteditem(out, q.rsts.view());
+    quoteditem(out, q.rstr.view());
+    out += q.qsls != 0 ? "\"YES\"," : "\"NO\",";
+    out += q.qslr != 0 ? "\"YES\"," : "\"NO\",";
+    quoteditem(out, q.qslvia.view());
+    quoteditem(out, q.call.view());
+    quoteditem(out, q.ituz.view());
+    quoteditem(out, q.cqz.view());
+    quoteditem(out, q.grid.view());
+    out += continents_[q.continent];
+    out += countries_[q.dxcc];
+    // The comment loses the blanks at its ends as it is written, line ends and tabs turned
+    // into blanks first, so it reads back as it was written.
+    std::string_view comments = q.comments.view();
+    if (comments.find_first_of(std::string_view("\"\r\n\t\0", 5)) != std::string_view::npos) {
+        comments_ = ListWriter::quotable(comments);
+        comments = comments_;
+    }
+    quoteditem(out, trimmedview(comments));
+    out += q.gender != 0 ? "\"F\"," : "\"M\",";
+    quoteditem(out, qthnames[q.qth >= 0 && static_cast<std::size_t>(q.qth) < qthnames.size()
+                                 ? static_cast<std::size_t>(q.qth)
+                                 : 0]);
     // A slot whose award or entry lies outside its table is written as an empty slot.
-    std::array<bool, 5> valid{};
+    std::array<std::optional<std::string_view>, 5> values;
+    std::array<char, 5 * 12> numbers{};
     for (std::size_t k = 0; k < 5; ++k)
-        valid[k] = static_cast<int>(k) <= s.awardslots && awardname(s, q.awards[k]) &&
-                   slotvaluetext(s, q.awards[k], q.entries[k]);
+        if (static_cast<int>(k) <= s_.awardslots)
+            values[k] = slotvalue(q.awards[k], q.entries[k], &numbers[k * 12]);
     for (std::size_t k = 0; k < 5; ++k)
-        out.text(valid[k] ? *awardname(s, q.awards[k]) : s.awardtable[0].name);
+        out += awards_[values[k] ? q.awards[k] : 0];
     for (std::size_t k = 0; k < 5; ++k)
-        out.text(valid[k] ? *slotvaluetext(s, q.awards[k], q.entries[k]) : std::string("0"));
-    out.text(q.wab.str());
-    out.endline();
-    return out.bytes();
+        quoteditem(out, values[k].value_or("0"));
+    quoteditem(out, q.wab.view());
+    out.back() = '\r'; // the last item's comma
+    out.push_back('\n');
+}
+
+} // namespace
+
+std::string qsodataline(const AppState& s, const qsorecord& q) {
+    std::string line;
+    QsoFileWriter(s).line(line, q);
+    return line;
+}
+
+std::string qsofiletext(const AppState& s) {
+    QsoFileWriter writer(s);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(std::max(s.qsocount, 0)) * 260);
+    for (int32_t i = 1; i <= s.qsocount; ++i) {
+        const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
+        if (q.deleted == "D") continue;
+        writer.line(bytes, q);
+    }
+    return bytes;
 }
 
 writeresult writeqsofile(AppState& s, StatusLine& status, Dialogs& dialogs) {
     if (s.qsocount < 1) return writeresult::nothingtowrite;
     status.setstatus("Writing " + std::to_string(s.qsocount) + " QSOs to qsodata.dat.");
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(s.qsocount) * 260);
-    for (int32_t i = 1; i <= s.qsocount; ++i) {
-        const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
-        if (q.deleted == "D") continue;
-        bytes += qsodataline(s, q);
-    }
-    const std::string problem = writefilesafely(s.apppath + "qsodata.dat", bytes);
+    const std::string problem = writefilesafely(s.apppath + "qsodata.dat", qsofiletext(s));
     if (!problem.empty()) {
         status.setstatus("qsodata.dat was not written.");
         dialogs.msgbox("The log could not be written to qsodata.dat: " + problem +

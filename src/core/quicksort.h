@@ -9,7 +9,16 @@
 // scan has shown which keys of a range equal that largest key, the following steps whose
 // pivot is one of them are made without comparing again: a run of k equal keys costs a few
 // passes instead of k x k / 2 comparisons, and the exchanges stay exactly the same.
+//
+// The log's sorts run the same scheme on ranks (quicksortorder): each element's key is
+// replaced by its place among the distinct keys, so a comparison is one of two integers;
+// the exchanges are those of the scheme, made on the ranks and on the elements' indexes,
+// and the caller then moves each element once. Each range carries bounds of its ranks
+// (the pivots that made it), so a range of equal keys, or a pivot at the top or the bottom
+// of its range, takes no scan of the range. The larger side waits on a stack of its own
+// while the smaller is sorted, as a loop would have it.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -88,6 +97,62 @@ void quicksortscheme(int32_t lo, int32_t hi, Compare& compare, Swap& swap) {
     if (lo >= hi) return;
     quicksortdetail::sortjob<Compare, Swap> job{compare, swap, lo, hi, {}};
     job.sort(lo, hi);
+}
+
+struct schemeorder {
+    // from[k]: the index the element that ends at lo + k stood at before the sort.
+    std::vector<int32_t> from;
+    // The index (before the sort) of the element a copy of which is left in element 0 by
+    // the last exchange; -1 when the scheme made no exchange.
+    int32_t zero = -1;
+};
+
+// The order the scheme leaves lo..hi in, for the ranks of elements lo..hi (ranks[k] is
+// the rank of element lo + k; equal keys have equal ranks).
+schemeorder quicksortorder(std::vector<int32_t> ranks, int32_t lo);
+
+// The ranks of keys: the place of each key among the distinct keys in ascending order.
+// less(a, b) orders the keys of a and b, indexes 0..n-1.
+template <class Less> std::vector<int32_t> rankkeys(int32_t n, Less less) {
+    std::vector<int32_t> byorder(static_cast<std::size_t>(n));
+    for (int32_t i = 0; i < n; ++i)
+        byorder[static_cast<std::size_t>(i)] = i;
+    std::sort(byorder.begin(), byorder.end(), less);
+    std::vector<int32_t> ranks(static_cast<std::size_t>(n));
+    int32_t rank = 0;
+    for (std::size_t k = 0; k < byorder.size(); ++k) {
+        if (k > 0 && less(byorder[k - 1], byorder[k])) ++rank;
+        ranks[static_cast<std::size_t>(byorder[k])] = rank;
+    }
+    return ranks;
+}
+
+// Moves elements lo..hi of an array into the order given, each element once, and leaves
+// in element 0 the copy the exchanges leave there; at(i) is element i.
+template <class At> void applyorder(const schemeorder& order, int32_t lo, At at) {
+    const auto n = static_cast<int32_t>(order.from.size());
+    std::vector<char> placed(order.from.size(), 0);
+    int32_t zeroat = -1;
+    for (int32_t k = 0; k < n; ++k) {
+        if (order.from[static_cast<std::size_t>(k)] == order.zero) zeroat = lo + k;
+        if (placed[static_cast<std::size_t>(k)] ||
+            order.from[static_cast<std::size_t>(k)] == lo + k)
+            continue;
+        // One cycle of the permutation, through element 0.
+        at(0) = at(lo + k);
+        int32_t to = k;
+        for (;;) {
+            placed[static_cast<std::size_t>(to)] = 1;
+            const int32_t source = order.from[static_cast<std::size_t>(to)];
+            if (source == lo + k) {
+                at(lo + to) = at(0);
+                break;
+            }
+            at(lo + to) = at(source);
+            to = source - lo;
+        }
+    }
+    if (zeroat >= 0) at(0) = at(zeroat);
 }
 
 } // namespace tsl

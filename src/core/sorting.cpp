@@ -1,21 +1,19 @@
 #include "sorting.h"
 
-#include "keyedquicksort.h"
 #include "numbers.h"
 #include "platform/codepage.h"
 #include "quicksort.h"
 #include "state.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
-#include <functional>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace tsl {
-
-int32_t sortmidpoint(int32_t lo, int32_t hi) {
-    const double middle = (static_cast<double>(lo) + static_cast<double>(hi)) / 2.0;
-    return static_cast<int32_t>(roundhalfeven(middle));
-}
 
 void swapqsos(AppState& s, int32_t a, int32_t b) {
     auto& q = s.qsos;
@@ -46,187 +44,263 @@ std::string sortnumbertext(int32_t numerator, int32_t divisor) {
 
 namespace {
 
-// Keys compare by the Unicode values of their characters.
-std::u16string collated(const std::string& bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
-    for (unsigned char c : bytes)
-        out.push_back(unicodeof(c));
-    return out;
+// The code page's bytes in the order of their characters' Unicode values: keys written
+// with these ranks compare byte by byte exactly as their characters do.
+const std::array<unsigned char, 256>& characterorder() {
+    static const std::array<unsigned char, 256> order = [] {
+        std::array<int, 256> bytes{};
+        for (int b = 0; b < 256; ++b)
+            bytes[static_cast<std::size_t>(b)] = b;
+        std::sort(bytes.begin(), bytes.end(), [](int a, int b) {
+            return unicodeof(static_cast<unsigned char>(a)) <
+                   unicodeof(static_cast<unsigned char>(b));
+        });
+        std::array<unsigned char, 256> rank{};
+        for (std::size_t k = 0; k < 256; ++k)
+            rank[static_cast<std::size_t>(bytes[k])] = static_cast<unsigned char>(k);
+        return rank;
+    }();
+    return order;
 }
 
+// The text keys of a range of records, built once, one after the other in one buffer.
+class TextKeys {
+  public:
+    TextKeys(std::size_t count, std::size_t typical) {
+        bytes_.reserve(count * typical);
+        start_.reserve(count + 1);
+        start_.push_back(0);
+    }
+    TextKeys& add(std::string_view text) {
+        const auto& order = characterorder();
+        for (char c : text)
+            bytes_.push_back(order[static_cast<unsigned char>(c)]);
+        return *this;
+    }
+    void end() { start_.push_back(bytes_.size()); }
+
+    // Byte by byte, a key that is the beginning of a longer one first.
+    bool less(int32_t a, int32_t b) const {
+        const std::size_t sa = start_[static_cast<std::size_t>(a)];
+        const std::size_t na = start_[static_cast<std::size_t>(a) + 1] - sa;
+        const std::size_t sb = start_[static_cast<std::size_t>(b)];
+        const std::size_t nb = start_[static_cast<std::size_t>(b) + 1] - sb;
+        const int c = std::memcmp(bytes_.data() + sa, bytes_.data() + sb, std::min(na, nb));
+        return c != 0 ? c < 0 : na < nb;
+    }
+
+  private:
+    std::vector<unsigned char> bytes_;
+    std::vector<std::size_t> start_;
+};
+
+// The number texts of the keys, each made once per sort.
+class NumberTexts {
+  public:
+    explicit NumberTexts(int32_t divisor) : divisor_(divisor) {}
+    const std::string& operator()(int32_t value) {
+        auto [it, made] = texts_.try_emplace(value);
+        if (made) it->second = sortnumbertext(value, divisor_);
+        return it->second;
+    }
+
+  private:
+    int32_t divisor_;
+    std::unordered_map<int32_t, std::string> texts_;
+};
+
+// Sorts lo..hi of the log by the scheme, given the ranks of the records' keys. The QSO
+// last clicked for editing is followed to wherever the sort moves it, so that a later
+// update or delete acts on that QSO and not on its old index.
+void sortbyranks(AppState& s, int32_t lo, std::vector<int32_t> ranks) {
+    const schemeorder order = quicksortorder(std::move(ranks), lo);
+    const auto n = static_cast<int32_t>(order.from.size());
+    const int32_t hi = lo + n - 1;
+    if (s.editindex >= lo && s.editindex <= hi)
+        for (int32_t k = 0; k < n; ++k)
+            if (order.from[static_cast<std::size_t>(k)] == s.editindex) {
+                s.editindex = lo + k;
+                break;
+            }
+    applyorder(order, lo,
+               [&](int32_t i) -> qsorecord& { return s.qsos[static_cast<std::size_t>(i)]; });
+}
+
+bool sortable(const AppState& s, int32_t lo, int32_t hi) {
+    return lo < hi && lo >= 1 && hi <= s.qsocount;
+}
+
+// Sorts by a text key that key(record, keys) adds to `keys`.
 template <class Key>
-void sortbykeys(AppState& s, int32_t lo, int32_t hi,
-                const std::function<Key(const qsorecord&)>& key) {
-    if (lo >= hi || lo < 1 || hi > s.qsocount) return;
-    std::vector<Key> keys(static_cast<std::size_t>(hi - lo + 1));
-    for (int32_t i = lo; i <= hi; ++i)
-        keys[static_cast<std::size_t>(i - lo)] = key(s.qsos[static_cast<std::size_t>(i)]);
-    auto at = [&](int32_t i) -> Key& { return keys[static_cast<std::size_t>(i - lo)]; };
-    auto compare = [&](int32_t a, int32_t b) {
-        const Key& ka = at(a);
-        const Key& kb = at(b);
-        return ka < kb ? -1 : (kb < ka ? 1 : 0);
-    };
-    // The QSO last clicked for editing is followed to wherever the sort moves it, so that
-    // a later update or delete acts on that QSO and not on its old index.
-    auto swap = [&](int32_t a, int32_t b) {
-        swapqsos(s, a, b);
-        std::swap(at(a), at(b));
-        if (s.editindex == a)
-            s.editindex = b;
-        else if (s.editindex == b)
-            s.editindex = a;
-    };
-    quicksortscheme(lo, hi, compare, swap);
+void sortbytext(AppState& s, int32_t lo, int32_t hi, std::size_t typical, Key key) {
+    if (!sortable(s, lo, hi)) return;
+    const auto n = static_cast<std::size_t>(hi - lo + 1);
+    TextKeys keys(n, typical);
+    for (int32_t i = lo; i <= hi; ++i) {
+        key(s.qsos[static_cast<std::size_t>(i)], keys);
+        keys.end();
+    }
+    sortbyranks(s, lo, rankkeys(static_cast<int32_t>(n), [&](int32_t a, int32_t b) {
+                    return keys.less(a, b);
+                }));
 }
 
-void sortbytext(AppState& s, int32_t lo, int32_t hi,
-                const std::function<std::string(const qsorecord&)>& key) {
-    sortbykeys<std::u16string>(s, lo, hi, [&](const qsorecord& q) { return collated(key(q)); });
+// A text key made of a field and then the date and time.
+template <class Field>
+void sortbyfieldthenwhen(AppState& s, int32_t lo, int32_t hi, std::size_t typical, Field field) {
+    sortbytext(s, lo, hi, typical, [&](const qsorecord& q, TextKeys& keys) {
+        keys.add(field(q)).add(q.date.view()).add(q.time.view());
+    });
 }
 
-std::string when(const qsorecord& q) {
-    return q.date.str() + q.time.str();
+// A key of an index's number text, then the date and time.
+template <class Index>
+void sortbynumberthenwhen(AppState& s, int32_t lo, int32_t hi, int32_t divisor, Index index) {
+    NumberTexts texts(divisor);
+    sortbyfieldthenwhen(s, lo, hi, 24,
+                        [&](const qsorecord& q) -> std::string_view { return texts(index(q)); });
 }
 
 } // namespace
 
 void sortbydate(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, when);
-}
-
-void sortbycall(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return q.call.str(); });
-}
-
-void sortbydxcc(AppState& s, int32_t lo, int32_t hi) {
-    sortbykeys<double>(s, lo, hi, [](const qsorecord& q) {
-        return 60.0 * q.dxcc + leadingnumber(q.time.str().substr(3, 2));
+    sortbytext(s, lo, hi, 13, [](const qsorecord& q, TextKeys& keys) {
+        keys.add(q.date.view()).add(q.time.view());
     });
 }
 
+void sortbycall(AppState& s, int32_t lo, int32_t hi) {
+    sortbytext(s, lo, hi, 12, [](const qsorecord& q, TextKeys& keys) { keys.add(q.call.view()); });
+}
+
+void sortbydxcc(AppState& s, int32_t lo, int32_t hi) {
+    if (!sortable(s, lo, hi)) return;
+    std::vector<double> keys;
+    keys.reserve(static_cast<std::size_t>(hi - lo + 1));
+    for (int32_t i = lo; i <= hi; ++i) {
+        const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
+        keys.push_back(60.0 * q.dxcc + leadingnumber(q.time.view().substr(3, 2)));
+    }
+    sortbyranks(s, lo, rankkeys(static_cast<int32_t>(keys.size()), [&](int32_t a, int32_t b) {
+                    return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
+                }));
+}
+
 void sortbyvia(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return q.qslvia.str() + when(q); });
+    sortbyfieldthenwhen(s, lo, hi, 23, [](const qsorecord& q) { return q.qslvia.view(); });
 }
 
 void sortbyband(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return sortnumbertext(q.band, 32) + when(q); });
+    sortbynumberthenwhen(s, lo, hi, 32, [](const qsorecord& q) { return q.band; });
 }
 
 void sortbymode(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return sortnumbertext(q.mode, 32) + when(q); });
+    sortbynumberthenwhen(s, lo, hi, 32, [](const qsorecord& q) { return q.mode; });
 }
 
 void sortbyprop(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return sortnumbertext(q.prop, 32) + when(q); });
+    sortbynumberthenwhen(s, lo, hi, 32, [](const qsorecord& q) { return q.prop; });
 }
 
 void sortbycomment(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return q.comments.str() + when(q); });
+    sortbyfieldthenwhen(s, lo, hi, 73, [](const qsorecord& q) { return q.comments.view(); });
 }
 
 void sortbyitu(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return q.ituz.str() + q.date.str(); });
+    sortbytext(s, lo, hi, 10, [](const qsorecord& q, TextKeys& keys) {
+        keys.add(q.ituz.view()).add(q.date.view());
+    });
 }
 
 void sortbycq(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return q.cqz.str() + q.date.str(); });
+    sortbytext(s, lo, hi, 10, [](const qsorecord& q, TextKeys& keys) {
+        keys.add(q.cqz.view()).add(q.date.view());
+    });
 }
 
 void sortbygrid(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return q.grid.str() + when(q); });
+    sortbyfieldthenwhen(s, lo, hi, 19, [](const qsorecord& q) { return q.grid.view(); });
 }
 
 void sortbywab(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return q.wab.str() + when(q); });
+    sortbyfieldthenwhen(s, lo, hi, 23, [](const qsorecord& q) { return q.wab.view(); });
 }
 
 void sortbycontinent(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return sortnumbertext(q.continent) + when(q); });
+    sortbynumberthenwhen(s, lo, hi, 1, [](const qsorecord& q) { return q.continent; });
 }
 
 void sortbyfirstaward(AppState& s, int32_t lo, int32_t hi) {
     // Award indexes in numeric order, written at one width so the date after them cannot
     // split an award's QSOs; QSOs without an award last.
-    sortbytext(s, lo, hi, [](const qsorecord& q) {
+    std::unordered_map<int16_t, std::string> texts;
+    sortbyfieldthenwhen(s, lo, hi, 19, [&](const qsorecord& q) -> std::string_view {
         const int award = q.awards[0];
-        char number[16];
-        if (award == 0)
-            std::snprintf(number, sizeof number, "~");
-        else if (award > 0)
-            std::snprintf(number, sizeof number, "%05d", award);
-        else
-            std::snprintf(number, sizeof number, "-%05d", -award);
-        return number + when(q);
+        auto [it, made] = texts.try_emplace(q.awards[0]);
+        if (made) {
+            char number[16];
+            if (award == 0)
+                std::snprintf(number, sizeof number, "~");
+            else if (award > 0)
+                std::snprintf(number, sizeof number, "%05d", award);
+            else
+                std::snprintf(number, sizeof number, "-%05d", -award);
+            it->second = number;
+        }
+        return it->second;
     });
 }
 
 void sortbyqth(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return sortnumbertext(q.qth) + when(q); });
+    sortbynumberthenwhen(s, lo, hi, 1, [](const qsorecord& q) { return q.qth; });
 }
 
 void sortbygender(AppState& s, int32_t lo, int32_t hi) {
-    sortbytext(s, lo, hi, [](const qsorecord& q) { return sortnumbertext(q.gender) + when(q); });
+    sortbynumberthenwhen(s, lo, hi, 1, [](const qsorecord& q) { return q.gender; });
 }
 
 namespace {
 
-// The rows of a work table move whole, through row 0.
-template <class Row> void swaprows(std::vector<Row>& table, int32_t a, int32_t b) {
-    table[0] = table[static_cast<std::size_t>(a)];
-    table[static_cast<std::size_t>(a)] = table[static_cast<std::size_t>(b)];
-    table[static_cast<std::size_t>(b)] = table[0];
-}
-
-// The work tables' sorts, by the rows' first field.
-template <class Row, class Compare>
-void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, Compare rowcompare) {
+// The work tables' sorts: each row's key is a number, built once; rows move whole, and
+// row 0 keeps what the exchanges leave there.
+template <class Row, class Key>
+void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, Key rowkey) {
     if (lo >= hi || lo < 1 || static_cast<std::size_t>(hi) >= table.size()) return;
-    auto compare = [&](int32_t a, int32_t b) {
-        return rowcompare(table[static_cast<std::size_t>(a)], table[static_cast<std::size_t>(b)]);
-    };
-    auto swap = [&](int32_t a, int32_t b) { swaprows(table, a, b); };
-    quicksortscheme(lo, hi, compare, swap);
+    std::vector<int64_t> keys;
+    keys.reserve(static_cast<std::size_t>(hi - lo + 1));
+    for (int32_t i = lo; i <= hi; ++i)
+        keys.push_back(rowkey(table[static_cast<std::size_t>(i)]));
+    const schemeorder order = quicksortorder(rankkeys(hi - lo + 1,
+                                                      [&](int32_t a, int32_t b) {
+                                                          return keys[static_cast<std::size_t>(a)] <
+                                                                 keys[static_cast<std::size_t>(b)];
+                                                      }),
+                                             lo);
+    applyorder(order, lo, [&](int32_t i) -> Row& { return table[static_cast<std::size_t>(i)]; });
 }
 
-int comparetext(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const char16_t ua = unicodeof(static_cast<unsigned char>(a[i]));
-        const char16_t ub = unicodeof(static_cast<unsigned char>(b[i]));
-        if (ua != ub) return ua < ub ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+// A prefix of four characters as one number that orders prefixes as their characters do.
+int64_t prefixkey(const FixedText<4>& prefix) {
+    const auto& order = characterorder();
+    int64_t key = 0;
+    for (char c : prefix.view())
+        key = key << 8 | order[static_cast<unsigned char>(c)];
+    return key;
 }
 
 } // namespace
 
 void prefixsort(std::vector<prefixrow>& prefixwork, int32_t lo, int32_t hi) {
-    if (lo >= hi || lo < 1 || static_cast<std::size_t>(hi) >= prefixwork.size()) return;
-    // The four characters' code points in one number order the prefixes as the text
-    // comparison does; the keyed sort then passes over long runs of one prefix quickly.
-    std::vector<uint64_t> keys(static_cast<std::size_t>(hi) + 1);
-    for (int32_t i = lo; i <= hi; ++i) {
-        uint64_t key = 0;
-        for (char c : prefixwork[static_cast<std::size_t>(i)].prefix.view())
-            key = key << 16 | unicodeof(static_cast<unsigned char>(c));
-        keys[static_cast<std::size_t>(i)] = key;
-    }
-    auto swap = [&](int32_t a, int32_t b) { swaprows(prefixwork, a, b); };
-    quicksortbykey(keys, lo, hi, swap);
+    sorttable(prefixwork, lo, hi, [](const prefixrow& r) { return prefixkey(r.prefix); });
 }
 
 void numbersort(std::vector<numberrow>& numberwork, int32_t lo, int32_t hi) {
-    sorttable(numberwork, lo, hi, [](const numberrow& a, const numberrow& b) {
-        return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
-    });
+    sorttable(numberwork, lo, hi, [](const numberrow& r) { return int64_t{r.number}; });
 }
 
 void dxccdetailsort(std::vector<dxccdetailrecord>& dxccdetailtable, int32_t lo, int32_t hi) {
-    sorttable(dxccdetailtable, lo, hi, [](const dxccdetailrecord& a, const dxccdetailrecord& b) {
-        return comparetext(a.prefix.view(), b.prefix.view());
-    });
+    sorttable(dxccdetailtable, lo, hi,
+              [](const dxccdetailrecord& r) { return prefixkey(r.prefix); });
 }
 
 } // namespace tsl

@@ -1,6 +1,9 @@
 #include "adifimport.h"
 
+#include "adifnames.h"
+#include "adiftags.h"
 #include "core/dxcclookup.h"
+#include "core/nameindex.h"
 #include "core/numbers.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -10,57 +13,300 @@
 #include "platform/statusline.h"
 
 #include <algorithm>
-#include <cctype>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <optional>
+#include <unordered_map>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tsl {
 
 namespace {
 
-std::string upper(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
+// The text in capitals.
+std::string capitals(std::string_view text) {
+    return uppercased(std::string(text));
 }
 
-std::string digitsof(const std::string& s) {
-    std::string d;
-    for (char c : s)
-        if (c >= '0' && c <= '9') d.push_back(c);
-    return d;
-}
+// The fields the import knows. Tags the table names as ignored are read like unknown ones.
+enum class field {
+    unknown,
+    comment, // COMMENT, CONTEST_ID, NAME, NOTES, SAT_NAME
+    arlhsnumber,
+    arlhs,
+    band,
+    freq,
+    call,
+    cnty,
+    cont,
+    cqz,
+    dxcc,
+    gridsquare,
+    iota,
+    ituz,
+    mode,
+    submode,
+    qslrcvd,
+    qslsent,
+    qslvia,
+    qsodate,
+    qth,
+    rstrcvd,
+    rstsent,
+    state,
+    tenten,
+    timeon,
+    timeoff,
+    txpwr,
+    veprov,
+};
 
-// The QSO being built and its per-QSO state.
+// The known names in an open hash: most tags of a file are of names not known, so a name
+// is found, or found missing, with one or two probes.
+class FieldNames {
+  public:
+    FieldNames() {
+        struct named {
+            std::string_view name;
+            field f;
+        };
+        static constexpr std::array<named, 32> names = {{
+            {"COMMENT", field::comment},
+            {"CONTEST_ID", field::comment},
+            {"NAME", field::comment},
+            {"NOTES", field::comment},
+            {"SAT_NAME", field::comment},
+            {"ARLHS #", field::arlhsnumber},
+            {"ARLHS", field::arlhs},
+            {"BAND", field::band},
+            {"FREQ", field::freq},
+            {"CALL", field::call},
+            {"CNTY", field::cnty},
+            {"CONT", field::cont},
+            {"CQZ", field::cqz},
+            {"DXCC", field::dxcc},
+            {"GRIDSQUARE", field::gridsquare},
+            {"IOTA", field::iota},
+            {"ITUZ", field::ituz},
+            {"MODE", field::mode},
+            {"SUBMODE", field::submode},
+            {"QSL_RCVD", field::qslrcvd},
+            {"QSL_SENT", field::qslsent},
+            {"QSL_VIA", field::qslvia},
+            {"QSO_DATE", field::qsodate},
+            {"QTH", field::qth},
+            {"RST_RCVD", field::rstrcvd},
+            {"RST_SENT", field::rstsent},
+            {"STATE", field::state},
+            {"TEN_TEN", field::tenten},
+            {"TIME_ON", field::timeon},
+            {"TIME_OFF", field::timeoff},
+            {"TX_PWR", field::txpwr},
+            {"VE_PROV", field::veprov},
+        }};
+        for (const named& n : names) {
+            const packedname p = packed(n.name);
+            std::size_t i = slotof(p);
+            while (slots_[i].f != field::unknown)
+                i = (i + 1) % slots_.size();
+            slots_[i] = {p, n.f};
+        }
+    }
+
+    // The field of a name in capitals, given packed, and its length.
+    field operator()(const packedname& p, std::size_t length) const {
+        if (length > 10) return field::unknown; // longer than any name known
+        for (std::size_t i = slotof(p);; i = (i + 1) % slots_.size()) {
+            if (slots_[i].f == field::unknown) return field::unknown;
+            if (slots_[i].name == p) return slots_[i].f;
+        }
+    }
+
+  private:
+    struct slot {
+        packedname name;
+        field f = field::unknown;
+    };
+    static std::size_t slotof(const packedname& p) {
+        return static_cast<std::size_t>(((p.head ^ (p.tail * 31)) * 0x9E3779B97F4A7C15ull) >> 57);
+    }
+    std::array<slot, 128> slots_{};
+};
+
+// The entries of list awards whose text, or its first characters, match a value in any
+// case, each key's entries in list order; built once per award and kind of match.
+class EntryMatches {
+  public:
+    explicit EntryMatches(const AppState& s) : s_(s) {}
+    // The positions of the entries of the award whose first `compared` characters (all of
+    // them for npos) equal those of the value, in any case.
+    const std::vector<int32_t>& find(int16_t award, std::string_view value, std::size_t compared) {
+        auto& index = indexes_[{award, compared}];
+        if (index.empty()) {
+            const awardrecord& a = s_.awardtable[static_cast<std::size_t>(award)];
+            for (int e = a.first; e <= a.last; ++e) {
+                const std::string& entry = s_.awardentries[static_cast<std::size_t>(e)];
+                index[capitals(std::string_view(entry).substr(0, compared))].push_back(e - a.first);
+            }
+            index[std::string(1, '\0')]; // marks the award's index as built
+        }
+        const auto it = index.find(capitals(value.substr(0, compared)));
+        return it == index.end() ? none_ : it->second;
+    }
+
+  private:
+    struct key {
+        int16_t award;
+        std::size_t compared;
+        bool operator==(const key&) const = default;
+    };
+    struct keyhash {
+        std::size_t operator()(const key& k) const { return k.compared * 1000003u + k.award; }
+    };
+    const AppState& s_;
+    std::unordered_map<key, std::unordered_map<std::string, std::vector<int32_t>>, keyhash>
+        indexes_;
+    const std::vector<int32_t> none_;
+};
+
+// Recent answers of a look-up by text, which a file mostly repeats.
+class RecentAnswers {
+  public:
+    template <class Find> int16_t operator()(std::string_view text, Find find) {
+        for (const auto& [known, answer] : recent_)
+            if (known == text) return answer;
+        const int16_t answer = find(text);
+        if (recent_.size() < 32) recent_.emplace_back(std::string(text), answer);
+        return answer;
+    }
+
+  private:
+    std::vector<std::pair<std::string, int16_t>> recent_;
+};
+
+// What the DXCC look-up of a call gave the record.
+struct located {
+    int16_t dxcc = 0, continent = 0;
+    FixedText<2> ituz, cqz;
+};
+
+// The look-ups of the calls met so far: an open hash keyed by the part of the call that
+// decides the look-up (mostly its first four characters), so it stays small.
+class CallAnswers {
+  public:
+    template <class Find> const located& find(const FixedText<12>& call, Find lookup) {
+        if ((used_ + 1) * 2 > slots_.size()) grow();
+        const auto key = keyof(call);
+        std::size_t i = slotof(key, slots_.size());
+        for (; slots_[i].used; i = (i + 1) & (slots_.size() - 1))
+            if (slots_[i].key() == key) return slots_[i].answer;
+        slots_[i] = {key.first, key.second, true, lookup()};
+        ++used_;
+        return slots_[i].answer;
+    }
+
+  private:
+    using callkey = std::pair<uint64_t, uint32_t>;
+    // Small slots: the table stays in the processor's caches.
+    struct slot {
+        uint64_t head = 0;
+        uint32_t tail = 0;
+        bool used = false;
+        located answer;
+        callkey key() const { return {head, tail}; }
+    };
+    static callkey keyof(const FixedText<12>& call) {
+        std::array<char, 12> key{};
+        const std::size_t part = dxccdecidingpart(call.view());
+        std::copy_n(call.view().data(), part, key.data());
+        callkey k;
+        std::memcpy(&k.first, key.data(), 8);
+        std::memcpy(&k.second, key.data() + 8, 4);
+        return k;
+    }
+    static std::size_t slotof(const callkey& k, std::size_t size) {
+        const uint64_t h = (k.first ^ (uint64_t{k.second} << 17)) * 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(h >> 20) & (size - 1);
+    }
+    void grow() {
+        std::vector<slot> old = std::move(slots_);
+        slots_.assign(old.empty() ? 1024 : old.size() * 2, slot{});
+        for (const slot& s : old)
+            if (s.used) {
+                std::size_t i = slotof(s.key(), slots_.size());
+                while (slots_[i].used)
+                    i = (i + 1) & (slots_.size() - 1);
+                slots_[i] = s;
+            }
+    }
+    std::vector<slot> slots_;
+    std::size_t used_ = 0;
+};
+
+// The QSO being built and its state from one <EOR> to the next.
 struct building {
-    qsorecord* q = nullptr;
-    int32_t index = 0; // its place in the log; 0 once the log is full
+    qsorecord* q = nullptr; // the record it is built in
     int slot = 0;
     bool statedone = false;
     bool continentgiven = false;
+    bool cqzgiven = false; // a CQZ tag of the QSO wins over the DXCC look-ups
+    bool timeon = false;   // TIME_ON is the QSO's time; TIME_OFF only stands in for it
+    bool timeoff = false;
     bool touched = false; // a tag was applied since the last <EOR>
-    std::string comment;
 };
 
-class AdifImport {
+class AdifReader {
   public:
-    AdifImport(AppState& s) : s_(s) {}
-
-    void startqso(int32_t i) {
-        b_ = building{};
-        const int32_t index = s_.qsocount + i;
-        if (index <= maxqsos) {
-            b_.index = index;
-            b_.q = &s_.qsos[static_cast<std::size_t>(index)];
-        } else {
-            b_.q = &scratch_;
+    explicit AdifReader(const AppState& s) : s_(s), entries_(s) {
+        for (auto& row : statebycode_)
+            row.fill(-1);
+        for (int k = 0; k < 50; ++k) {
+            const auto& code = s.statetable[static_cast<std::size_t>(k)].code;
+            if (code[0] >= 'A' && code[0] <= 'Z' && code[1] >= 'A' && code[1] <= 'Z')
+                statebycode_[static_cast<std::size_t>(code[0] - 'A')]
+                            [static_cast<std::size_t>(code[1] - 'A')] = static_cast<int8_t>(k);
+            statetexts_[static_cast<std::size_t>(k)] =
+                uppercased(trimblanks(s.statetable[static_cast<std::size_t>(k)].name));
+            statenames_.add(statetexts_[static_cast<std::size_t>(k)], k);
         }
-        // Nothing of an earlier QSO or an earlier import stays in the record.
-        *b_.q = qsorecord{};
-        b_.q->prop = s_.defaultprop;
-        b_.q->power = 100.0f;
+        for (std::size_t k = 0; k < qthnames.size(); ++k)
+            qthnames_[k] = uppercased(qthnames[k]);
+        for (int d = 1; d <= s.dxcccount; ++d)
+            entitybynumber_[s.dxcctable[static_cast<std::size_t>(d)].dxccnum] =
+                static_cast<int16_t>(d);
+        fresh_.prop = s_.defaultprop;
+        fresh_.power = 100.0f;
+    }
+
+    // Starts a QSO in the record given.
+    void startqso(qsorecord& into) {
+        b_ = building{&into};
+        into = fresh_; // a copy of the defaults, not a record built anew for every QSO
+        comment_.clear();
+        mode_.clear();
+        submode_.clear();
     }
 
     building& current() { return b_; }
 
+    // Closes the QSO at <EOR>: its comment and its mode.
+    const qsorecord& closeqso() {
+        b_.q->comments = comment_;
+        const int16_t submode =
+            modes_(submode_, [&](std::string_view t) { return adifmode(s_, t); });
+        b_.q->mode = submode != 0
+                         ? submode
+                         : modes_(mode_, [&](std::string_view t) { return adifmode(s_, t); });
+        return *b_.q;
+    }
+
+    void apply(field f, std::string_view value);
+
+  private:
     void putslot(int16_t award, int32_t entry) {
         if (award < 1 || b_.slot > s_.awardslots) return;
         b_.q->awards[static_cast<std::size_t>(b_.slot)] = award;
@@ -69,163 +315,436 @@ class AdifImport {
     }
 
     // Every entry of the award whose text matches fills a slot.
-    void putentries(int16_t award, const std::string& value, std::size_t compared) {
+    void putentries(int16_t award, std::string_view value, std::size_t compared) {
         if (award < 1 || award > s_.awardcount) return;
-        const awardrecord& a = s_.awardtable[static_cast<std::size_t>(award)];
-        const std::string key = upper(value.substr(0, compared));
-        for (int e = a.first; e <= a.last; ++e) {
-            const std::string& entry = s_.awardentries[static_cast<std::size_t>(e)];
-            if (upper(entry.substr(0, compared)) == key) putslot(award, e - a.first);
-        }
+        for (int32_t position : entries_.find(award, value, compared))
+            putslot(award, position);
     }
 
-    void apply(const std::string& name, const std::string& raw);
+    int statenamed(std::string_view code) const {
+        if (code.size() != 2 || code[0] < 'A' || code[0] > 'Z' || code[1] < 'A' || code[1] > 'Z')
+            return -1;
+        return statebycode_[static_cast<std::size_t>(code[0] - 'A')]
+                           [static_cast<std::size_t>(code[1] - 'A')];
+    }
 
-  private:
-    AppState& s_;
+    // The call's entity, continent and zones; a file mostly works a call more than once.
+    void lookup(qsorecord& q) {
+        const located& found = calls_.find(q.call, [&] {
+            qsorecord r;
+            putdxcc(s_, q.call.str(), r);
+            return located{r.dxcc, r.continent, r.ituz, r.cqz};
+        });
+        q.dxcc = found.dxcc;
+        q.continent = found.continent;
+        q.ituz = found.ituz;
+        q.cqz = found.cqz;
+    }
+
+    void entity(std::string_view value);
+    void county(std::string_view value);
+
+    const AppState& s_;
+    qsorecord fresh_;
     building b_;
-    qsorecord scratch_; // QSOs past the log's capacity are read here and counted only
+    EntryMatches entries_;
+    RecentAnswers bands_, modes_;
+    std::array<std::array<int8_t, 26>, 26> statebycode_{};
+    std::array<std::string, 50> statetexts_; // the names in capitals
+    NameIndex statenames_;
+    std::array<std::string, qthnames.size()> qthnames_;
+    std::unordered_map<int, int16_t> entitybynumber_;
+    CallAnswers calls_;
+    std::string upper_;
+    // The texts of the QSO being built; they keep their room from one QSO to the next.
+    std::string comment_, mode_, submode_;
 };
 
-void AdifImport::apply(const std::string& name, const std::string& raw) {
+void AdifReader::entity(std::string_view value) {
     qsorecord& q = *b_.q;
-    const std::string value = importedtext(raw);
-    const std::string trimmed = trimblanks(value);
+    q.dxcc = 0;
+    if (!b_.cqzgiven) q.cqz = "";
+    if (!b_.continentgiven) q.continent = 0;
+    if (value.empty()) return;
     const double number = leadingnumber(value);
+    if (!(number >= -2e9 && number <= 2e9) || number != static_cast<int>(number)) return;
+    const auto it = entitybynumber_.find(static_cast<int>(number));
+    if (it == entitybynumber_.end()) return;
+    const int16_t d = it->second;
+    q.dxcc = d;
+    if (!b_.cqzgiven) q.cqz = zonetext(s_.dxcctable[static_cast<std::size_t>(d)].cqzones);
+    if (!b_.continentgiven) q.continent = continentindex(s_, d);
+}
+
+void AdifReader::county(std::string_view value) {
+    if (value.size() < 5) return;
+    const std::string_view text = trimmedview(value);
+    comment_.append(text).push_back(' ');
+    const std::string_view name = text.size() > 3 ? text.substr(3) : std::string_view();
+    const int state = statenamed(capitals(text.substr(0, 2)));
+    if (state < 0) return;
+    if (s_.uscountiesaward > 0 && s_.uscountiesaward + state <= s_.awardcount)
+        putentries(static_cast<int16_t>(s_.uscountiesaward + state), name, std::string::npos);
+    if (!b_.statedone) {
+        putslot(s_.wasaward, state);
+        b_.statedone = true;
+    }
+}
+
+void AdifReader::apply(field f, std::string_view value) {
+    qsorecord& q = *b_.q;
     b_.touched = true;
-    if (name == "COMMENT" || name == "CONTEST_ID" || name == "NAME" || name == "NOTES" ||
-        name == "SAT_NAME") {
-        b_.comment += trimmed + " ";
-    } else if (name == "ARLHS #") {
-        putslot(s_.arlhsnumberaward, toint32(number).value_or(0));
-    } else if (name == "ARLHS") {
+    switch (f) {
+    case field::unknown:
+        return;
+    case field::comment:
+        comment_.append(trimmedview(value)).push_back(' ');
+        return;
+    case field::arlhsnumber:
+        putslot(s_.arlhsnumberaward, toint32(leadingnumber(value)).value_or(0));
+        return;
+    case field::arlhs:
         putentries(s_.arlhsaward, value, std::string::npos);
-    } else if (name == "BAND") {
-        q.band = 0;
-        for (int b = 1; b <= s_.bandcount; ++b)
-            if (upper(trimmed) == upper(s_.bandtable[static_cast<std::size_t>(b)].shortname))
-                q.band = static_cast<int16_t>(b);
-    } else if (name == "FREQ") {
-        const auto mhz = static_cast<float>(number);
+        return;
+    case field::band:
+        q.band = bands_(trimmedview(value), [&](std::string_view t) { return adifband(s_, t); });
+        return;
+    case field::freq: {
+        const auto mhz = static_cast<float>(leadingnumber(value));
         for (int b = 0; b <= s_.bandcount; ++b) {
             const bandrecord& band = s_.bandtable[static_cast<std::size_t>(b)];
             if (band.lower <= mhz && mhz <= band.upper) q.band = static_cast<int16_t>(b);
         }
-    } else if (name == "CALL") {
-        const std::string call = importedcall(trimmed);
-        if (call.empty()) {
+        return;
+    }
+    case field::call: {
+        upper_ = trimmedview(value);
+        for (char& c : upper_)
+            c = uppercased(c);
+        if (upper_.empty()) {
             q.call = "NoCall";
-        } else {
-            q.call = call;
-            if (b_.index > 0) dxcclookuprecord(s_, q.call.str(), b_.index);
+            return;
         }
-    } else if (name == "CNTY") {
-        if (value.size() < 5) return;
-        b_.comment += trimmed + " ";
-        const std::string county = trimmed.size() > 3 ? trimmed.substr(3) : "";
-        const std::string code = upper(trimmed.substr(0, 2));
-        int state = -1;
-        for (int k = 0; k < 50; ++k)
-            if (s_.statetable[static_cast<std::size_t>(k)].code == code) state = k;
-        if (state < 0) return;
-        if (s_.uscountiesaward > 0 && s_.uscountiesaward + state <= s_.awardcount)
-            putentries(static_cast<int16_t>(s_.uscountiesaward + state), county, std::string::npos);
-        if (!b_.statedone) {
-            putslot(s_.wasaward, state);
-            b_.statedone = true;
-        }
-    } else if (name == "CONT") {
+        q.call = upper_;
+        const auto cqz = q.cqz;
+        lookup(q);
+        if (b_.cqzgiven) q.cqz = cqz;
+        return;
+    }
+    case field::cnty:
+        county(value);
+        return;
+    case field::cont:
         q.continent = 0;
         for (int c = 0; c < s_.continentcount; ++c)
-            if (upper(value) == s_.continenttable[static_cast<std::size_t>(c)].code.str()) {
+            if (sameletters(value, s_.continenttable[static_cast<std::size_t>(c)].code.view())) {
                 q.continent = static_cast<int16_t>(c);
                 b_.continentgiven = true;
             }
-    } else if (name == "CQZ") {
+        return;
+    case field::cqz:
         q.cqz = value.substr(0, 2);
-    } else if (name == "DXCC") {
-        q.dxcc = 0;
-        q.cqz = "";
-        if (!b_.continentgiven) q.continent = 0;
-        if (value.empty()) return;
-        for (int d = 1; d <= s_.dxcccount; ++d) {
-            const dxccrecord& e = s_.dxcctable[static_cast<std::size_t>(d)];
-            if (number != e.dxccnum) continue;
-            q.dxcc = static_cast<int16_t>(d);
-            q.cqz = e.cqzones.substr(0, 2);
-            if (!b_.continentgiven) q.continent = continentindex(s_, static_cast<int16_t>(d));
-        }
-    } else if (name == "GRIDSQUARE") {
+        b_.cqzgiven = true;
+        return;
+    case field::dxcc:
+        entity(value);
+        return;
+    case field::gridsquare:
         q.grid = value;
-    } else if (name == "IOTA") {
+        return;
+    case field::iota:
         if (value.size() < 6 || b_.slot > s_.awardslots) return;
-        const std::string continent = upper(value.substr(0, 2));
-        const int16_t award = continent == "AF"   ? s_.iotaafricaaward
-                              : continent == "AN" ? s_.iotaantarcticaaward
-                              : continent == "AS" ? s_.iotaasiaaward
-                              : continent == "EU" ? s_.iotaeuropeaward
-                              : continent == "NA" ? s_.iotanorthamericaaward
-                              : continent == "OC" ? s_.iotaoceaniaaward
-                              : continent == "SA" ? s_.iotasouthamericaaward
-                                                  : int16_t{0};
-        putentries(award, value.substr(0, 6), 6);
-    } else if (name == "ITUZ") {
+        putentries(iotaaward(s_, value), value.substr(0, 6), 6);
+        return;
+    case field::ituz:
         q.ituz = value.substr(0, 2);
-    } else if (name == "MODE") {
-        std::string m = upper(trimmed);
-        if (m == "USB" || m == "LSB") m = "SSB";
-        for (int k = 1; k <= s_.modecount; ++k)
-            if (m == trimblanks(s_.modetable[static_cast<std::size_t>(k)].shortname))
-                q.mode = static_cast<int16_t>(k);
-    } else if (name == "QSL_RCVD") {
-        q.qslr = upper(value) == "Y" ? 1 : 0;
-    } else if (name == "QSL_SENT") {
-        const std::string v = upper(value);
-        q.qsls = v == "Y" || v == "S" || v == "B" ? 1 : 0;
-    } else if (name == "QSL_VIA") {
+        return;
+    case field::mode:
+        mode_ = trimmedview(value);
+        return;
+    case field::submode:
+        submode_ = trimmedview(value);
+        return;
+    case field::qslrcvd:
+        q.qslr = sameletters(value, "Y") ? 1 : 0;
+        return;
+    case field::qslsent:
+        q.qsls =
+            sameletters(value, "Y") || sameletters(value, "S") || sameletters(value, "B") ? 1 : 0;
+        return;
+    case field::qslvia:
         q.qslvia = value;
-    } else if (name == "QSO_DATE") {
+        return;
+    case field::qsodate:
         q.date = value;
-    } else if (name == "QTH") {
-        const std::string v = upper(trimmed);
+        return;
+    case field::qth: {
+        const std::string v = capitals(trimmedview(value));
         for (std::size_t k = 0; k < qthnames.size(); ++k)
-            if (v == upper(qthnames[k])) q.qth = static_cast<int16_t>(k);
+            if (v == qthnames_[k]) q.qth = static_cast<int16_t>(k);
         if (b_.slot > s_.awardslots) return;
-        for (int k = 0; k < 50; ++k)
-            if (v == upper(trimblanks(s_.statetable[static_cast<std::size_t>(k)].name)) &&
-                s_.wasaward >= 1) {
-                putslot(s_.wasaward, k);
-                b_.statedone = true;
-            }
-    } else if (name == "RST_RCVD") {
-        q.rstr = digitsof(value);
-    } else if (name == "RST_SENT") {
-        q.rsts = digitsof(value);
-    } else if (name == "STATE") {
+        if (const int k = statenames_.find(v); k >= 0 && s_.wasaward >= 1) {
+            putslot(s_.wasaward, static_cast<int16_t>(k));
+            b_.statedone = true;
+        }
+        return;
+    }
+    case field::rstrcvd:
+    case field::rstsent: {
+        char digits[3] = {' ', ' ', ' '};
+        std::size_t n = 0;
+        for (char c : value)
+            if (c >= '0' && c <= '9' && n < 3) digits[n++] = c;
+        (f == field::rstrcvd ? q.rstr : q.rsts) = std::string_view(digits, 3);
+        return;
+    }
+    case field::state: {
         if (b_.statedone) return;
-        for (int k = 0; k < 50; ++k)
-            if (upper(trimmed) == s_.statetable[static_cast<std::size_t>(k)].code.str()) {
-                putslot(s_.wasaward, k);
-                b_.statedone = true;
-            }
-    } else if (name == "TEN_TEN") {
+        const int k = statenamed(capitals(trimmedview(value)));
+        if (k < 0) return;
+        putslot(s_.wasaward, k);
+        b_.statedone = true;
+        return;
+    }
+    case field::tenten: {
+        const double number = leadingnumber(value);
         if (number > 0) putslot(s_.tentenaward, toint32(number).value_or(0));
-    } else if (name == "TIME_ON" || name == "TIME_OFF") {
-        if (q.time[2] == ':') return;
-        const std::string v = value + "    ";
-        q.time = v.substr(0, 2) + ":" + v.substr(2, 2);
-    } else if (name == "TX_PWR") {
-        q.power = static_cast<float>(std::clamp(number, -3.0e38, 3.0e38));
-    } else if (name == "VE_PROV") {
+        return;
+    }
+    case field::timeon:
+    case field::timeoff: {
+        if (f == field::timeon) {
+            if (b_.timeon) return;
+            b_.timeon = true;
+        } else {
+            if (b_.timeon || b_.timeoff) return;
+            b_.timeoff = true;
+        }
+        char time[5] = {' ', ' ', ':', ' ', ' '};
+        for (std::size_t k = 0; k < 4 && k < value.size(); ++k)
+            time[k < 2 ? k : k + 1] = value[k];
+        q.time = std::string_view(time, 5);
+        return;
+    }
+    case field::txpwr:
+        q.power = static_cast<float>(std::clamp(leadingnumber(value), -3.0e38, 3.0e38));
+        return;
+    case field::veprov: {
+        const std::string v = capitals(trimmedview(value));
         for (int p = 0; p < 13; ++p)
-            if (upper(trimmed) == s_.provincecodes[static_cast<std::size_t>(p)].code.str())
+            if (v == s_.provincecodes[static_cast<std::size_t>(p)].code.view())
                 putslot(s_.provincesaward, p);
+        return;
+    }
     }
 }
+
+// True when one of the eight bytes is below 32, 127 or more, or a double quote.
+bool notplain(uint64_t eight) {
+    constexpr uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    const auto zerobyte = [](uint64_t x) { return (x - ones) & ~x & highs; };
+    const uint64_t low = (eight - 0x20 * ones) & ~eight & highs; // a byte below 32
+    return (low | (eight & highs) | zerobyte(eight ^ (0x7F * ones)) |
+            zerobyte(eight ^ (0x22 * ones))) != 0;
+}
+
+// The value of length bytes at pos is one that the log takes as it stands: printable
+// ASCII without double quotes. Eight bytes are looked at at once, read from the file
+// whole where it has them (the bytes past the value count as blanks).
+bool plainvalue(std::string_view bytes, std::size_t pos, std::size_t length) {
+    std::size_t i = 0;
+    uint64_t eight;
+    for (; i + 8 <= length; i += 8) {
+        std::memcpy(&eight, bytes.data() + pos + i, 8);
+        if (notplain(eight)) return false;
+    }
+    const std::size_t rest = length - i;
+    if (rest == 0) return true;
+    if (pos + i + 8 <= bytes.size()) {
+        std::memcpy(&eight, bytes.data() + pos + i, 8);
+        const uint64_t kept = (uint64_t{1} << (8 * rest)) - 1;
+        return !notplain((eight & kept) | (0x2020202020202020ull & ~kept));
+    }
+    for (; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[pos + i]);
+        if (c < ' ' || c >= 127 || c == '"') return false;
+    }
+    return true;
+}
+
+// The first byte c from `from` on, or the size when there is none. The distances in a
+// file are short: a loop is quicker than a call.
+std::size_t findbyte(std::string_view bytes, std::size_t from, char c) {
+    while (from < bytes.size() && bytes[from] != c)
+        ++from;
+    return from;
+}
+
+// Eight characters at once in capitals: the bytes "a" to "z" less 32, the others as they
+// are.
+static_assert(std::endian::native == std::endian::little, "names are packed byte by byte");
+
+uint64_t capitalsofeight(uint64_t eight) {
+    constexpr uint64_t ones = 0x0101010101010101ull;
+    const uint64_t low7 = eight & (0x7F * ones);
+    const uint64_t atleasta = low7 + (0x80 - 'a') * ones;
+    const uint64_t abovez = low7 + (0x80 - 'z' - 1) * ones;
+    const uint64_t small = atleasta & ~abovez & ~eight & (0x80 * ones);
+    return eight - (small >> 2);
+}
+
+// The bytes that end a tag's name in the plain way of writing: ":", ">", "<" and those a
+// tag's text drops.
+constexpr auto nameends = [] {
+    std::array<bool, 256> table{};
+    for (char c : {':', '>', '<', ',', '\r', '\n', '"', '\0'})
+        table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
+// Where a name that starts at from ends: at the first byte of `nameends`, or at the size.
+// Sixteen bytes are looked at at once where the processor can.
+std::size_t nameend(std::string_view bytes, std::size_t from) {
+    std::size_t i = from;
+#ifdef __SSE2__
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (; i + 16 <= bytes.size(); i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        __m128i found = _mm_setzero_si128();
+        for (char c : {':', '>', '<', ',', '\r', '\n', '"', '\0'})
+            found = _mm_or_si128(found, _mm_cmpeq_epi8(block, _mm_set1_epi8(c)));
+        if (const int mask = _mm_movemask_epi8(found))
+            return i + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask)));
+    }
+#endif
+    while (i < bytes.size() && !nameends[static_cast<unsigned char>(bytes[i])])
+        ++i;
+    return i;
+}
+
+// The tag at pos read the plain way most files write it: "<", a name without blanks at its
+// ends, ":", the length (and a type), ">", with no "<", comma, line end, quote or NUL
+// inside; blanks and line ends before it are skipped. Nothing when the tag is of another
+// form: the general reader then reads it.
+std::optional<adiftag> plaintag(std::string_view bytes, std::size_t pos) {
+    const std::size_t size = bytes.size();
+    while (pos < size && bytes[pos] != '<') {
+        if (bytes[pos] == '>') return std::nullopt;
+        ++pos;
+    }
+    adiftag t;
+    std::size_t i = nameend(bytes, pos + 1);
+    if (i >= size || (bytes[i] != ':' && bytes[i] != '>') || i == pos + 1 ||
+        bytes[pos + 1] == ' ' || bytes[i - 1] == ' ')
+        return std::nullopt;
+    t.namelength = i - pos - 1;
+    // Only names as short as the known ones are spelled out.
+    if (t.namelength <= 10) {
+        char name[16] = {};
+        if (pos + 17 <= size)
+            std::memcpy(name, bytes.data() + pos + 1, 16); // one move of a known size
+        else
+            std::memcpy(name, bytes.data() + pos + 1, t.namelength);
+        std::memcpy(&t.name.head, name, 8);
+        std::memcpy(&t.name.tail, name + 8, 8);
+        // Only the name's own bytes count.
+        const std::size_t n = t.namelength;
+        t.name.head =
+            capitalsofeight(n >= 8 ? t.name.head : t.name.head & ((uint64_t{1} << (8 * n)) - 1));
+        t.name.tail =
+            capitalsofeight(n > 8 ? t.name.tail & ((uint64_t{1} << (8 * (n - 8))) - 1) : 0);
+    }
+    if (bytes[i] == '>') {
+        if (t.namelength != 3 || t.name != packed("EOR")) return std::nullopt;
+        t.kind = adiftag::eor;
+        t.next = i + 1;
+        return t;
+    }
+    // The length's digits, then ">"; anything else between them (a type) the long way.
+    for (++i; i < size && bytes[i] >= '0' && bytes[i] <= '9'; ++i)
+        addlengthdigit(t.length, bytes[i]);
+    for (; i < size && bytes[i] != '>'; ++i) {
+        if (bytes[i] == '<' || droppedfromtag(bytes[i])) return std::nullopt;
+        addlengthdigit(t.length, bytes[i]);
+    }
+    if (i >= size) return std::nullopt;
+    t.kind = adiftag::value;
+    t.next = i + 1;
+    return t;
+}
+
+// The value at pos as the log keeps it: a view into the bytes when it is plain ASCII.
+std::string_view valueat(std::string_view bytes, std::size_t pos, std::size_t length,
+                         std::string& scratch) {
+    const std::string_view raw = bytes.substr(pos, length);
+    if (plainvalue(bytes, pos, length)) return raw;
+    scratch = convertedadifvalue(raw, bytes.substr(pos + length));
+    return scratch;
+}
+
+} // namespace
+
+adifcontents parseadif(const AppState& s, std::string_view bytes, std::span<qsorecord> room) {
+    adifcontents out;
+    std::size_t pos = adifheaderend(bytes);
+    if (pos == std::string_view::npos) return out;
+    out.header = true;
+
+    AdifReader reader(s);
+    // Each QSO is built in its place in the room; those past it in a record of their own.
+    qsorecord pastroom;
+    auto place = [&]() -> qsorecord& {
+        return static_cast<std::size_t>(out.qsos) < room.size()
+                   ? room[static_cast<std::size_t>(out.qsos)]
+                   : pastroom;
+    };
+    reader.startqso(place());
+    static const FieldNames fieldnames;
+    std::string tagtext, valuetext;
+    const std::size_t size = bytes.size();
+    while (pos < size) {
+        const auto plain = plaintag(bytes, pos);
+        const adiftag t = plain ? *plain : anyadiftag(bytes, pos, tagtext);
+        if (t.kind == adiftag::end) break;
+        pos = t.next;
+        if (t.kind == adiftag::eor) {
+            const qsorecord& q = reader.closeqso();
+            if (static_cast<std::size_t>(out.qsos) < room.size()) {
+                ++out.qsos;
+                if (q.mode == 0) ++out.nomode;
+            } else {
+                ++out.leftout;
+            }
+            reader.startqso(place());
+            continue;
+        }
+        if (t.kind == adiftag::nolength) {
+            // A tag without a length is skipped; as the file's last tag it is an end mark
+            // (such as <APP_LoTW_EOF>), not a fault.
+            if (bytes.find('<', pos) != std::string_view::npos) ++out.malformed;
+            continue;
+        }
+        if (t.length > size - pos) {
+            pos = size; // the file ends inside the value
+            break;
+        }
+        // The value of a tag the import does not know is read past, never looked at.
+        if (const field f = fieldnames(t.name, t.namelength); f != field::unknown)
+            reader.apply(f, valueat(bytes, pos, t.length, valuetext));
+        else
+            reader.current().touched = true;
+        pos = findbyte(bytes, pos + t.length, '<');
+    }
+    out.unfinished = reader.current().touched;
+    return out;
+}
+
+namespace {
 
 std::string resulttext(const importresult& r) {
     std::string text = std::to_string(r.imported) + " records imported from ADIF file.";
     if (r.unfinished) text += " The last QSO had no <EOR> and was left out.";
+    if (r.nomode > 0) text += " " + std::to_string(r.nomode) + " QSOs came in without a mode.";
     if (r.malformed > 0)
         text += " " + std::to_string(r.malformed) + " unreadable tags were skipped.";
     if (r.leftout > 0)
@@ -250,87 +769,22 @@ importresult importadif(AppState& s, StatusLine& status, Dialogs& dialogs) {
 
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail("The file cannot be opened.");
-    const std::string& bytes = *file;
-    std::size_t pos = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    // The QSOs are built after the last one in use, and become part of the log at the end.
+    const auto first = static_cast<std::size_t>(s.qsocount) + 1;
+    const adifcontents contents = parseadif(
+        s, *file, std::span(s.qsos).subspan(first, static_cast<std::size_t>(maxqsos) + 1 - first));
+    if (!contents.header) return fail("It has no <EOH> at the end of its header.");
 
-    // The header ends at "<EOH>", in any case, from the sixth character on.
-    const std::size_t start = pos;
-    bool header = false;
-    for (; pos < bytes.size(); ++pos) {
-        if (pos + 1 - start >= 6 && pos >= 4 && upper(bytes.substr(pos - 4, 5)) == "<EOH>") {
-            header = true;
-            ++pos;
-            break;
-        }
-    }
-    if (!header) return fail("It has no <EOH> at the end of its header.");
-
-    AdifImport run(s);
-    int32_t i = 1;
-    run.startqso(i);
-    auto closeqso = [&] {
-        building& b = run.current();
-        b.q->comments = b.comment;
-        if (b.index > 0) {
-            log.add(s, *b.q);
-            ++result.imported;
-        } else {
-            ++result.leftout;
-        }
-        ++i;
-        run.startqso(i);
-    };
-
-    while (pos < bytes.size()) {
-        // The tag text, up to ">", without commas, line ends, quotes and NULs.
-        std::string tag;
-        bool closed = false;
-        for (; pos < bytes.size(); ++pos) {
-            const char c = bytes[pos];
-            if (c == '>') {
-                tag.push_back(c);
-                closed = true;
-                ++pos;
-                break;
-            }
-            if (c != ',' && c != '\r' && c != '\n' && c != '"' && c != '\0') tag.push_back(c);
-        }
-        if (!closed) break;
-        // Text between tags that is not part of a value is not part of the next tag either.
-        const auto open = tag.rfind('<');
-        if (open != std::string::npos) tag = tag.substr(open);
-        tag = trimblanks(tag);
-        if (upper(tag) == "<EOR>") {
-            closeqso();
-            continue;
-        }
-        const auto colon = tag.find(':');
-        if (colon == std::string::npos || tag.empty() || tag[0] != '<') {
-            // A tag without a length is skipped; as the file's last tag it is an end mark
-            // (such as <APP_LoTW_EOF>), not a fault.
-            if (bytes.find('<', pos) != std::string::npos) ++result.malformed;
-            continue;
-        }
-        const std::string name = trimblanks(upper(tag.substr(1, colon - 1)));
-        const std::string lengthpart = tag.substr(colon + 1, tag.size() - colon - 2);
-        const auto length =
-            static_cast<std::size_t>(std::min(leadingnumber(digitsof(lengthpart)), 1e9));
-        if (pos + length > bytes.size()) {
-            pos = bytes.size(); // the file ends inside the value
-            break;
-        }
-        std::string value;
-        for (std::size_t k = 0; k < length; ++k)
-            if (bytes[pos + k] != '"') value.push_back(bytes[pos + k]);
-        pos += length;
-        run.apply(name, value);
-        pos = bytes.find('<', pos);
-        if (pos == std::string::npos) pos = bytes.size();
-    }
-    result.unfinished = run.current().touched;
-
-    s.qsocount += result.imported;
+    log.reserve(static_cast<std::size_t>(contents.qsos));
+    for (int32_t i = 0; i < contents.qsos; ++i)
+        log.add(s, s.qsos[first + static_cast<std::size_t>(i)]);
+    s.qsocount += contents.qsos;
     result.ok = true;
+    result.imported = contents.qsos;
+    result.leftout = contents.leftout;
+    result.unfinished = contents.unfinished;
+    result.malformed = contents.malformed;
+    result.nomode = contents.nomode;
     log.write(s, "adif.log");
     status.setstatus(resulttext(result));
     return result;

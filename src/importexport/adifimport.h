@@ -1,8 +1,12 @@
 #pragma once
 // Importing a log in ADIF (tagged text) written by any logging program.
 
+#include "core/qsorecord.h"
+
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace tsl {
 
@@ -10,12 +14,27 @@ struct AppState;
 class Dialogs;
 class StatusLine;
 
+// What the bytes of an ADIF file hold.
+struct adifcontents {
+    bool header = false;     // the header ends in "<EOH>": nothing is read without it
+    int32_t qsos = 0;        // complete QSOs read into the room given, in file order
+    int32_t leftout = 0;     // complete QSOs past that room
+    bool unfinished = false; // the file ended inside a QSO, which was left out
+    int32_t malformed = 0;   // tags that could not be read and were skipped
+    int32_t nomode = 0;      // QSOs kept whose mode fits none of the mode table
+};
+
+// Reads the complete QSOs of an ADIF file's bytes into `room`, as many as it takes, each
+// with its DXCC entity and award slots from the tables of `state`.
+adifcontents parseadif(const AppState& state, std::string_view bytes, std::span<qsorecord> room);
+
 struct importresult {
     bool ok = false;
     int32_t imported = 0;    // QSOs added to the log
     int32_t leftout = 0;     // complete QSOs the full log could not take
     bool unfinished = false; // the file ended inside a QSO, which was left out
     int32_t malformed = 0;   // tags that could not be read and were skipped
+    int32_t nomode = 0;      // QSOs whose mode fits none of the mode table
 };
 
 // Appends the QSOs of the file `chosenfile` to the log and writes "adif.log". A file that

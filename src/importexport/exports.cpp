@@ -1,22 +1,41 @@
 #include "exports.h"
 
+#include "adifnames.h"
 #include "core/helpers.h"
 #include "core/numbers.h"
 #include "core/recordtext.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "platform/statusline.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tsl {
 
 namespace {
 
+// Text beyond ASCII goes out as UTF-8, as other programs read it.
+std::string utf8(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return toqt(text).toUtf8().toStdString();
+    return text;
+}
+
+// A tag's length counts the bytes of its value.
 std::string tag(const std::string& name, const std::string& value) {
-    return "<" + name + ":" + std::to_string(value.size()) + ">" + value;
+    const std::string bytes = utf8(value);
+    return "<" + name + ":" + std::to_string(bytes.size()) + ">" + bytes;
+}
+
+// A zone that is not a number ("??" for several) is no value a reader takes: no tag.
+std::string zonetag(const std::string& name, const std::string& zone) {
+    const std::string value = trimblanks(zone);
+    if (!isalldigits(value)) return {};
+    return tag(name, value);
 }
 
 std::string trimmedtag(const std::string& name, const std::string& value) {
@@ -40,9 +59,9 @@ bool isiotaaward(const AppState& s, int award) {
 std::string adifline(const AppState& s, const qsorecord& q) {
     const auto usedslots = static_cast<std::size_t>(std::min(s.awardslots, int16_t{4}) + 1);
     std::string line;
-    line +=
-        tag("BAND", bandname(s, q.band) ? s.bandtable[static_cast<std::size_t>(q.band)].shortname
-                                        : s.bandtable[0].shortname);
+    // Band 0 has no ADIF name: no tag rather than a value no reader takes.
+    if (const std::string_view band = adifbandname(s, q.band); !band.empty())
+        line += tag("BAND", std::string(band));
     line += trimmedtag("CALL", normalizecall(q.call.str()));
     if (s.uscountiesaward >= 1)
         for (std::size_t k = 0; k < usedslots; ++k) {
@@ -56,18 +75,18 @@ std::string adifline(const AppState& s, const qsorecord& q) {
         }
     line += trimmedtag("COMMENT", q.comments.str());
     line += trimmedtag("CONT", continentcode(s, q.continent).value_or(""));
-    line += trimmedtag("CQZ", q.cqz.str());
+    line += zonetag("CQZ", q.cqz.str());
     const int16_t entity = countryname(s, q.dxcc) ? q.dxcc : int16_t{0};
     line += tag("DXCC", std::to_string(s.dxcctable[static_cast<std::size_t>(entity)].dxccnum));
     line += trimmedtag("GRIDSQUARE", q.grid.str());
     for (std::size_t k = 0; k < usedslots; ++k)
         if (isiotaaward(s, q.awards[k]))
             line += tag("IOTA", slotentry(s, q.awards[k], q.entries[k]).substr(0, 6));
-    line += trimmedtag("ITUZ", q.ituz.str());
+    line += zonetag("ITUZ", q.ituz.str());
     line += trimmedtag("MODE", modename(s, q.mode)
                                    ? s.modetable[static_cast<std::size_t>(q.mode)].shortname
                                    : std::string());
-    line += trimmedtag("OPERATOR", s.mycall.str());
+    line += trimmedtag("OPERATOR", normalizecall(s.mycall.str()));
     line += trimmedtag("PROP_MODE", propname(s, q.prop)
                                         ? s.proptable[static_cast<std::size_t>(q.prop)].code
                                         : std::string());
@@ -121,7 +140,9 @@ exporttext adiftext(const AppState& s, bool inrange, const std::string& start,
                     const std::string& end) {
     exporttext out;
     const QDateTime now = s.localnow();
-    out.bytes = "ADIF file from Tessalog " + s.mycall.str() + " " +
+    std::string mycall = s.mycall.str();
+    std::replace(mycall.begin(), mycall.end(), slashedzero, '0');
+    out.bytes = "ADIF file from Tessalog " + utf8(mycall) + " " +
                 now.toString("yyyy/MM/dd").toStdString() + " " +
                 now.toString("HH:mm").toStdString() + "<EOH>\r\n";
     for (int32_t i = 1; i <= s.qsocount; ++i) {

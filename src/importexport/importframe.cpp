@@ -12,15 +12,21 @@
 
 #include <algorithm>
 
+#include <algorithm>
+#include <array>
+
 namespace tsl {
 
-std::string importedtext(const std::string& value) {
-    std::string text = fromutf8ifvalid(value);
+std::string safetext(std::string text) {
     for (char& c : text) {
         const auto u = static_cast<unsigned char>(c);
         if (c == '"' || u < 32 || u == 127) c = ' ';
     }
     return text;
+}
+
+std::string importedtext(const std::string& value) {
+    return safetext(fromutf8ifvalid(value));
 }
 
 std::string importedcall(const std::string& value) {
@@ -203,24 +209,59 @@ std::string overlongreason(int32_t line) {
 }
 
 ImportLog::ImportLog(const std::string& title) {
-    lines_.push_back(title);
-    lines_.push_back("Date     Time  Call       DXCC");
+    line(title);
+    line("Date     Time  Call       DXCC");
 }
 
-void ImportLog::add(const AppState& s, const qsorecord& q, const std::string& tail) {
-    lines_.push_back(q.date.str() + " " + q.time.str() + " " + q.call.str() + " " +
-                     countryname(s, q.dxcc).value_or(s.dxcctable[0].country) + tail);
+void ImportLog::reserve(std::size_t qsos) {
+    bytes_.reserve(bytes_.size() + qsos * 64);
+}
+
+void ImportLog::line(std::string_view text) {
+    bytes_ += '"';
+    ListWriter::appendquotable(bytes_, text);
+    bytes_ += "\"\r\n";
+}
+
+void ImportLog::add(const AppState& s, const qsorecord& q, std::string_view tail) {
+    std::array<char, 8 + 1 + 5 + 1 + 12 + 1> fixed{};
+    auto at = std::copy(q.date.view().begin(), q.date.view().end(), fixed.begin());
+    *at++ = ' ';
+    at = std::copy(q.time.view().begin(), q.time.view().end(), at);
+    *at++ = ' ';
+    at = std::copy(q.call.view().begin(), q.call.view().end(), at);
+    *at = ' ';
+    bytes_ += '"';
+    ListWriter::appendquotable(bytes_, std::string_view(fixed.data(), fixed.size()));
+    const int16_t dxcc = q.dxcc >= 0 && q.dxcc <= s.dxcccount ? q.dxcc : int16_t{0};
+    if (tail.empty()) {
+        bytes_ += countryend(s, dxcc);
+        return;
+    }
+    ListWriter::appendquotable(bytes_, s.dxcctable[static_cast<std::size_t>(dxcc)].country);
+    ListWriter::appendquotable(bytes_, tail);
+    bytes_ += "\"\r\n";
+}
+
+// The end of a line for the QSOs of an entity: its name made quotable once, the closing
+// quote and the line end.
+const std::string& ImportLog::countryend(const AppState& s, int16_t dxcc) {
+    if (countries_.size() <= static_cast<std::size_t>(dxcc))
+        countries_.resize(static_cast<std::size_t>(dxcc) + 1);
+    std::string& end = countries_[static_cast<std::size_t>(dxcc)];
+    if (end.empty()) {
+        ListWriter::appendquotable(end, s.dxcctable[static_cast<std::size_t>(dxcc)].country);
+        end += "\"\r\n";
+    }
+    return end;
 }
 
 void ImportLog::note(const std::string& text) {
-    lines_.push_back(text);
+    line(text);
 }
 
 std::string ImportLog::write(const AppState& s, const std::string& name) const {
-    ListWriter out;
-    for (const std::string& line : lines_)
-        out.text(line).endline();
-    return writefilesafely(s.apppath + name, out.bytes());
+    return writefilesafely(s.apppath + name, bytes_);
 }
 
 } // namespace tsl

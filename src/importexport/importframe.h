@@ -23,6 +23,8 @@ class StatusLine;
 // Text from a foreign file as the log may hold it: UTF-8 turned into the code page, double
 // quotes and control characters (CR, LF, TAB, NUL ...) turned into blanks.
 std::string importedtext(const std::string& value);
+// The same for text already in the code page: only the quotes and control characters.
+std::string safetext(std::string text);
 
 // A call as the log holds it: safe text in capitals.
 std::string importedcall(const std::string& value);
@@ -162,15 +164,20 @@ std::string overlongreason(int32_t line);
 class ImportLog {
   public:
     explicit ImportLog(const std::string& title);
+    // Room for the lines of that many QSOs.
+    void reserve(std::size_t qsos);
     // The QSO's line; an import may end it with text of its own.
-    void add(const AppState& state, const qsorecord& q, const std::string& tail = "");
+    void add(const AppState& state, const qsorecord& q, std::string_view tail = {});
     // A line of its own, such as a QSO that was skipped and why.
     void note(const std::string& text);
     // Writes the file in the program folder; empty on success, else the reason.
     std::string write(const AppState& state, const std::string& name) const;
 
   private:
-    std::vector<std::string> lines_;
+    void line(std::string_view text);
+    const std::string& countryend(const AppState& state, int16_t dxcc);
+    std::string bytes_;
+    std::vector<std::string> countries_;
 };
 
 } // namespace tsl

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include <utility>
+
 namespace tsl {
 
 void logbook::rememberloadedcall() {
@@ -43,6 +45,9 @@ void logbook::showslot(int slot, int award, int32_t value) {
 }
 
 void logbook::clearawardslots() {
+    // Choosing no award runs the slot handler, whose focus jump would make the box that
+    // has the focus run its check (and rewrite the status text): clearing moves no focus.
+    const bool filling = std::exchange(fillingslots_, true);
     for (int i = 0; i <= state_.awardslots && i < slotcount; ++i) {
         const auto n = static_cast<std::size_t>(i);
         awardentry[n]->setCurrentIndex(-1);
@@ -51,6 +56,7 @@ void logbook::clearawardslots() {
         awardnumber[n]->hide();
         awardentry[n]->show();
     }
+    fillingslots_ = filling;
 }
 
 void logbook::showdistance(const char* nopositionmessage) {

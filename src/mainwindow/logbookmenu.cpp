@@ -254,8 +254,8 @@ void logbook::goabouttsl_Click() {
 }
 
 void logbook::showreport(const Report& report) {
-    // A window loaded now takes the report's size, as the generator sets it before the load.
-    if (report.setsreportsize) state_.reportfontsize = static_cast<int16_t>(report.fontsize);
+    // The report sets its size before the window loads, so a fresh window takes it.
+    showreports::takereportsize(state_, report);
     if (!reports_)
         reports_ = new showreports(
             state_, dialogs_, [this] { setstatus(""); }, this);

@@ -41,12 +41,6 @@ std::string netcaption(const AppState& state) {
 
 namespace {
 
-std::string_view trimmedview(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The items one QSO adds to the summary of the net.
 class SummaryItems {
   public:

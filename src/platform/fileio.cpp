@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <atomic>
 
 namespace tsl {
@@ -45,7 +46,19 @@ std::string writethrough(const std::string& path, const std::string& bytes,
 std::optional<std::string> readwholefile(const std::string& path) {
     QFile f(qpath(path));
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return handedout(f, f.readAll());
+    // Read straight into the text returned: a log of many megabytes is not copied again.
+    std::string data(static_cast<std::size_t>(std::max<qint64>(f.size(), 0)) + 1, '\0');
+    qint64 got = 0;
+    for (;;) {
+        if (got == static_cast<qint64>(data.size())) data.resize(data.size() * 2);
+        const qint64 n = f.read(data.data() + got, static_cast<qint64>(data.size()) - got);
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        got += n;
+    }
+    data.resize(static_cast<std::size_t>(got));
+    bytesread += static_cast<std::uint64_t>(got);
+    return data;
 }
 
 std::optional<std::string> readfilehead(const std::string& path, std::size_t maxbytes) {

@@ -66,8 +66,12 @@ void showreports::Form_Load() {
     if (clearstatus_) clearstatus_();
 }
 
+void showreports::takereportsize(AppState& state, const Report& report) {
+    if (report.setsreportsize) state.reportfontsize = static_cast<int16_t>(report.fontsize);
+}
+
 void showreports::addreport(const Report& report) {
-    if (report.setsreportsize) state_.reportfontsize = static_cast<int16_t>(report.fontsize);
+    takereportsize(state_, report);
     if (report.setslistfont) showem->setFont(reportfont(report.fontsize));
     QStringList lines = report.clearsfirst ? QStringList() : model_->stringList();
     lines.reserve(lines.size() + static_cast<qsizetype>(report.lines.size()));

@@ -24,6 +24,10 @@ class showreports : public QWidget {
     showreports(AppState& state, Dialogs& dialogs, std::function<void()> clearstatus,
                 QWidget* parent = nullptr);
 
+    // The report's font size becomes the one the window loads with and prints at, where
+    // the report sets it.
+    static void takereportsize(AppState& state, const Report& report);
+
     void Form_Load();
     // Takes a report's lines as its generator says: a fresh list or below the last report.
     void addreport(const Report& report);

@@ -123,3 +123,16 @@ TEST_F(SmallTable, RecordTargetTakesTheLastMatch) {
     dxcclookuprecord(*s, "K1A", 7);
     EXPECT_TRUE(s->dxccisus);
 }
+
+TEST_F(DxccLookup, CallsThatShareTheirDecidingPartFindTheSameEntities) {
+    EXPECT_EQ(dxccdecidingpart("K1 AB       "), 12u); // a blank inside: the whole call
+    EXPECT_EQ(dxccdecidingpart(" W1AW       "), 12u);
+    EXPECT_EQ(dxccdecidingpart("W1AW/P      "), 12u);
+    const std::vector<std::pair<std::string, std::string>> alike = {
+        {"W1AW", "W1AWXYZ"}, {"K1A", "K1A "},     {"VE3ABC", "VE3AZZZZ"},
+        {"3D2AB", "3D2AXX"}, {"VP2EAB", "VP2EQ"}, {"KG4AB", "KG4ABCD"}};
+    for (const auto& [a, b] : alike) {
+        ASSERT_EQ(dxccdecidingpart(a + "    "), 4u) << a;
+        EXPECT_EQ(finddxcc(*s, a).entities, finddxcc(*s, b).entities) << a;
+    }
+}

@@ -244,3 +244,36 @@ TEST_F(QsoFile, IndexesOutsideTheirTablesAreWrittenAsEntryZero) {
         << line;
     EXPECT_EQ(std::count(line.begin(), line.end(), '"'), 60);
 }
+
+TEST_F(QsoFile, TheParserTakesBytesAndLeavesTheLogAlone) {
+    s->qsocount = 3;
+    const std::string lf = expectedline.substr(0, expectedline.size() - 2) + "\n";
+    std::vector<qsorecord> room(2);
+    const qsofilecontents file =
+        parseqsofile(*s, "\r\n" + expectedline + "  \t\r\n" + lf + expectedline + "\x1a", room);
+    EXPECT_EQ(s->qsocount, 3);
+    EXPECT_EQ(file.qsos, 2); // the room holds two; the third line is only counted
+    EXPECT_EQ(file.qsolines, 3);
+    EXPECT_EQ(file.problemline, 0);
+    EXPECT_EQ(room[0].call, massachusetts().call);
+    EXPECT_EQ(room[1].entries[0], 20);
+
+    std::string badslot = expectedline;
+    badslot.replace(badslot.find("\"0\",\"0\",\"0\",\"0\""), 3, "\"99999999999\"");
+    const qsofilecontents bad =
+        parseqsofile(*s, "\r\n" + expectedline + badslot + expectedline, room);
+    EXPECT_EQ(bad.problemline, 3); // the blank first line counts
+    EXPECT_EQ(bad.problem, "the award number \"99999999999\" is too large");
+    EXPECT_EQ(bad.qsolines, 3);
+}
+
+TEST_F(QsoFile, ACommentWithATabAtItsEndsReadsBackAsItWasWritten) {
+    qsorecord q = massachusetts();
+    q.comments = "\t note\t";
+    append(q);
+    const std::string line = qsodataline(*s, q);
+    EXPECT_NE(line.find(",\"note\","), std::string::npos) << line;
+    std::vector<qsorecord> room(1);
+    ASSERT_EQ(parseqsofile(*s, line, room).qsos, 1);
+    EXPECT_EQ(qsodataline(*s, room[0]), line);
+}

@@ -1,11 +1,15 @@
+#include "core/numbers.h"
 #include "core/quicksort.h"
 #include "core/sorting.h"
 #include "core/state.h"
+#include "platform/codepage.h"
 
 #include <gtest/gtest.h>
 
 #include <pthread.h>
 
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <random>
 #include <utility>
@@ -291,4 +295,212 @@ TEST(WorkTableSorts, EachTableByItsFirstField) {
     EXPECT_EQ(detail[1].prefix, "3B6 ");
     dxccdetailsort(detail, 1, 99); // a range past the table is refused
     EXPECT_EQ(detail[1].prefix, "3B6 ");
+}
+
+namespace {
+
+// The scheme as plainly as it can be written: keys formed afresh at every comparison,
+// compared character by character by Unicode value, whole records exchanged through
+// element 0, the edited QSO followed through every exchange.
+
+void plainscheme(int32_t lo, int32_t hi, const std::function<int(int32_t, int32_t)>& cmp,
+                 const std::function<void(int32_t, int32_t)>& swap) {
+    if (lo >= hi) return;
+    if (hi - lo == 1) {
+        if (cmp(lo, hi) > 0) swap(lo, hi);
+        return;
+    }
+    swap(hi, sortmidpoint(lo, hi));
+    int32_t i = lo, j = hi;
+    do {
+        while (i < j && cmp(i, hi) <= 0)
+            ++i;
+        while (j > i && cmp(j, hi) >= 0)
+            --j;
+        if (i < j) swap(i, j);
+    } while (i < j);
+    swap(i, hi);
+    if (i - lo < hi - i) {
+        plainscheme(lo, i - 1, cmp, swap);
+        plainscheme(i + 1, hi, cmp, swap);
+    } else {
+        plainscheme(i + 1, hi, cmp, swap);
+        plainscheme(lo, i - 1, cmp, swap);
+    }
+}
+
+void slowsort(AppState& s, int32_t lo, int32_t hi,
+              const std::function<int(const qsorecord&, const qsorecord&)>& compare) {
+    plainscheme(
+        lo, hi,
+        [&](int32_t a, int32_t b) {
+            return compare(s.qsos[static_cast<std::size_t>(a)],
+                           s.qsos[static_cast<std::size_t>(b)]);
+        },
+        [&](int32_t a, int32_t b) {
+            swapqsos(s, a, b);
+            if (s.editindex == a)
+                s.editindex = b;
+            else if (s.editindex == b)
+                s.editindex = a;
+        });
+}
+
+std::u16string unicode(const std::string& bytes) {
+    std::u16string out;
+    for (unsigned char c : bytes)
+        out.push_back(unicodeof(c));
+    return out;
+}
+
+std::function<int(const qsorecord&, const qsorecord&)>
+bytext(std::function<std::string(const qsorecord&)> key) {
+    return [key](const qsorecord& a, const qsorecord& b) {
+        const std::u16string ka = unicode(key(a)), kb = unicode(key(b));
+        return ka < kb ? -1 : (kb < ka ? 1 : 0);
+    };
+}
+
+std::string when(const qsorecord& q) {
+    return q.date.str() + q.time.str();
+}
+
+std::string awardtext(const qsorecord& q) {
+    char number[16];
+    if (q.awards[0] == 0)
+        std::snprintf(number, sizeof number, "~");
+    else
+        std::snprintf(number, sizeof number, "%05d", q.awards[0]);
+    return number;
+}
+
+using Sort = void (*)(AppState&, int32_t, int32_t);
+struct keyed {
+    const char* name;
+    Sort fast;
+    std::function<int(const qsorecord&, const qsorecord&)> slow;
+};
+
+std::vector<keyed> sixteenkeys() {
+    auto number = [](auto field, int32_t divisor) {
+        return bytext(
+            [=](const qsorecord& q) { return sortnumbertext(field(q), divisor) + when(q); });
+    };
+    return {
+        {"date", sortbydate, bytext(when)},
+        {"call", sortbycall, bytext([](const qsorecord& q) { return q.call.str(); })},
+        {"dxcc", sortbydxcc,
+         [](const qsorecord& a, const qsorecord& b) {
+             auto key = [](const qsorecord& q) {
+                 return 60.0 * q.dxcc + leadingnumber(q.time.str().substr(3, 2));
+             };
+             return key(a) < key(b) ? -1 : (key(b) < key(a) ? 1 : 0);
+         }},
+        {"via", sortbyvia, bytext([](const qsorecord& q) { return q.qslvia.str() + when(q); })},
+        {"band", sortbyband, number([](const qsorecord& q) { return q.band; }, 32)},
+        {"mode", sortbymode, number([](const qsorecord& q) { return q.mode; }, 32)},
+        {"prop", sortbyprop, number([](const qsorecord& q) { return q.prop; }, 32)},
+        {"comment", sortbycomment,
+         bytext([](const qsorecord& q) { return q.comments.str() + when(q); })},
+        {"itu", sortbyitu, bytext([](const qsorecord& q) { return q.ituz.str() + q.date.str(); })},
+        {"cq", sortbycq, bytext([](const qsorecord& q) { return q.cqz.str() + q.date.str(); })},
+        {"grid", sortbygrid, bytext([](const qsorecord& q) { return q.grid.str() + when(q); })},
+        {"wab", sortbywab, bytext([](const qsorecord& q) { return q.wab.str() + when(q); })},
+        {"continent", sortbycontinent, number([](const qsorecord& q) { return q.continent; }, 1)},
+        {"firstaward", sortbyfirstaward,
+         bytext([](const qsorecord& q) { return awardtext(q) + when(q); })},
+        {"qth", sortbyqth, number([](const qsorecord& q) { return q.qth; }, 1)},
+        {"gender", sortbygender, number([](const qsorecord& q) { return q.gender; }, 1)},
+    };
+}
+
+// A log full of ties: few distinct values in every field, many of them empty, no times
+// in most QSOs. Slot 5, which nothing reads, tells each record apart.
+void fillwithties(AppState& s, int n, unsigned seed) {
+    std::mt19937 random(seed);
+    auto pick = [&](std::initializer_list<const char*> values) {
+        return std::data(values)[random() % values.size()];
+    };
+    s.qsocount = n;
+    for (int i = 1; i <= n; ++i) {
+        qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
+        q = qsorecord{};
+        q.date = pick({"20240101", "20240101", "20231231", "20240102"});
+        q.time = pick({"", "", "", "12:05", "00:10", "23:05"});
+        q.call = pick({"W1AW", "W1AW", "W1AW",
+                       "K\xd8"
+                       "A",
+                       "K\x80"
+                       "A",
+                       "KZA", "K9A", ""});
+        q.qslvia = pick({"", "", "", "", "W1AW"});
+        q.comments = pick({"", "", "", "", "", "", "", "", "", "note"});
+        q.ituz = pick({"", "3", "10", "??", "30"});
+        q.cqz = pick({"", "3", "10", "??"});
+        q.grid = pick({"", "FN42", "FN42ab"});
+        q.wab = pick({"", "", "SU12"});
+        q.band = static_cast<int16_t>(std::vector<int>{0, 3, 8, 16, 17, 18}[random() % 6]);
+        q.mode = static_cast<int16_t>(random() % 3);
+        q.prop = static_cast<int16_t>(random() % 2);
+        q.continent = static_cast<int16_t>(random() % 3);
+        q.qth = static_cast<int16_t>(random() % 2);
+        q.gender = static_cast<int16_t>(random() % 2);
+        q.dxcc = static_cast<int16_t>(std::vector<int>{0, 5, 5, 5, 291}[random() % 5]);
+        q.awards[0] = static_cast<int16_t>(std::vector<int>{0, 7, 128, 129, 256}[random() % 5]);
+        q.entries[5] = i;
+    }
+}
+
+std::vector<int32_t> identities(const AppState& s) {
+    std::vector<int32_t> out;
+    for (int i = 0; i <= s.qsocount; ++i)
+        out.push_back(s.qsos[static_cast<std::size_t>(i)].entries[5]);
+    return out;
+}
+
+} // namespace
+
+TEST(FastSorts, EndInTheOrderOfThePlainSchemeOnLogsFullOfTies) {
+    auto fast = std::make_unique<AppState>();
+    auto slow = std::make_unique<AppState>();
+    int compared = 0;
+    for (const keyed& k : sixteenkeys()) {
+        for (unsigned seed = 1; seed <= 12; ++seed) {
+            const int n = seed == 12 ? 700 : static_cast<int>(seed * seed * 7 % 300);
+            fillwithties(*fast, n, seed);
+            fillwithties(*slow, n, seed);
+            fast->editindex = slow->editindex = n / 3 + 1;
+            k.fast(*fast, 1, n);
+            slowsort(*slow, 1, n, k.slow);
+            ASSERT_EQ(identities(*fast), identities(*slow)) << k.name << " seed " << seed;
+            ASSERT_EQ(fast->editindex, slow->editindex) << k.name << " seed " << seed;
+            ++compared;
+        }
+    }
+    EXPECT_EQ(compared, 16 * 12);
+}
+
+TEST(FastSorts, WorkTablesEndInTheOrderOfThePlainScheme) {
+    std::mt19937 random(7);
+    std::vector<numberrow> fast(400), slow;
+    for (std::size_t k = 1; k < fast.size(); ++k) {
+        fast[k].number = static_cast<int32_t>(random() % 5) - 2;
+        fast[k].call = std::to_string(k);
+    }
+    slow = fast;
+    numbersort(fast, 1, 399);
+    plainscheme(
+        1, 399,
+        [&](int32_t a, int32_t b) {
+            const int32_t x = slow[static_cast<std::size_t>(a)].number;
+            const int32_t y = slow[static_cast<std::size_t>(b)].number;
+            return x < y ? -1 : (x > y ? 1 : 0);
+        },
+        [&](int32_t a, int32_t b) {
+            slow[0] = slow[static_cast<std::size_t>(a)];
+            slow[static_cast<std::size_t>(a)] = slow[static_cast<std::size_t>(b)];
+            slow[static_cast<std::size_t>(b)] = slow[0];
+        });
+    for (std::size_t k = 0; k < fast.size(); ++k)
+        ASSERT_EQ(fast[k].call, slow[k].call) << k;
 }

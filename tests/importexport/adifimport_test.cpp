@@ -51,7 +51,7 @@ TEST_F(AdifImport, SampleFilesOfOtherProgramsImportWhole) {
     const qsorecord& q = s->qsos[1];
     EXPECT_EQ(q.call.trimmedright(), "N2KPJ");
     EXPECT_EQ(q.date, "20220109");
-    EXPECT_EQ(q.time, "20:06"); // TIME_OFF comes first in this file
+    EXPECT_EQ(q.time, "20:03"); // TIME_ON, though TIME_OFF comes first in this file
     EXPECT_EQ(q.band, 8);
     EXPECT_EQ(q.mode, 1);
     EXPECT_EQ(q.rstr, "599");
@@ -115,7 +115,8 @@ TEST_F(AdifImport, AnUnfinishedLastQsoAndBadTagsAreLeftOutAndCounted) {
     EXPECT_EQ(r.malformed, 1);
     EXPECT_EQ(s->qsocount, 2);
     EXPECT_EQ(status.last(), "2 records imported from ADIF file. The last QSO had no <EOR> and "
-                             "was left out. 1 unreadable tags were skipped.");
+                             "was left out. 2 QSOs came in without a mode. 1 unreadable tags "
+                             "were skipped.");
     // A file cut inside a value keeps the QSOs before it as well.
     EXPECT_EQ(import(head + adifqso("<CALL:4>W4AW") + "<CALL:9>W5").imported, 1);
 }
@@ -147,4 +148,89 @@ TEST_F(AdifImport, TheLogNeverGrowsPastItsCapacity) {
     EXPECT_EQ(s->qsocount, maxqsos);
     EXPECT_EQ(s->qsos[maxqsos].call.trimmedright(), "W1AW");
     EXPECT_NE(status.last().find("2 QSOs were left out"), std::string::npos);
+}
+
+TEST_F(AdifImport, TheTimeIsTimeOnWhereverTimeOffStands) {
+    const importresult r = import(head + adifqso("<CALL:4>W1AW<TIME_OFF:4>2006<TIME_ON:6>200306") +
+                                  adifqso("<CALL:4>W2AW<TIME_ON:4>1010<TIME_OFF:4>1111") +
+                                  adifqso("<CALL:4>W3AW<TIME_OFF:4>0930"));
+    ASSERT_EQ(r.imported, 3);
+    EXPECT_EQ(s->qsos[1].time, "20:03");
+    EXPECT_EQ(s->qsos[2].time, "10:10");
+    EXPECT_EQ(s->qsos[3].time, "09:30"); // no TIME_ON: the end time stands in
+    EXPECT_NE(adiflog().find("\r\n\"         20:03 W1AW         United States of America\"\r\n"),
+              std::string::npos);
+}
+
+TEST_F(AdifImport, ACqZoneTagWinsWhereverItStands) {
+    // W1AW is in the United States (DXCC 291, CQ zones 3, 4 and 5); DXCC 230 is Germany,
+    // CQ zone 14.
+    const importresult r =
+        import(head + adifqso("<CALL:4>W1AW<CQZ:1>5<DXCC:3>291") +
+               adifqso("<CALL:4>W1AW<DXCC:3>291<CQZ:1>5") + adifqso("<CQZ:1>5<CALL:4>W1AW") +
+               adifqso("<CALL:4>DL1A<DXCC:3>291") + adifqso("<CALL:4>W1AW<DXCC:3>230"));
+    ASSERT_EQ(r.imported, 5);
+    EXPECT_EQ(s->qsos[1].cqz, "5 ");
+    EXPECT_EQ(s->qsos[2].cqz, "5 ");
+    EXPECT_EQ(s->qsos[3].cqz, "5 ");
+    EXPECT_EQ(s->qsos[4].cqz, "??"); // an entity of several zones, as the call look-up says
+    EXPECT_EQ(s->qsos[4].dxcc, entity("United States of America"));
+    EXPECT_EQ(s->qsos[5].cqz, "14");
+}
+
+TEST_F(AdifImport, ModesOfTodaysProgramsAreKept) {
+    const importresult r = import(
+        head + adifqso("<CALL:4>W1AW<MODE:3>FT8") +
+        adifqso("<CALL:4>W1AW<SUBMODE:3>FT4<MODE:4>MFSK") +
+        adifqso("<CALL:4>W1AW<MODE:3>PSK<SUBMODE:5>PSK63") + adifqso("<CALL:4>W1AW<MODE:6>OLIVIA") +
+        adifqso("<CALL:4>W1AW<MODE:3>SSB<SUBMODE:3>LSB") + adifqso("<CALL:4>W1AW<MODE:5>PSK31") +
+        adifqso("<CALL:4>W1AW<MODE:7>UNHEARD"));
+    ASSERT_EQ(r.imported, 7);
+    const std::vector<std::string> names = {"MGM ", "MGM ", "PSK6", "MFSK", "SSB ", "PSK ", "None"};
+    for (std::size_t k = 0; k < names.size(); ++k)
+        EXPECT_EQ(s->modetable[static_cast<std::size_t>(s->qsos[k + 1].mode)].name, names[k]) << k;
+    EXPECT_EQ(r.nomode, 1);
+    EXPECT_EQ(status.last(), "7 records imported from ADIF file. 1 QSOs came in without a mode.");
+}
+
+TEST_F(AdifImport, AValueCutInsideAUtf8CharacterKeepsTheWholeOnes) {
+    // "René" counted in characters: the length ends inside the é. Code-page values that end
+    // in é or ß, with no continuation bytes after them, stay as they are.
+    const importresult r = import(head + adifqso("<CALL:4>W1AW<NAME:4>Ren\xC3\xA9") +
+                                  adifqso("<CALL:4>W1AW<NAME:5>Ren\xC3\xA9") +
+                                  adifqso("<CALL:4>W1AW<NAME:4>Caf\xE9<NOTES:4>Gro\xDF"));
+    ASSERT_EQ(r.imported, 3);
+    EXPECT_EQ(s->qsos[1].comments.trimmedright(), "Ren?");
+    EXPECT_EQ(s->qsos[2].comments.trimmedright(), "Ren\xE9");
+    EXPECT_EQ(s->qsos[3].comments.trimmedright(), "Caf\xE9 Gro\xDF");
+}
+
+TEST_F(AdifImport, BandNamesOldAndNew) {
+    const importresult r =
+        import(head + adifqso("<CALL:4>W1AW<BAND:4>33cm") + adifqso("<CALL:4>W1AW<BAND:4>35CM") +
+               adifqso("<CALL:4>W1AW<BAND:5>2190m") + adifqso("<CALL:4>W1AW<BAND:4>None"));
+    ASSERT_EQ(r.imported, 4);
+    EXPECT_EQ(s->qsos[1].band, 18);
+    EXPECT_EQ(s->qsos[2].band, 18);
+    EXPECT_EQ(s->qsos[3].band, 1);
+    EXPECT_EQ(s->qsos[4].band, 0);
+}
+
+TEST_F(AdifImport, TheParserTakesBytesAndLeavesTheLogAlone) {
+    s->qsocount = 7;
+    std::vector<qsorecord> room(1);
+    const adifcontents two = parseadif(
+        *s, head + adifqso("<CALL:4>W1AW<MODE:2>CW") + adifqso("<CALL:4>W2AW<MODE:2>CW"), room);
+    EXPECT_TRUE(two.header);
+    ASSERT_EQ(two.qsos, 1);
+    EXPECT_EQ(room[0].call.trimmedright(), "W1AW");
+    EXPECT_EQ(two.leftout, 1);
+    EXPECT_EQ(s->qsocount, 7);
+    EXPECT_FALSE(parseadif(*s, "<EOH><CALL:4>W1AW<EOR>", room).header); // <EOH> at the start
+    // Tags written in other ways than the plain one read the same.
+    const adifcontents odd =
+        parseadif(*s, head + "junk\r\n<call:4>W1AW < BAND :3:S>20m<,MODE\r\n:2>CW<eor>", room);
+    ASSERT_EQ(odd.qsos, 1);
+    EXPECT_EQ(room[0].band, 8);
+    EXPECT_EQ(room[0].mode, 1);
 }

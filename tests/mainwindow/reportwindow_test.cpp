@@ -115,3 +115,18 @@ TEST_F(ReportWindow, APrinterFailureSaysNoPrinterAndACancelSaysNothing) {
     QApplication::processEvents();
     EXPECT_EQ(window->reportwindow(), nullptr);
 }
+
+TEST_F(ReportWindow, AFreshWindowTakesTheSizeTheReportSet) {
+    start(3);
+    ASSERT_NE(window, nullptr);
+    window->showreport(listing({"small"}, true));
+    ASSERT_EQ(reports()->listfontsize(), 8);
+    reports()->goback_Click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(reports(), nullptr);
+    // The summary sets the size 12 but not the list's font: the window it opens loads at 12.
+    runsummary("QRO");
+    ASSERT_NE(reports(), nullptr);
+    EXPECT_EQ(s->reportfontsize, 12);
+    EXPECT_EQ(reports()->listfontsize(), 12);
+}

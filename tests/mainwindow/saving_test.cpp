@@ -123,3 +123,60 @@ TEST_F(Saving, SlotsMustHoldAUsableValue) {
     EXPECT_EQ(s->qsos[1].awards[2], s->wasaward);
     EXPECT_EQ(s->qsos[1].entries[2], 0);
 }
+
+namespace {
+
+// A log whose QSO with W1AW counts for Worked All States, and the window shown with its
+// focus in `box`, the call entered, so the prior-QSO pass fills slot 1 with that award.
+struct FilledSlot : Saving {
+    void SetUp() override {
+        qsorecord q = qso("W1AW");
+        q.awards[0] = s->wasaward;
+        q.entries[0] = 20;
+        append(q);
+        start();
+        ASSERT_NE(window, nullptr);
+        window->show();
+        window->activateWindow();
+        QApplication::processEvents();
+    }
+    void enterwithfocusin(const char* box) {
+        enter("W1AW");
+        ASSERT_EQ(combo("pickaward0")->currentIndex(), s->wasaward);
+        QWidget* w = window->findChild<QWidget*>(box);
+        w->setFocus();
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), w);
+    }
+};
+
+} // namespace
+
+TEST_F(FilledSlot, SaveLeavesItsStatusAndTheFocusInTheDateBox) {
+    enterwithfocusin("comments");
+    window->saveqso_Click();
+    QApplication::processEvents();
+    EXPECT_EQ(window->statustext(), "QSO added. 2 QSOs");
+    EXPECT_EQ(QApplication::focusWidget(), edit("showdate"));
+    EXPECT_EQ(s->qsos[2].awards[0], s->wasaward);
+    EXPECT_EQ(combo("pickaward0")->currentIndex(), -1); // the panel is cleared all the same
+}
+
+TEST_F(FilledSlot, IgnoreAndDeleteLeaveTheFocusWhereItWas) {
+    enterwithfocusin("comments");
+    window->logbook_ignore_Click();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), edit("comments"));
+    EXPECT_EQ(combo("pickaward0")->currentIndex(), -1);
+
+    window->loadqso(1, "08/25/2004", "14:30", 1);
+    s->editindex = 1;
+    ASSERT_EQ(combo("pickaward0")->currentIndex(), s->wasaward);
+    edit("via")->setFocus();
+    QApplication::processEvents();
+    window->delqso_Click();
+    QApplication::processEvents();
+    EXPECT_EQ(s->qsos[1].deleted, "D");
+    EXPECT_EQ(window->statustext(), "This QSO will be deleted when you exit the program.");
+    EXPECT_EQ(QApplication::focusWidget(), edit("via"));
+}
