@@ -2,9 +2,11 @@
 #include "support/tempfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <limits>
 #include <string>
 #include <sys/resource.h>
 
@@ -111,4 +113,22 @@ TEST(FileIo, RemovingAFileOrNothingIsQuietAndAFailureSaysWhy) {
     folder.write("sub/inside", "x");
     EXPECT_NE(removefile(folder.path() + "sub"), "");
     EXPECT_EQ(readwholefile(folder.path() + "sub/inside"), "x");
+}
+
+TEST(FileIo, RecordsAreReadWholeByNumberAndCounted) {
+    TempFolder folder;
+    folder.write("records.dat", "aaaa\r\nbbbb\r\ncc");
+    QFile file(QString::fromStdString(folder.path() + "records.dat"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    const auto before = filerecordsread();
+    EXPECT_EQ(readrecord(file, 2, 6), "bbbb\r\n");
+    EXPECT_EQ(readrecord(file, 1, 6), "aaaa\r\n");
+    EXPECT_EQ(filerecordsread() - before, 2u);
+    // The third is cut short, the fourth lies past the end: neither is a record.
+    EXPECT_EQ(readrecord(file, 3, 6), std::nullopt);
+    EXPECT_EQ(readrecord(file, 4, 6), std::nullopt);
+    EXPECT_EQ(readrecord(file, 0, 6), std::nullopt);
+    EXPECT_EQ(readrecord(file, -1, 6), std::nullopt);
+    EXPECT_EQ(readrecord(file, std::numeric_limits<std::int64_t>::max(), 6), std::nullopt);
+    EXPECT_EQ(filerecordsread() - before, 2u);
 }
