@@ -197,6 +197,7 @@ struct AppState {
     bool nocallsdat = false;
     int16_t qrzdrive = 0;
     bool qrzcdready = false;
+    std::string callbooksourcestatus; // the status text of the call-book source form
     std::string hamcalluser;
     std::string hamcallpassword;
     std::string qrzuser;

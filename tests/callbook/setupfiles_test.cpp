@@ -2,6 +2,7 @@
 #include "core/state.h"
 #include "platform/fileio.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedqrzcd.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ const char* nosource = "No source for Call Book Info specified.\r\n"
 struct SetupFiles : ::testing::Test {
     TempFolder folder;
     ScriptedDialogs dialogs;
+    ScriptedQrzCd qrzcd;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
     SetupFiles() {
         setstartvalues(*s, folder.path(), 1000);
@@ -30,7 +32,7 @@ struct SetupFiles : ::testing::Test {
 } // namespace
 
 TEST_F(SetupFiles, NoQslDataFileMeansNoSourceWithTheThreeLineMessage) {
-    loadqsldata(*s, dialogs);
+    loadqsldata(*s, dialogs, qrzcd);
     EXPECT_EQ(s->callbooksource, 0);
     EXPECT_TRUE(s->nocallbook);
     EXPECT_EQ(s->callbookpath, folder.path());
@@ -43,7 +45,7 @@ TEST_F(SetupFiles, NoQslDataFileMeansNoSourceWithTheThreeLineMessage) {
 
 TEST_F(SetupFiles, SourceZeroKeepsItsPathAndStillSaysSo) {
     folder.write("qsldata.ini", "0,\"D:\\Ham0\"\r\n");
-    loadqsldata(*s, dialogs);
+    loadqsldata(*s, dialogs, qrzcd);
     EXPECT_EQ(s->callbooksource, 0);
     EXPECT_TRUE(s->nocallbook);
     EXPECT_EQ(s->callbookpath, "D:\\Ham0");
@@ -54,7 +56,7 @@ TEST_F(SetupFiles, SourceZeroKeepsItsPathAndStillSaysSo) {
 
 TEST_F(SetupFiles, AChosenSourceIsTakenSilently) {
     folder.write("qsldata.ini", "2,\"D:\\Ham0\"\r\n");
-    loadqsldata(*s, dialogs);
+    loadqsldata(*s, dialogs, qrzcd);
     EXPECT_EQ(s->callbooksource, 2);
     EXPECT_FALSE(s->nocallbook);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -80,7 +82,7 @@ TEST_F(SetupFiles, AnUnreadableQslDataFileMeansNoSource) {
     s->callbooksource = 5;
     s->nocallbook = false;
     folder.write("qsldata.ini", "2\r\n");
-    loadqsldata(*s, dialogs);
+    loadqsldata(*s, dialogs, qrzcd);
     EXPECT_EQ(s->callbooksource, 0);
     EXPECT_TRUE(s->nocallbook);
     EXPECT_EQ(s->callbookpath, folder.path());

@@ -6,6 +6,7 @@
 #include "support/datafiles.h"
 #include "support/localserver.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedqrzcd.h"
 #include "support/tempfolder.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ struct Startup : ::testing::Test {
     TempFolder folder;
     ScriptedDialogs dialogs;
     LocalInternet internet;
+    ScriptedQrzCd qrzcd;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
 
     Startup() {
@@ -36,7 +38,7 @@ struct Startup : ::testing::Test {
         folder.write("qsldata.ini", "1,\"\"\r\n");
     }
 
-    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, folder.path()); }
+    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, qrzcd, folder.path()); }
 
     void remove(const char* name) { QFile::remove(QString::fromStdString(folder.path() + name)); }
 
@@ -197,4 +199,41 @@ TEST_F(Startup, AServicesFileReplacesTheBaseUrls) {
     EXPECT_EQ(internet.urls.hamcall, "http://127.0.0.1:7001");
     EXPECT_EQ(internet.urls.qrz, "http://127.0.0.1:7002");
     EXPECT_EQ(internet.urls.eqsl, "http://127.0.0.1:7003");
+}
+
+TEST_F(Startup, TheQrzCdSourceAsksTheLibraryForItsDrive) {
+    folder.write("qsldata.ini", "3,\"\"\r\n");
+    qrzcd.drive = 69;
+    ASSERT_NE(start(), nullptr);
+    EXPECT_EQ(qrzcd.inits, 1);
+    EXPECT_TRUE(s->qrzcdready);
+    EXPECT_EQ(s->callbooksource, 3);
+    EXPECT_EQ(s->callbooksourcestatus, "Using QRZ Databases in drive E:");
+    for (const auto& box : dialogs.shown) // only the missing QSO file's
+        EXPECT_EQ(box.text.find("QRZ"), std::string::npos) << box.text;
+
+    for (const int16_t answer : {-1, 0}) {
+        s = std::make_unique<AppState>();
+        dialogs.shown.clear();
+        qrzcd.drive = answer;
+        ASSERT_NE(start(), nullptr);
+        ASSERT_FALSE(dialogs.shown.empty());
+        EXPECT_EQ(dialogs.shown[0].text, answer == -1 ? "QRZ is in use by another application."
+                                                      : "The QRZ Databases could not be found.");
+        EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
+        EXPECT_FALSE(s->qrzcdready);
+        EXPECT_EQ(s->qrzdrive, answer);
+        EXPECT_EQ(s->callbooksource, 3);
+    }
+}
+
+TEST_F(Startup, WithoutTheQrzCdLibraryTheSourceFallsBackToNone) {
+    folder.write("qsldata.ini", "3,\"\"\r\n");
+    qrzcd.drive = std::nullopt;
+    ASSERT_NE(start(), nullptr);
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown[0].text.substr(0, 39), "No source for Call Book Info specified.");
+    EXPECT_EQ(s->callbooksource, 0);
+    EXPECT_TRUE(s->nocallbook);
+    EXPECT_FALSE(s->qrzcdready);
 }
