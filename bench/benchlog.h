@@ -40,6 +40,8 @@ class SilentDialogs : public Dialogs {
                                         const std::string&) override {
         return std::nullopt;
     }
+    // A form is closed at once, as if cancelled (0 is a rejected dialog's result).
+    int showform(QDialog&) override { return 0; }
 };
 
 class SilentStatus : public StatusLine {
