@@ -44,13 +44,23 @@ bool filesopen(const AppState& s) {
     return s.callsfile && s.callsfile->isOpen() && s.zipfile && s.zipfile->isOpen();
 }
 
-// The search by halving over records first to last. A probe that finds no record (one past
-// the last, beyond the end of the file, cut short) is a miss that moves upward. The range
-// is not tested: once it is empty the probe stays at its edge until the misses run out,
-// and a probe of the record just read compares it again without reading it.
+// The keys of whole records, as their readers take them.
+std::string callsrecordkey(const std::string& record) {
+    return uppercased(field(record, 2, 6));
+}
+std::string ziprecordkey(const std::string& record) {
+    return field(record, 2, 5);
+}
+
+// The search by halving over records first to last; only a hit is read whole. A probe that
+// finds no record (one past the last, beyond the end of the file, cut short) is a miss that
+// moves upward. The range is not tested: once it is empty the probe stays at its edge
+// until the misses run out, and a probe of the record just read compares it again without
+// reading it.
 template <class Record>
 std::optional<Record> searchrecords(QFile& file, std::int64_t first, std::int64_t last,
                                     std::size_t length, const std::string& key,
+                                    std::string (*keyof)(const std::string&),
                                     Parsed<Record> (*read)(const std::string&)) {
     std::int64_t lo = first;
     std::int64_t hi = last;
@@ -61,9 +71,10 @@ std::optional<Record> searchrecords(QFile& file, std::int64_t first, std::int64_
         if (mid != probed) {
             probed = mid;
             const auto bytes = mid <= last ? readrecord(file, mid, length) : std::nullopt;
-            const auto record = bytes ? read(*bytes) : Parsed<Record>(parseerror{"no record"});
-            if (record && record->key == key) return *record;
-            below = record && key < record->key;
+            const std::string recordkey = bytes ? keyof(*bytes) : std::string();
+            if (bytes && recordkey == key)
+                if (auto record = read(*bytes)) return std::move(*record);
+            below = bytes && key < recordkey;
         }
         if (below)
             hi = mid - 1;
@@ -80,7 +91,7 @@ Parsed<callsrecord> readcallsrecordbytes(const std::string& bytes) {
     if (bytes.size() < callsrecordlength - 2)
         return parseerror{"A call record holds 154 characters."};
     callsrecord r;
-    r.key = uppercased(field(bytes, 2, 6));
+    r.key = callsrecordkey(bytes);
     r.licence = field(bytes, 8, 1)[0];
     r.name = field(bytes, 9, 50);
     r.street = field(bytes, 59, 60);
@@ -91,7 +102,7 @@ Parsed<callsrecord> readcallsrecordbytes(const std::string& bytes) {
 Parsed<ziprecord> readziprecordbytes(const std::string& bytes) {
     if (bytes.size() < ziprecordlength) return parseerror{"A zip code record holds 45 characters."};
     ziprecord r;
-    r.key = field(bytes, 2, 5);
+    r.key = ziprecordkey(bytes);
     r.county = field(bytes, 7, 25);
     r.latitude = field(bytes, 32, 5);
     r.longitude = field(bytes, 37, 6);
@@ -127,9 +138,9 @@ float callbooknumber(const std::string& text) {
 std::optional<callsrecord> searchcallsdat(AppState& s, const std::string& call) {
     s.lookuphit = false;
     if (!filesopen(s) || s.callscount < 1) return std::nullopt;
-    auto found =
-        searchrecords<callsrecord>(*s.callsfile, 2, std::int64_t{s.callscount} + 1,
-                                   callsrecordlength, callskey(call), readcallsrecordbytes);
+    auto found = searchrecords<callsrecord>(*s.callsfile, 2, std::int64_t{s.callscount} + 1,
+                                            callsrecordlength, callskey(call), callsrecordkey,
+                                            readcallsrecordbytes);
     s.lookuphit = found.has_value();
     return found;
 }
@@ -137,7 +148,7 @@ std::optional<callsrecord> searchcallsdat(AppState& s, const std::string& call) 
 void lookupzip(AppState& s, const std::string& zip, callbooklookup& result) {
     if (!filesopen(s) || s.zipcount < 1) return;
     const auto found = searchrecords<ziprecord>(*s.zipfile, 1, s.zipcount, ziprecordlength,
-                                                zipkey(zip), readziprecordbytes);
+                                                zipkey(zip), ziprecordkey, readziprecordbytes);
     if (!found) return;
     makegridsquare(s, found->longitude, found->latitude);
     s.dxlon = -callbooknumber(found->longitude);
