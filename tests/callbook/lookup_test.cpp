@@ -1,3 +1,4 @@
+#include "callbook/localfiles.h"
 #include "callbook/lookup.h"
 #include "core/memberlists.h"
 #include "platform/fileio.h"
@@ -21,125 +22,129 @@ struct Lookup : ::testing::Test, LoadedLog {
         folder.write("zip.dat", generatedzip());
         readrefdatafiles(*s);
         s->callbooksource = 1;
-        s->nocallbook = false;
     }
     callbooklookup look(const std::string& call) {
         s->usecountryposition = true;
         return lookupcall(*s, call);
     }
-    int award(const std::string& name) const {
-        for (int i = 1; i <= s->awardcount; ++i)
-            if (s->awardtable[static_cast<std::size_t>(i)].name == name) return i;
-        return 0;
+    std::uint64_t reads = 0; // records read by the last search
+    bool found(const std::string& call) {
+        const auto before = filerecordsread();
+        const bool hit = searchcallsdat(*s, call).has_value();
+        reads = filerecordsread() - before;
+        return hit;
     }
+    bool zipfound(const std::string& zip) {
+        callbooklookup r;
+        const auto before = filerecordsread();
+        lookupzip(*s, zip, r);
+        reads = filerecordsread() - before;
+        return !r.lines.empty();
+    }
+};
+
+struct hit {
+    const char* call;
+    Lines lines;
+    const char* state;
+    const char* country;
+    const char* county;
 };
 
 } // namespace
 
-TEST_F(Lookup, AUsCallWithItsZipCodeGivesFourLinesThePositionAndTheAwards) {
-    const auto r = look(" W1AW ");
-    EXPECT_EQ(r.lines, (Lines{"Hiram Maxim Memorial Station, Club", "225 Main St",
-                              "Newington, CT 06111", "HARTFORD,  FN31  ,  72.73W  41.69N"}));
+TEST_F(Lookup, EachHitShowsItsRecordByTheRules) {
+    const hit hits[] = {
+        {" W1AW ",
+         {"Hiram Maxim Memorial Station, Club", "225 Main St", "Newington, CT 06111",
+          "HARTFORD,  FN31  ,  72.73W  41.69N"},
+         "CT",
+         "USA",
+         "HARTFORD"},
+        // A seven-character call finds the six-character one.
+        {"KB1XYZA",
+         {"Ann Example, General", "10 Post Rd", "Fairfield, CT 06824",
+          "Fairfield,  FN31  ,  73.26W  41.14N"},
+         "CT",
+         "USA",
+         "Fairfield"},
+        // No zip code for Canada.
+        {"VE3ABC",
+         {"Jean Tremblay, Advanced", "12 King St W", "Toronto, ON M5V 2T6"},
+         "ON",
+         "Canada",
+         ""},
+        // No comma: the state is characters 2-3 and the zip code "NY 12" reads as 0, whose
+        // key 99999 no record holds; "Q" is no class.
+        {"N1XX", {"Ned Nocomma, ", "1 River St", "Troy NY 12180"}, "RO", "USA", ""},
+        // Control characters show as blanks, a latitude that is no number reads as 0.
+        {"W9JNK",
+         {"Bob Smith, Extra", "9 Junk Rd", "Junk, IL 60000", "COOK COUNTY,  E 60  ,  87.65W  0N"},
+         "IL",
+         "USA",
+         "COOK COUNTY"},
+        {"WB2MIS", {"Mia Missing, Extra", "5 Elm St", "Nowhere, NY 22222"}, "NY", "USA", ""},
+    };
+    for (const hit& h : hits) {
+        const auto r = look(h.call);
+        EXPECT_EQ(r.lines, h.lines) << h.call;
+        EXPECT_EQ(r.address.state, h.state) << h.call;
+        EXPECT_EQ(r.address.country, h.country) << h.call;
+        EXPECT_EQ(r.address.county, h.county) << h.call;
+        EXPECT_EQ(r.address.cityline, h.lines[2]) << h.call;
+        EXPECT_TRUE(r.callbookfound && s->lookuphit) << h.call;
+        // A zip code found gives the position.
+        EXPECT_EQ(s->usecountryposition, r.lines.size() == 3) << h.call;
+        EXPECT_EQ(r.gs.has_value(), r.lines.size() == 4) << h.call;
+    }
+}
+
+TEST_F(Lookup, AUsHitGivesThePositionLocatorStateAndCounty) {
+    const auto r = look("W1AW");
     EXPECT_EQ(r.address.name, "Hiram Maxim Memorial Station");
     EXPECT_EQ(r.address.street, "225 Main St");
-    EXPECT_EQ(r.address.cityline, "Newington, CT 06111");
-    EXPECT_EQ(r.address.country, "USA");
-    EXPECT_EQ(r.address.state, "CT");
-    EXPECT_EQ(r.address.county, "HARTFORD");
     EXPECT_EQ(s->callbookresult.county, "HARTFORD");
-    EXPECT_TRUE(r.callbookfound && s->callbookfound && s->lookuphit && s->callbookusa);
+    EXPECT_TRUE(s->callbookusa);
     EXPECT_EQ(r.gs, "FN31  ");
-    EXPECT_EQ(s->gridsquare, "FN31  ");
     EXPECT_FLOAT_EQ(s->dxlat, 41.69f);
     EXPECT_FLOAT_EQ(s->dxlon, -72.73f);
-    EXPECT_FALSE(s->usecountryposition);
     // Connecticut is state 6; its county award lists Fairfield, then Hartford.
+    const auto counties = static_cast<int16_t>(s->uscountiesaward + 6);
+    EXPECT_EQ(s->awardtable[static_cast<std::size_t>(counties)].name, "US Connecticut Counties");
     EXPECT_EQ(r.slot0, (awardchoice{s->wasaward, 6}));
-    EXPECT_EQ(award("US Connecticut Counties"), s->uscountiesaward + 6);
-    EXPECT_EQ(r.slot1, (awardchoice{static_cast<int16_t>(s->uscountiesaward + 6), 1}));
+    EXPECT_EQ(r.slot1, (awardchoice{counties, 1}));
+    EXPECT_EQ(look("KB1XYZ").slot1, (awardchoice{counties, 0}));
+    EXPECT_EQ(look("VE3ABC").slot0, (awardchoice{s->provincesaward, 3})); // NS, NB, QC, ON
+    EXPECT_EQ(look("WB2MIS").slot0, (awardchoice{s->wasaward, 31}));      // New York
+    EXPECT_EQ(look("WB2MIS").slot1, std::nullopt);
+    EXPECT_EQ(look("N1XX").slot0, std::nullopt);
 }
 
-TEST_F(Lookup, ASevenCharacterCallFindsTheSixCharacterOne) {
-    const auto r = look("KB1XYZA");
-    EXPECT_EQ(r.lines, (Lines{"Ann Example, General", "10 Post Rd", "Fairfield, CT 06824",
-                              "Fairfield,  FN31  ,  73.26W  41.14N"}));
-    EXPECT_EQ(r.slot1, (awardchoice{static_cast<int16_t>(s->uscountiesaward + 6), 0}));
-}
-
-TEST_F(Lookup, ACanadianCallIsCanadaWithItsProvinceAndNoZipCode) {
-    const auto before = filerecordsread();
-    const auto r = look("VE3ABC");
-    EXPECT_EQ(r.lines, (Lines{"Jean Tremblay, Advanced", "12 King St W", "Toronto, ON M5V 2T6"}));
-    EXPECT_EQ(r.address.country, "Canada");
-    EXPECT_EQ(r.address.state, "ON");
-    EXPECT_FALSE(s->callbookusa);
-    EXPECT_TRUE(s->usecountryposition);
-    EXPECT_EQ(s->dxlat, 0);
-    EXPECT_EQ(r.gs, std::nullopt);
-    EXPECT_EQ(r.slot0, (awardchoice{s->provincesaward, 3})); // NS, NB, QC, ON
-    EXPECT_EQ(r.slot1, std::nullopt);
-    // The middle record of "calls.dat", and none of "zip.dat".
-    EXPECT_EQ(filerecordsread() - before, 1u);
-}
-
-TEST_F(Lookup, ACityLineWithoutCommaAndAClassNotInTheTable) {
-    // The state is characters 2-3, the zip code "NY 12" reads as 0: key 99999, not found.
-    const auto r = look("N1XX");
-    EXPECT_EQ(r.lines, (Lines{"Ned Nocomma, ", "1 River St", "Troy NY 12180"}));
-    EXPECT_EQ(r.address.state, "RO");
-    EXPECT_EQ(r.address.country, "USA");
-    EXPECT_TRUE(s->callbookfound && s->callbookusa);
-    EXPECT_TRUE(s->usecountryposition);
-    EXPECT_EQ(r.gs, std::nullopt);
-    EXPECT_EQ(r.slot0, std::nullopt);
-}
-
-TEST_F(Lookup, AZipCodeNotInZipDatAddsNoLineButTheStateIsPicked) {
-    const auto r = look("WB2MIS");
-    EXPECT_EQ(r.lines, (Lines{"Mia Missing, Extra", "5 Elm St", "Nowhere, NY 22222"}));
-    EXPECT_EQ(r.slot0, (awardchoice{s->wasaward, 31})); // New York
-    EXPECT_EQ(r.slot1, std::nullopt);
-    EXPECT_EQ(r.address.county, "");
-    EXPECT_EQ(s->gridsquare, "      ");
-}
-
-TEST_F(Lookup, ControlCharactersShowAsBlanksAndAJunkLatitudeReadsAsZero) {
-    const auto r = look("W9JNK");
-    EXPECT_EQ(r.lines, (Lines{"Bob Smith, Extra", "9 Junk Rd", "Junk, IL 60000",
-                              "COOK COUNTY,  E 60  ,  87.65W  0N"}));
-    EXPECT_EQ(s->dxlat, 0);
-    EXPECT_FLOAT_EQ(s->dxlon, -87.65f);
-    EXPECT_FALSE(s->usecountryposition);
-}
-
-TEST_F(Lookup, WhileAStoredQsoIsEditedNeitherTheSlotsNorTheLocatorChange) {
+TEST_F(Lookup, WhileAStoredQsoIsEditedNeitherTheSlotsNorTheLocatorBoxChange) {
     s->editingqso = true;
     const auto r = look("W1AW");
     EXPECT_EQ(r.lines.size(), 4u);
-    EXPECT_EQ(r.gs, std::nullopt);
     EXPECT_EQ(s->gridsquare, "FN31  ");
-    EXPECT_EQ(r.slot0, std::nullopt);
-    EXPECT_EQ(r.slot1, std::nullopt);
+    EXPECT_FALSE(r.gs || r.slot0 || r.slot1);
 }
 
-TEST_F(Lookup, AStateTrackedWithoutItsCountyAwardsChangesSlotZeroOnly) {
+TEST_F(Lookup, ACountyAwardOutsideTheTableOrUntrackedPicksNoCounty) {
+    s->uscountiesaward = 497; // Connecticut's would be award 503
+    EXPECT_EQ(look("W1AW").slot1, std::nullopt);
     s->uscountiesaward = 0;
-    const auto r = look("W1AW");
-    EXPECT_EQ(r.slot0, (awardchoice{s->wasaward, 6}));
-    EXPECT_EQ(r.slot1, std::nullopt);
-    // A county block whose award of the state would lie past the table picks nothing.
-    s->uscountiesaward = 497;
+    EXPECT_EQ(look("W1AW").slot0, (awardchoice{s->wasaward, 6}));
     EXPECT_EQ(look("W1AW").slot1, std::nullopt);
 }
 
-TEST_F(Lookup, SourceZeroAndTheSourcesNotReadableHereOnlyClearTheResult) {
-    look("W1AW");
-    for (int source : {0, 2, 3, 4, 5, 6, -1}) {
+TEST_F(Lookup, OtherSourcesAndCallsNotFoundOnlyClearTheResult) {
+    for (int source : {1, 0, 2, 3, 4, 5, 6, -1}) {
+        s->callbooksource = 1;
+        look("W1AW");
         s->callbooksource = static_cast<int16_t>(source);
         s->qrzcdready = true;
-        const auto r = look("W1AW");
-        EXPECT_TRUE(r.lines.empty()) << source;
-        EXPECT_EQ(r.slot0, std::nullopt) << source;
+        // Not found after a US call: no longer in the USA, so no call-book distance.
+        const auto r = look(source == 1 ? "G4ABC" : "W1AW");
+        EXPECT_TRUE(r.lines.empty() && !r.slot0) << source;
         EXPECT_EQ(r.address.name, "") << source;
         EXPECT_EQ(s->gridsquare, "      ") << source;
         EXPECT_FALSE(s->callbookfound || s->lookuphit || s->callbookusa) << source;
@@ -148,32 +153,62 @@ TEST_F(Lookup, SourceZeroAndTheSourcesNotReadableHereOnlyClearTheResult) {
     }
 }
 
-TEST_F(Lookup, ACallNotFoundAfterAUsCallIsNoLongerInTheUsa) {
-    look("W1AW");
-    ASSERT_TRUE(s->callbookusa);
-    const auto r = look("G4ABC");
-    EXPECT_TRUE(r.lines.empty());
-    EXPECT_FALSE(s->callbookusa || s->lookuphit || r.callbookfound);
-    EXPECT_EQ(s->dxlat, 0);
-    EXPECT_EQ(s->dxlon, 0);
+TEST(CallBookKeys, ZipCodesTurnIntoTheirReversedNinesComplement) {
+    EXPECT_EQ(zipkey("12180"), "91878");
+    EXPECT_EQ(zipkey("     "), "99999");
+    EXPECT_EQ(zipkey("1 2"), "78999");     // 12: blanks are skipped
+    EXPECT_EQ(zipkey("02.5"), "79999");    // 2.5 rounds to 2
+    EXPECT_EQ(zipkey("99999.5"), "1-000"); // 100000: "-1" padded to "000-1"
+    EXPECT_EQ(zipkey("-5"), "00001");      // 100004, first five digits
+    EXPECT_EQ(zipkey("9e999"), zipkey("9e998"));
+    EXPECT_EQ(callskey(" W\xd8"
+                       "ABCDE "),
+              "W0ABCD");
+    EXPECT_EQ(callskey("k1ab"), "k1ab  ");
+    EXPECT_EQ(callbooknumber("4 1.6"), 41.6f);
+    EXPECT_EQ(callbooknumber("9e99"), 0);
+    EXPECT_FALSE(readcallsrecordbytes(std::string(153, ' ')));
+    EXPECT_FALSE(readziprecordbytes(std::string(44, ' ')));
 }
 
-TEST_F(Lookup, CallsBelowOrAboveEveryKeyOrEmptyFindNothingInFewReads) {
+TEST_F(Lookup, MissesEndAfterAtMostTwentyTwoRecordReads) {
     // The call is not upper-cased: "w1aw" sorts above every key.
-    for (const char* call : {"A", "ZZ9ZZ", "", "   ", "w1aw"}) {
-        const auto before = filerecordsread();
-        const auto r = look(call);
-        EXPECT_TRUE(r.lines.empty()) << call;
-        EXPECT_FALSE(s->lookuphit) << call;
-        EXPECT_LE(filerecordsread() - before, 22u) << call;
+    for (const char* call : {"A", "ZZZZZZ", "", "KB1XY", "w1aw"}) {
+        EXPECT_FALSE(found(call)) << call;
+        EXPECT_LE(reads, 22u) << call;
     }
+    EXPECT_TRUE(found("W1AW"));
+    // Halving 42171 records takes 16 reads.
+    EXPECT_FALSE(zipfound("22222"));
+    EXPECT_GE(reads, 15u);
+    EXPECT_LE(reads, 22u);
+    for (const char* zip : {"06111", "06824", "60000", "99999"}) // 99999: the key 00000
+        EXPECT_TRUE(zipfound(zip)) << zip;
+    EXPECT_FALSE(zipfound("00000")); // the key 99999
 }
 
-TEST_F(Lookup, SlashedZerosAreSearchedAsZeros) {
-    folder.write("calls.dat", callscountline(1) + callsline("K0AB", 'E', "Zed", "1 St", "X, CO 1"));
+TEST_F(Lookup, RecordsPastTheEndOrCutShortAreMissesNeverEarlierRecords) {
+    ASSERT_TRUE(found("WB2MIS"));
+    // Probes past the end move upward: the record read before is not taken for them.
+    s->callscount = 50;
+    EXPECT_FALSE(found("WB2MIS"));
+    s->callscount = 0;
+    EXPECT_FALSE(found("KB1XYZ"));
+    EXPECT_EQ(reads, 0u);
+
+    const std::string calls = handmadecalls();
+    folder.write("calls.dat", calls.substr(0, calls.size() - 10));
+    folder.write("zip.dat", zipline("88839", "HARTFORD", "41.69", "72.7").substr(0, 44));
     readrefdatafiles(*s);
-    EXPECT_EQ(look("K\xd8"
-                   "AB")
-                  .lines.size(),
-              3u);
+    s->zipcount = 1;
+    EXPECT_FALSE(found("WB2MIS"));
+    EXPECT_TRUE(found("W9JNK"));
+    EXPECT_FALSE(zipfound("06111"));
+}
+
+TEST_F(Lookup, NothingIsReadWhileAFileIsNotOpen) {
+    s->zipfile.reset();
+    EXPECT_FALSE(found("W1AW"));
+    EXPECT_FALSE(zipfound("06111"));
+    EXPECT_EQ(reads, 0u);
 }

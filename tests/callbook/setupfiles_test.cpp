@@ -28,15 +28,7 @@ struct SetupFiles : ::testing::Test {
         setstartvalues(*s, folder.path(), 1000);
         s->apptitle = "Tessalog ";
     }
-    void expectonlymessage(const std::string& text) {
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, text);
-        EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::ok);
-        EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
-    }
 };
-
-const char* qrzcdsource = "3,\"D:\\\"\r\n";
 
 } // namespace
 
@@ -183,64 +175,25 @@ TEST(LoginFiles, AreTwoQuotedItemsThatTheReaderReadsBack) {
     EXPECT_EQ(s->eqslpassword, "p&ss;w#rd \xd8");
 }
 
-TEST_F(SetupFiles, AQrzCdDriveMakesTheCdReadyAndNamesTheDrive) {
-    folder.write("qsldata.ini", qrzcdsource);
-    qrzcd.drive = 69;
-    loadqsldata(*s, dialogs, qrzcd);
-    EXPECT_EQ(qrzcd.inits, 1);
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(s->qrzdrive, 69);
-    EXPECT_TRUE(s->qrzcdready);
-    EXPECT_EQ(s->callbooksourcestatus, "Using QRZ Databases in drive E:");
-    EXPECT_EQ(s->callbooksource, 3);
-    EXPECT_FALSE(s->nocallbook);
-}
-
-TEST_F(SetupFiles, AQrzCdInUseOrNotFoundIsToldAndTheSourceKept) {
-    folder.write("qsldata.ini", qrzcdsource);
-    qrzcd.drive = -1;
-    loadqsldata(*s, dialogs, qrzcd);
-    expectonlymessage("QRZ is in use by another application.");
-    EXPECT_EQ(s->qrzdrive, -1);
-    EXPECT_FALSE(s->qrzcdready);
-    EXPECT_EQ(s->callbooksource, 3);
-    EXPECT_EQ(s->callbookpath, "D:\\");
-
-    dialogs.shown.clear();
-    s->qrzcdready = true;
-    qrzcd.drive = 0;
-    loadqsldata(*s, dialogs, qrzcd);
-    expectonlymessage("The QRZ Databases could not be found.");
-    EXPECT_EQ(s->qrzdrive, 0);
-    EXPECT_FALSE(s->qrzcdready);
-    EXPECT_EQ(s->callbooksource, 3);
-    EXPECT_EQ(s->callbooksourcestatus, "");
-}
-
-TEST_F(SetupFiles, AnAbsentOrFailingQrzCdLibraryMeansNoSource) {
-    folder.write("qsldata.ini", qrzcdsource);
-    for (const std::optional<int16_t> answer :
-         {std::optional<int16_t>(), std::optional<int16_t>(5), std::optional<int16_t>(-2)}) {
-        dialogs.shown.clear();
-        qrzcd.drive = answer;
-        loadqsldata(*s, dialogs, qrzcd);
-        expectonlymessage(nosource);
-        EXPECT_EQ(s->callbooksource, 0);
-        EXPECT_TRUE(s->nocallbook);
-        EXPECT_FALSE(s->qrzcdready);
-        EXPECT_EQ(s->callbookpath, folder.path());
-    }
-}
-
-TEST_F(SetupFiles, OnlySourceThreeAsksTheQrzCdLibrary) {
+TEST_F(SetupFiles, OnlySourceThreeAsksTheQrzCdLibraryAndAnAnswerNamingNoDriveIsNoSource) {
     qrzcd.drive = 68;
-    for (const char* file : {"1,\"\"\r\n", "2,\"D:\\\"\r\n", "4,\"\"\r\n", "0,\"\"\r\n"}) {
+    for (const char* file : {"1,\"\"\r\n", "2,\"D:\\\"\r\n", "4,\"\"\r\n"}) {
         folder.write("qsldata.ini", file);
         loadqsldata(*s, dialogs, qrzcd);
     }
     EXPECT_EQ(qrzcd.inits, 0);
-    EXPECT_FALSE(s->qrzcdready);
+    folder.write("qsldata.ini", "3,\"D:\\\"\r\n");
+    for (const int16_t answer : {5, -2}) {
+        qrzcd.drive = answer;
+        loadqsldata(*s, dialogs, qrzcd);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, nosource);
+        EXPECT_EQ(s->callbooksource, 0);
+        EXPECT_FALSE(s->qrzcdready);
+        dialogs.shown.clear();
+    }
     // The check alone, as the call-book source form runs it.
+    qrzcd.drive = 68;
     EXPECT_TRUE(qrzcdcheck(*s, dialogs, qrzcd));
     EXPECT_EQ(s->callbooksourcestatus, "Using QRZ Databases in drive D:");
 }
