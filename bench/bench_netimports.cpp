@@ -1,7 +1,7 @@
 // 100,000 QSOs through each of the NetLogger, QUARNLOG, DXtreme, DigiPan and WIN 1010
 // imports, from generated files.
 
-#include "benchlog.h"
+#include "importbench.h"
 #include "importexport/digipan.h"
 #include "importexport/dxtreme.h"
 #include "importexport/netlogger.h"
@@ -10,8 +10,6 @@
 #include "platform/fileio.h"
 
 #include <benchmark/benchmark.h>
-
-#include <functional>
 
 namespace {
 
@@ -71,49 +69,36 @@ std::string win1010file(const std::vector<std::string>& calls) {
     return text;
 }
 
-// Runs the import over the generated file, the log emptied before each run.
-void runimport(benchmark::State& st, const std::string& name,
-               std::string (*generate)(const std::vector<std::string>&),
-               const std::function<tsl::importoutcome(tsl::bench::BenchLog&)>& import) {
-    tsl::bench::BenchLog log;
-    log.s->chosenfile = log.s->apppath + name;
-    tsl::writefilesafely(log.s->chosenfile, generate(log.calls(qsos)));
-    for (auto _ : st) {
-        log.s->qsocount = 0;
-        if (import(log).imported != qsos) st.SkipWithError("not every QSO was imported");
-    }
-}
-
 void BM_ImportNetLogger100000(benchmark::State& st) {
-    runimport(st, "big.adi", netloggerfile, [](tsl::bench::BenchLog& l) {
+    tsl::bench::runimport(st, "big.adi", qsos, netloggerfile, [](tsl::bench::BenchLog& l) {
         return tsl::importnetlogger(*l.s, l.status, l.dialogs);
     });
 }
 BENCHMARK(BM_ImportNetLogger100000)->Unit(benchmark::kMillisecond);
 
 void BM_ImportQuarnlog100000(benchmark::State& st) {
-    runimport(st, "export.inf", quarnfile, [](tsl::bench::BenchLog& l) {
+    tsl::bench::runimport(st, "export.inf", qsos, quarnfile, [](tsl::bench::BenchLog& l) {
         return tsl::importquarn(*l.s, l.status, l.dialogs, tsl::quarnchoice{13, 0, 0, 2024});
     });
 }
 BENCHMARK(BM_ImportQuarnlog100000)->Unit(benchmark::kMillisecond);
 
 void BM_ImportDxtreme100000(benchmark::State& st) {
-    runimport(st, "dxsl_1.dat", dxtremefile, [](tsl::bench::BenchLog& l) {
+    tsl::bench::runimport(st, "dxsl_1.dat", qsos, dxtremefile, [](tsl::bench::BenchLog& l) {
         return tsl::importdxtreme(*l.s, l.status, l.dialogs);
     });
 }
 BENCHMARK(BM_ImportDxtreme100000)->Unit(benchmark::kMillisecond);
 
 void BM_ImportDigiPan100000(benchmark::State& st) {
-    runimport(st, "big.log", digipanfile, [](tsl::bench::BenchLog& l) {
+    tsl::bench::runimport(st, "big.log", qsos, digipanfile, [](tsl::bench::BenchLog& l) {
         return tsl::importdigipan(*l.s, l.status, l.dialogs);
     });
 }
 BENCHMARK(BM_ImportDigiPan100000)->Unit(benchmark::kMillisecond);
 
 void BM_ImportWin1010100000(benchmark::State& st) {
-    runimport(st, "log.asc", win1010file, [](tsl::bench::BenchLog& l) {
+    tsl::bench::runimport(st, "log.asc", qsos, win1010file, [](tsl::bench::BenchLog& l) {
         return tsl::importwin1010(*l.s, l.status, l.dialogs);
     });
 }

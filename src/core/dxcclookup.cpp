@@ -107,8 +107,10 @@ void applymatch(const AppState& s, const dxccmatch& match, qsorecord& q) {
 
 } // namespace
 
-void putdxcc(const AppState& s, const std::string& call, qsorecord& q) {
-    applymatch(s, finddxcc(s, call), q);
+dxccmatch putdxcc(const AppState& s, const std::string& call, qsorecord& q) {
+    dxccmatch match = finddxcc(s, call);
+    applymatch(s, match, q);
+    return match;
 }
 
 void dxcclookuprecord(AppState& s, const std::string& call, int32_t qso) {

@@ -33,8 +33,8 @@ int16_t continentindex(const AppState& state, int16_t entity);
 void notedxccmatch(AppState& state, const dxccmatch& match);
 
 // Looks the call up and writes its entity, continent and zones into the record, which
-// need not be in the log yet (imports build their QSOs apart).
-void putdxcc(const AppState& state, const std::string& call, qsorecord& q);
+// need not be in the log yet (imports build their QSOs apart); gives what the lookup found.
+dxccmatch putdxcc(const AppState& state, const std::string& call, qsorecord& q);
 
 // Looks the call up and applies the result to record qso: its entity, continent and zones.
 void dxcclookuprecord(AppState& state, const std::string& call, int32_t qso);

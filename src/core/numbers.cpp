@@ -109,6 +109,11 @@ std::optional<int32_t> toint32(double value) {
     return static_cast<int32_t>(r);
 }
 
+std::optional<float> tosingle(double value) {
+    if (!(std::fabs(value) <= std::numeric_limits<float>::max())) return std::nullopt;
+    return static_cast<float>(value);
+}
+
 std::string singletext(float value) {
     if (value == 0.0f) return "0"; // also minus zero
     if (!std::isfinite(value)) return "0";

@@ -30,6 +30,10 @@ double roundhalfeven(double value);
 std::optional<int16_t> toint16(double value);
 std::optional<int32_t> toint32(double value);
 
+// Conversion to single precision; nothing when the value lies beyond its range (the
+// conversion overflows) or is not a number.
+std::optional<float> tosingle(double value);
+
 // The shortest decimal text that reads back as the same single-precision value, with at
 // most 7 significant digits: 100 -> "100", 2.5 -> "2.5", -5 -> "-5", 71.06f -> "71.06".
 std::string singletext(float value);

@@ -114,6 +114,15 @@ int16_t bandoffrequency(const AppState& s, double mhz) {
     return band;
 }
 
+int16_t modebyname(const AppState& s, std::string_view text) {
+    const std::string name = uppercased(trimblanks(text));
+    int16_t mode = 0;
+    for (int m = 0; m <= s.modecount; ++m)
+        if (uppercased(trimblanks(s.modetable[static_cast<std::size_t>(m)].name)) == name)
+            mode = static_cast<int16_t>(m);
+    return mode;
+}
+
 int16_t iotaaward(const AppState& s, std::string_view reference) {
     const std::string code = uppercased(std::string(reference.substr(0, 2)));
     const int16_t award = code == "AF"   ? s.iotaafricaaward
@@ -198,9 +207,9 @@ ImportLog::ImportLog(const std::string& title) {
     lines_.push_back("Date     Time  Call       DXCC");
 }
 
-void ImportLog::add(const AppState& s, const qsorecord& q) {
+void ImportLog::add(const AppState& s, const qsorecord& q, const std::string& tail) {
     lines_.push_back(q.date.str() + " " + q.time.str() + " " + q.call.str() + " " +
-                     countryname(s, q.dxcc).value_or(s.dxcctable[0].country));
+                     countryname(s, q.dxcc).value_or(s.dxcctable[0].country) + tail);
 }
 
 void ImportLog::note(const std::string& text) {

@@ -99,6 +99,10 @@ std::string skippedsentence(const std::vector<std::string>& skips);
 // edges are kept); the last of overlapping bands wins; 0 when none holds it.
 int16_t bandoffrequency(const AppState& state, double mhz);
 
+// The mode whose name, without blanks around it, equals the text without blanks around it
+// in any case; the last of equal names wins; 0 ("None") when none does.
+int16_t modebyname(const AppState& state, std::string_view text);
+
 // The IOTA award of a reference's continent code ("EU-005" gives "IOTA Europe"); 0 for
 // another code and for an award that is not tracked.
 int16_t iotaaward(const AppState& state, std::string_view reference);
@@ -158,7 +162,8 @@ std::string overlongreason(int32_t line);
 class ImportLog {
   public:
     explicit ImportLog(const std::string& title);
-    void add(const AppState& state, const qsorecord& q);
+    // The QSO's line; an import may end it with text of its own.
+    void add(const AppState& state, const qsorecord& q, const std::string& tail = "");
     // A line of its own, such as a QSO that was skipped and why.
     void note(const std::string& text);
     // Writes the file in the program folder; empty on success, else the reason.

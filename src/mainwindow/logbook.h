@@ -144,6 +144,12 @@ class logbook : public QMainWindow, public StatusLine {
     void win1010_Click();
     void godxtreme_Click();
     void goccnbml_Click();
+    // The record files of DXLog (index 0 "DXLog Format 1", 1 "DXLog Format 2"), Log-EQF,
+    // Brisca and Valtro.
+    void pubdodxlog_Click(int index);
+    void publogeqf_Click();
+    void gobrisca_Click();
+    void govaltro_Click();
 
     // Shows a report in the report window, which opens on the first report.
     void showreport(const struct Report& report);

@@ -179,12 +179,16 @@ void logbook::buildmenu() {
     }
     item(imports, "pubdodigipan", "&Import from DigiPan", this, &L::pubdodigipan_Click);
     QMenu* dxlog = submenu(imports, bar, "dximport", "Import from D&XLog");
-    item(dxlog, "pubdodxlog0", "DXLog Format 1");
-    item(dxlog, "pubdodxlog1", "DXLog Format 2");
-    item(imports, "publogeqf", "Import from &Win-EQF/ Log-EQF");
+    const char* dxlogformats[] = {"DXLog Format 1", "DXLog Format 2"};
+    for (int i = 0; i < 2; ++i) {
+        QAction* a = item(dxlog, "pubdodxlog" + QString::number(i), dxlogformats[i]);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, i] { pubdodxlog_Click(i); });
+    }
+    item(imports, "publogeqf", "Import from &Win-EQF/ Log-EQF", this, &L::publogeqf_Click);
     item(imports, "gonetlogger", "Import from &NetLogger", this, &L::gonetlogger_Click);
-    item(imports, "gobrisca", "Import from &Brisca");
-    item(imports, "govaltro", "Import from Valtro");
+    item(imports, "gobrisca", "Import from &Brisca", this, &L::gobrisca_Click);
+    item(imports, "govaltro", "Import from Valtro", this, &L::govaltro_Click);
     item(imports, "gomyimport", "Import - User Defined", this, &L::gomyimport_Click);
     item(imports, "win1010", "Import from WIN 1010", this, &L::win1010_Click);
     item(imports, "godxtreme", "Import from DXtreme", this, &L::godxtreme_Click);

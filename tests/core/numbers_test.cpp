@@ -50,6 +50,14 @@ TEST(WholeNumbers, RoundHalvesToEvenAndFailOutsideTheirRange) {
     }
 }
 
+TEST(SingleNumbers, FailBeyondTheirRange) {
+    EXPECT_EQ(tosingle(14.025), 14.025f);
+    EXPECT_EQ(tosingle(-3.0e38), -3.0e38f);
+    EXPECT_EQ(tosingle(1.0e39), std::nullopt);
+    EXPECT_EQ(tosingle(-1.0e39), std::nullopt);
+    EXPECT_EQ(tosingle(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
+}
+
 TEST(SingleText, WritesTheShortestPlainTextThatReadsBack) {
     EXPECT_EQ(singletext(100.0f), "100");
     EXPECT_EQ(singletext(2.5f), "2.5");

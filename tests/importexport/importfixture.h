@@ -2,6 +2,7 @@
 // A loaded program folder for the import tests: hand-made files of tests/testdata, and the
 // check that imported QSOs come back whole from "qsodata.dat".
 
+#include "core/numbers.h"
 #include "core/qsofile.h"
 #include "core/qsorecord.h"
 #include "platform/fileio.h"
@@ -31,6 +32,28 @@ struct ImportTest : ::testing::Test, LoadedLog {
         return readwholefile(s->apppath + name).value_or("<none>");
     }
     const qsorecord& qso(int32_t k) const { return s->qsos[static_cast<std::size_t>(k)]; }
+    // The fields of QSO k in one line, texts without trailing blanks: call, entity,
+    // continent, ITU and CQ zones, date, time, band, mode, propagation, power, RST sent and
+    // received, cards sent and received, QSL via, grid, WAB, gender, QTH, comments.
+    std::string fieldsof(int32_t k) const {
+        const qsorecord& q = qso(k);
+        std::string line;
+        for (const std::string& f :
+             {q.call.trimmedright(),       s->dxcctable[static_cast<std::size_t>(q.dxcc)].country,
+              std::to_string(q.continent), q.ituz.trimmedright(),
+              q.cqz.trimmedright(),        q.date.trimmedright(),
+              q.time.trimmedright(),       std::to_string(q.band),
+              std::to_string(q.mode),      std::to_string(q.prop),
+              singletext(q.power),         q.rsts.trimmedright(),
+              q.rstr.trimmedright(),       std::to_string(q.qsls),
+              std::to_string(q.qslr),      q.qslvia.trimmedright(),
+              q.grid.trimmedright(),       q.wab.trimmedright(),
+              std::to_string(q.gender),    std::to_string(q.qth),
+              q.comments.trimmedright()})
+            line += f + "|";
+        line.pop_back();
+        return line;
+    }
     // The award slots in use, each "award:entry".
     static std::vector<std::string> slotsof(const qsorecord& q) {
         std::vector<std::string> out;
