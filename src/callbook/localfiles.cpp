@@ -36,7 +36,7 @@ std::string trimmedright(const std::string& text) {
 }
 
 // Up to width characters from position (counted from 1), fewer at the end of the text.
-std::string midtext(const std::string& text, std::size_t position, std::size_t width) {
+std::string charactersat(const std::string& text, std::size_t position, std::size_t width) {
     return position - 1 < text.size() ? text.substr(position - 1, width) : std::string();
 }
 
@@ -177,8 +177,8 @@ void lookupcallsdat(AppState& s, const std::string& call, callbooklookup& result
     // The zip code stands four characters after the comma, the state two before it.
     const auto comma = a.cityline.find(',');
     const std::size_t p = (comma == std::string::npos ? 0 : comma + 1) + 5;
-    if (s.callbookusa) lookupzip(s, midtext(a.cityline, p, 5), result);
-    a.state = FixedText<2>(uppercased(midtext(a.cityline, p - 3, 2))).str();
+    if (s.callbookusa) lookupzip(s, charactersat(a.cityline, p, 5), result);
+    a.state = FixedText<2>(uppercased(charactersat(a.cityline, p - 3, 2))).str();
     a.country = s.callbookusa ? "USA" : "Canada";
 }
 
