@@ -48,6 +48,7 @@ class SilentDialogs : public Dialogs {
                                         const std::string&) override {
         return std::nullopt;
     }
+    // A form is closed at once, as if cancelled (0 is a rejected dialog's result).
     int showform(QDialog&) override { return 0; }
 };
 

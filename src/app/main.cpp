@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
+#include "platform/qrzcd.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtinternet.h"
 
@@ -17,9 +18,10 @@ int main(int argc, char* argv[]) {
     auto state = std::make_unique<tsl::AppState>();
     tsl::QtDialogs dialogs;
     tsl::QtInternet internet;
+    tsl::AbsentQrzCd qrzcd;
     const std::string apppath =
         QCoreApplication::applicationDirPath().toLocal8Bit().toStdString() + "/";
-    auto window = tsl::Main(*state, dialogs, internet, apppath);
+    auto window = tsl::Main(*state, dialogs, internet, qrzcd, apppath);
     if (!window) return 1;
     dialogs.setparent(window.get());
     return QApplication::exec();

@@ -1,19 +1,104 @@
 #include "lookup.h"
 
-#include "core/state.h"
+#include "core/awards.h"
+#include "core/text.h"
+#include "localfiles.h"
+#include "setupfiles.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
 
 namespace tsl {
 
-std::vector<std::string> lookupcall(AppState& state, const std::string& call) {
-    state.callbookresult = {};
-    state.gridsquare = "";
-    state.dxlat = 0;
-    state.dxlon = 0;
-    state.lookuphit = false;
-    state.callbookfound = false;
-    // No call-book source is readable yet: every call is "not found".
-    (void)call;
-    return {};
+namespace {
+
+void clearresult(AppState& s) {
+    s.callbookresult = {};
+    s.callbookresult.state = "  ";
+    s.gridsquare = "";
+    s.dxlon = 0;
+    s.dxlat = 0;
+    s.callbookfound = false;
+    s.lookuphit = false;
+    // Only a source that finds the call knows its country: a call not found takes its
+    // position from its DXCC entity, whatever the call before it was.
+    s.callbookusa = false;
+}
+
+bool samecode(std::string_view code, const std::string& state) {
+    return uppercased(trimblanks(code)) == state;
+}
+
+// The state's entry of "Worked All States" or the province's of "Canadian Provinces" for
+// slot 0, and for a state the county's entry of the state's county award for slot 1.
+void preselectawards(const AppState& s, callbooklookup& r) {
+    const std::string& code = s.callbookresult.state;
+    std::optional<int> found;
+    if (s.callbookusa && s.wasaward > 0) {
+        for (int i = 0; i < static_cast<int>(s.statetable.size()); ++i)
+            if (samecode(s.statetable[static_cast<std::size_t>(i)].code.view(), code)) {
+                r.slot0 = awardchoice{s.wasaward, i};
+                found = i;
+            }
+    } else if (s.provincesaward > 0) {
+        for (int i = 0; i < static_cast<int>(s.provincecodes.size()); ++i)
+            if (samecode(s.provincecodes[static_cast<std::size_t>(i)].code.view(), code))
+                r.slot0 = awardchoice{s.provincesaward, i};
+    }
+    if (!found || s.uscountiesaward < 1) return;
+    // A county block that starts late in a full table has no award for the later states.
+    const int a = s.uscountiesaward + *found;
+    if (a > maxawards || a >= static_cast<int>(s.awardtable.size())) return;
+    const awardrecord& award = s.awardtable[static_cast<std::size_t>(a)];
+    const std::string county = uppercased(s.callbookresult.county);
+    for (int e = std::max<int>(award.first, 0);
+         e <= award.last && e < static_cast<int>(s.awardentries.size()); ++e)
+        if (uppercased(s.awardentries[static_cast<std::size_t>(e)]) == county)
+            r.slot1 = awardchoice{static_cast<int16_t>(a), e - award.first};
+}
+
+} // namespace
+
+std::string licenceclass(char letter) {
+    switch (letter) {
+    case 'C':
+    case 'X':
+        return "Club";
+    case 'E':
+        return "Extra";
+    case 'A':
+        return "Advanced";
+    case 'G':
+        return "General";
+    case 'N':
+        return "Novice";
+    case 'T':
+        return "Technician";
+    case 'P':
+        return "Technican Plus";
+    default:
+        return "";
+    }
+}
+
+callbooklookup lookupcall(AppState& s, const std::string& call) {
+    clearresult(s);
+    callbooklookup r;
+    const std::string trimmed = trimblanks(call);
+    switch (s.callbooksource) {
+    case callbookfiles:
+        lookupcallsdat(s, trimmed, r);
+        break;
+    default:
+        // No source chosen, or one not readable here: the HamCall CD, the QRZ CD (which
+        // needs qrzcdready as well) and the two online services find nothing.
+        break;
+    }
+    if (!s.editingqso) preselectawards(s, r);
+    r.address = s.callbookresult;
+    r.callbookfound = s.callbookfound;
+    return r;
 }
 
 } // namespace tsl

@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
+#include "qrzcd.h"
 
 #include <QUrl>
 
@@ -48,22 +49,24 @@ Parsed<loginfile> readloginbytes(const std::string& bytes) {
     return loginfile{std::move(*user), std::move(*password)};
 }
 
-void loadqsldata(AppState& state, Dialogs& dialogs) {
-    const auto bytes = readwholefile(state.apppath + "qsldata.ini");
-    const auto read = readqsldatabytes(bytes.value_or(""));
-    if (!bytes || !read) {
+void loadqsldata(AppState& state, Dialogs& dialogs, QrzCdLibrary& qrzcd) {
+    const auto recover = [&] {
         state.callbooksource = callbooknone;
         state.nocallbook = true;
         state.callbookpath = state.apppath;
         state.callbookroot = state.callbookpath.substr(0, 3);
         shownosource(state, dialogs);
-        return;
-    }
+    };
+    const auto bytes = readwholefile(state.apppath + "qsldata.ini");
+    const auto read = readqsldatabytes(bytes.value_or(""));
+    if (!bytes || !read) return recover();
     state.callbooksource = read->source;
     state.callbookpath = read->path;
     state.callbookroot = state.callbookpath.substr(0, 3);
     state.nocallbook = state.callbooksource < 1;
     if (state.nocallbook) shownosource(state, dialogs);
+    // A QRZ CD library that fails leaves no usable source.
+    if (state.callbooksource == callbookqrzcd && !qrzcdcheck(state, dialogs, qrzcd)) recover();
 }
 
 void loadcallbooklogin(AppState& state) {

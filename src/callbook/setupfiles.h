@@ -18,6 +18,7 @@ namespace tsl {
 
 struct AppState;
 class Dialogs;
+class QrzCdLibrary;
 
 // Call-book sources.
 inline constexpr int callbooknone = 0;
@@ -42,8 +43,9 @@ struct loginfile {
 Parsed<loginfile> readloginbytes(const std::string& bytes);
 
 // Reads "qsldata.ini". Without a usable source it says so in a message box; a missing or
-// unreadable file means no source. Start-up goes on in every case.
-void loadqsldata(AppState& state, Dialogs& dialogs);
+// unreadable file means no source. For the QRZ CD it runs the QRZ CD check, and a failing
+// library means no source too. Start-up goes on in every case.
+void loadqsldata(AppState& state, Dialogs& dialogs, QrzCdLibrary& qrzcd);
 
 // Reads the log-in of the chosen online service ("hamcall.ini" for HamCall online,
 // "qrz.ini" for QRZ online); silent when the file is missing.

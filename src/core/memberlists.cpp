@@ -9,11 +9,10 @@
 namespace tsl {
 
 std::optional<int32_t> callsdatcount(const std::string& record1) {
-    // The first line, or the whole record when no line ends inside it.
-    const auto end = record1.find('\n');
-    ListReader in(end == std::string::npos ? record1 : record1.substr(0, end + 1));
+    // The first item of record 1: what follows it there (blanks, a text) plays no part.
+    ListReader in(record1.substr(0, callsrecordlength));
     const auto count = in.int32();
-    if (!count || !in.text()) return std::nullopt;
+    if (!count || *count < 0) return std::nullopt;
     return count;
 }
 
@@ -26,19 +25,16 @@ void readrefdatafiles(AppState& s) {
     const auto count = head ? callsdatcount(*head) : std::nullopt;
     auto calls = std::make_unique<QFile>(QString::fromLocal8Bit(s.apppath + "calls.dat"));
     auto zip = std::make_unique<QFile>(QString::fromLocal8Bit(s.apppath + "zip.dat"));
-    if (!count || !calls->open(QIODevice::ReadOnly)) {
+    // Unbuffered: the searches read single records far apart.
+    const auto mode = QIODevice::ReadOnly | QIODevice::Unbuffered;
+    if (!count || !calls->open(mode) || !zip->open(mode)) {
         s.nocallsdat = true;
         return;
     }
     s.callscount = *count;
     s.callsfile = std::move(calls);
-    s.nocallbook = false;
-    if (!zip->open(QIODevice::ReadOnly)) {
-        s.callsfile.reset();
-        s.nocallsdat = true;
-        return;
-    }
     s.zipfile = std::move(zip);
+    s.nocallbook = false;
     s.nozipfile = false;
 }
 

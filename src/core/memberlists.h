@@ -19,11 +19,12 @@ inline constexpr std::size_t maxwabsquares = 4800;
 
 inline constexpr std::size_t callsrecordlength = 156;
 
-// The record count held by the first line of "calls.dat", from the bytes of its first
-// record; nothing when that line is not a count and a text.
+// The record count of "calls.dat", the first item of its first record, from the bytes of
+// that record; nothing when the item is not a whole number from 0 to 2147483647.
 std::optional<int32_t> callsdatcount(const std::string& record1);
 
-// Opens "calls.dat" and "zip.dat" for the run; nocallsdat when they cannot be opened.
+// Opens "calls.dat" and "zip.dat" for the run, and clears nocallbook; nocallsdat when the
+// count cannot be read or either file cannot be opened (then neither stays open).
 void readrefdatafiles(AppState& state);
 
 // The member calls of "tenten.dat" (six-character fields), of "arlhs.dat" (list items of six

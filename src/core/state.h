@@ -24,6 +24,11 @@ namespace tsl {
 
 inline constexpr int32_t maxqsos = 100000;
 
+// The address of the call looked up last, as the call book gave it.
+struct callbookaddress {
+    std::string name, street, cityline, country, state, county;
+};
+
 struct AppState {
     AppState();
 
@@ -185,9 +190,7 @@ struct AppState {
     bool lookuphit = false;
     bool callbookfound = false; // the lookup found an address
     bool callbookusa = false;
-    struct {
-        std::string name, street, cityline, country, state, county;
-    } callbookresult;
+    callbookaddress callbookresult;
     std::string eqslstatus;
 
     // Call book and eQSL set-up
@@ -197,6 +200,7 @@ struct AppState {
     bool nocallsdat = false;
     int16_t qrzdrive = 0;
     bool qrzcdready = false;
+    std::string callbooksourcestatus; // the status text of the call-book source form
     std::string hamcalluser;
     std::string hamcallpassword;
     std::string qrzuser;

@@ -71,6 +71,21 @@ void logbook::showdistance(const char* nopositionmessage) {
     direction->setText(QString::number(d.degrees));
 }
 
+void logbook::lookupcallbook(const std::string& call) {
+    if (state_.nocallbook && state_.callbooksource < 2) return;
+    const callbooklookup found = lookupcall(state_, call);
+    for (const std::string& line : found.lines)
+        callshow->addItem(toqt(line));
+    if (found.gs) gs->setText(toqt(*found.gs));
+    // The award first, as its choice fills the entry list; the slots keep the focus where
+    // it is while the program fills them.
+    const bool filling = fillingslots_;
+    fillingslots_ = true;
+    if (found.slot0) showslot(0, found.slot0->award, found.slot0->entry);
+    if (found.slot1) showslot(1, found.slot1->award, found.slot1->entry);
+    fillingslots_ = filling;
+}
+
 void logbook::incall_LostFocus() {
     rules_->clearpending("incall");
     state_.usecountryposition = true;
@@ -93,9 +108,7 @@ void logbook::incall_LostFocus() {
         wabcombo->setCurrentIndex(-1);
         wabcombo->setEditText("");
     }
-    if (!state_.nocallbook || state_.callbooksource >= 2)
-        for (const std::string& line : lookupcall(state_, call))
-            callshow->addItem(toqt(line));
+    lookupcallbook(call);
     if (state_.callbookusa) showdistance("No Longitude or latitude for Call");
     dxcclookup(call);
     if (!state_.callbookusa) showdistance("No Longitude or latitude for DXCC");

@@ -1,6 +1,5 @@
 // Loading a QSO from the grid for editing; deleting, abandoning and quitting.
 
-#include "callbook/lookup.h"
 #include "core/geography.h"
 #include "core/numbers.h"
 #include "core/qsofile.h"
@@ -60,9 +59,7 @@ void logbook::loadqso(int32_t index, const QString& date, const QString& time, i
     wabcombo->setEditText(toqt(q.wab.str()));
     incall->setText(toqt(q.call.str()));
 
-    if (!state_.nocallbook || state_.callbooksource >= 2)
-        for (const std::string& line : lookupcall(state_, fromqt(incall->text())))
-            callshow->addItem(toqt(line));
+    lookupcallbook(fromqt(incall->text()));
     if (!state_.lookuphit && q.dxcc >= 0 && q.dxcc <= state_.dxcccount) {
         const dxccrecord& e = state_.dxcctable[static_cast<std::size_t>(q.dxcc)];
         state_.dxlat = e.ns == "S" ? -e.lat : e.lat;

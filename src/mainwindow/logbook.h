@@ -288,6 +288,9 @@ class logbook : public QMainWindow, public StatusLine {
     // Chooses list position index, or nothing when the list has no such position.
     static void selectindex(QComboBox* box, int index);
     void showdistance(const char* nopositionmessage);
+    // Looks the call up when a call-book source is usable and shows what was found: its
+    // lines, the locator and the award slots it picks.
+    void lookupcallbook(const std::string& call);
     void priorqsoinfo(bool keepslots);
     void dupecheck();
     void putmemberaward(int16_t award, int32_t number);

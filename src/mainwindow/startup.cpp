@@ -16,7 +16,7 @@
 namespace tsl {
 
 std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess& internet,
-                              const std::string& apppath) {
+                              QrzCdLibrary& qrzcd, const std::string& apppath) {
     auto splash = std::make_unique<flash>(toqt(programtitle));
     splash->flash_Form_Load();
     state.apptitle = programtitle;
@@ -34,7 +34,7 @@ std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess&
     window->filltablelists();
     readrefdatafiles(state);
 
-    loadqsldata(state, dialogs);
+    loadqsldata(state, dialogs, qrzcd);
     if (state.callbooksource == callbookqrzonline || state.callbooksource == callbookhamcallonline)
         loadcallbooklogin(state);
     loadeqsllogin(state);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <limits>
 
 namespace tsl {
 
@@ -15,6 +16,7 @@ QString qpath(const std::string& path) {
 }
 
 std::atomic<std::uint64_t> bytesread{0};
+std::atomic<std::uint64_t> recordsread{0};
 
 std::optional<std::string> handedout(const QFile& f, const QByteArray& data) {
     if (f.error() != QFileDevice::NoError) return std::nullopt;
@@ -68,8 +70,24 @@ std::optional<std::string> readfilehead(const std::string& path, std::size_t max
     return handedout(f, f.read(static_cast<qint64>(maxbytes)));
 }
 
+std::optional<std::string> readrecord(QFile& file, std::int64_t number, std::size_t length) {
+    const auto size = static_cast<std::int64_t>(length);
+    if (number < 1 || size < 1 || number - 1 > (std::numeric_limits<qint64>::max() - size) / size)
+        return std::nullopt;
+    if (!file.seek((number - 1) * size)) return std::nullopt;
+    std::string record(length, '\0');
+    if (file.read(record.data(), size) != size) return std::nullopt;
+    bytesread += length;
+    ++recordsread;
+    return record;
+}
+
 std::uint64_t filebytesread() {
     return bytesread;
+}
+
+std::uint64_t filerecordsread() {
+    return recordsread;
 }
 
 std::string writefilesafely(const std::string& path, const std::string& bytes) {

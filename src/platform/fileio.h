@@ -1,5 +1,6 @@
 #pragma once
-// Whole-file reading and the safe rewrite of a file: the new contents go to a temporary
+// Whole-file reading, records of files read by record number, and the safe rewrite of a
+// file: the new contents go to a temporary
 // file in the same folder, are flushed, and replace the old file by a rename, so a failed
 // write never leaves a half-written file behind.
 
@@ -7,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+
+class QFile;
 
 namespace tsl {
 
@@ -17,9 +20,15 @@ std::optional<std::string> readwholefile(const std::string& path);
 // it cannot be opened or read.
 std::optional<std::string> readfilehead(const std::string& path, std::size_t maxbytes);
 
-// How many bytes the readers above have handed out in this process: what start-up costs
-// in reading can be measured without timing it.
+// Record number (counted from 1) of a file of fixed-length records, open for reading:
+// nothing when the file does not hold the whole record (it lies past the end, or the file
+// ends inside it) or it cannot be read.
+std::optional<std::string> readrecord(QFile& file, std::int64_t number, std::size_t length);
+
+// How many bytes the readers above have handed out in this process, and how many records:
+// what reading costs can be measured without timing it.
 std::uint64_t filebytesread();
+std::uint64_t filerecordsread();
 
 // Empty on success, else the reason (the old file is then untouched).
 std::string writefilesafely(const std::string& path, const std::string& bytes);

@@ -1,7 +1,9 @@
+#include "callbook/qrzcd.h"
 #include "callbook/setupfiles.h"
 #include "core/state.h"
 #include "platform/fileio.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedqrzcd.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +22,7 @@ const char* nosource = "No source for Call Book Info specified.\r\n"
 struct SetupFiles : ::testing::Test {
     TempFolder folder;
     ScriptedDialogs dialogs;
+    ScriptedQrzCd qrzcd;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
     SetupFiles() {
         setstartvalues(*s, folder.path(), 1000);
@@ -30,7 +33,7 @@ struct SetupFiles : ::testing::Test {
 } // namespace
 
 TEST_F(SetupFiles, NoQslDataFileMeansNoSourceWithTheThreeLineMessage) {
-    loadqsldata(*s, dialogs);
+    loadqsldata(*s, dialogs, qrzcd);
     EXPECT_EQ(s->callbooksource, 0);
     EXPECT_TRUE(s->nocallbook);
     EXPECT_EQ(s->callbookpath, folder.path());
@@ -43,7 +46,7 @@ TEST_F(SetupFiles, NoQslDataFileMeansNoSourceWithTheThreeLineMessage) {
 
 TEST_F(SetupFiles, SourceZeroKeepsItsPathAndStillSaysSo) {
     folder.write("qsldata.ini", "0,\"D:\\Ham0\"\r\n");
-    loadqsldata(*s, dialogs);
+    loadqsldata(*s, dialogs, qrzcd);
     EXPECT_EQ(s->callbooksource, 0);
     EXPECT_TRUE(s->nocallbook);
     EXPECT_EQ(s->callbookpath, "D:\\Ham0");
@@ -54,7 +57,7 @@ TEST_F(SetupFiles, SourceZeroKeepsItsPathAndStillSaysSo) {
 
 TEST_F(SetupFiles, AChosenSourceIsTakenSilently) {
     folder.write("qsldata.ini", "2,\"D:\\Ham0\"\r\n");
-    loadqsldata(*s, dialogs);
+    loadqsldata(*s, dialogs, qrzcd);
     EXPECT_EQ(s->callbooksource, 2);
     EXPECT_FALSE(s->nocallbook);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -80,7 +83,7 @@ TEST_F(SetupFiles, AnUnreadableQslDataFileMeansNoSource) {
     s->callbooksource = 5;
     s->nocallbook = false;
     folder.write("qsldata.ini", "2\r\n");
-    loadqsldata(*s, dialogs);
+    loadqsldata(*s, dialogs, qrzcd);
     EXPECT_EQ(s->callbooksource, 0);
     EXPECT_TRUE(s->nocallbook);
     EXPECT_EQ(s->callbookpath, folder.path());
@@ -170,4 +173,27 @@ TEST(LoginFiles, AreTwoQuotedItemsThatTheReaderReadsBack) {
     loadeqsllogin(*s);
     EXPECT_EQ(s->eqsluser, "me, myself");
     EXPECT_EQ(s->eqslpassword, "p&ss;w#rd \xd8");
+}
+
+TEST_F(SetupFiles, OnlySourceThreeAsksTheQrzCdLibraryAndAnAnswerNamingNoDriveIsNoSource) {
+    qrzcd.drive = 68;
+    for (const char* file : {"1,\"\"\r\n", "2,\"D:\\\"\r\n", "4,\"\"\r\n"}) {
+        folder.write("qsldata.ini", file);
+        loadqsldata(*s, dialogs, qrzcd);
+    }
+    EXPECT_EQ(qrzcd.inits, 0);
+    folder.write("qsldata.ini", "3,\"D:\\\"\r\n");
+    for (const int16_t answer : {5, -2}) {
+        qrzcd.drive = answer;
+        loadqsldata(*s, dialogs, qrzcd);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, nosource);
+        EXPECT_EQ(s->callbooksource, 0);
+        EXPECT_FALSE(s->qrzcdready);
+        dialogs.shown.clear();
+    }
+    // The check alone, as the call-book source form runs it.
+    qrzcd.drive = 68;
+    EXPECT_TRUE(qrzcdcheck(*s, dialogs, qrzcd));
+    EXPECT_EQ(s->callbooksourcestatus, "Using QRZ Databases in drive D:");
 }

@@ -129,12 +129,20 @@ TEST_F(MemberLists, CallBookFilesStayOpenWhenBothArePresent) {
     EXPECT_TRUE(s->callsfile->isOpen());
 }
 
-TEST(CallsFile, TheCountComesFromTheFirstLineOfRecordOne) {
+TEST(CallsFile, TheCountIsTheFirstItemOfRecordOne) {
     EXPECT_EQ(callsdatcount("2,\"calls\"\r\n" + std::string(144, 'x')), 2);
-    // A first line as long as the record is read as far as the record goes.
-    EXPECT_EQ(callsdatcount("7," + std::string(154, 'c')), 7);
-    EXPECT_EQ(callsdatcount("7,\"" + std::string(153, 'c')), std::nullopt);
-    EXPECT_EQ(callsdatcount("7\r\n\"calls\"\r\n"), std::nullopt);
-    EXPECT_EQ(callsdatcount("x,\"calls\"\r\n"), std::nullopt);
-    EXPECT_EQ(callsdatcount(""), std::nullopt);
+    EXPECT_EQ(callsdatcount("42171" + std::string(149, ' ') + "\r\n"), 42171);
+    EXPECT_EQ(callsdatcount("7,\"" + std::string(153, 'c')), 7);
+    EXPECT_EQ(callsdatcount("2147483647\r\n"), 2147483647);
+    for (const std::string& bad :
+         {std::string(156, ' ') + "5\r\n", std::string("x,\"calls\""), std::string("-1"),
+          std::string("4294967296"), std::string("\"5\"")})
+        EXPECT_EQ(callsdatcount(bad), std::nullopt) << bad;
+}
+
+TEST_F(MemberLists, NeitherCallBookFileStaysOpenWithoutTheOther) {
+    folder.write("calls.dat", "2,\"calls\"\r\n");
+    readrefdatafiles(*s);
+    EXPECT_TRUE(s->nocallsdat && s->nocallbook && s->nozipfile);
+    EXPECT_FALSE(s->callsfile || s->zipfile);
 }

@@ -5,6 +5,7 @@
 #include "support/datafiles.h"
 #include "support/localserver.h"
 #include "support/logfixture.h"
+#include "support/scriptedqrzcd.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,13 +21,14 @@ namespace {
 
 struct EntryChecks : ::testing::Test, LoadedLog {
     LocalInternet internet;
+    ScriptedQrzCd qrzcd;
     std::unique_ptr<logbook> window;
 
     void SetUp() override {
         folder.write("qsldata.ini", "1,\"\"\r\n");
         s = std::make_unique<AppState>();
         s->localnow = [] { return QDateTime(QDate(2024, 8, 25), QTime(14, 30)); };
-        window = Main(*s, dialogs, internet, folder.path());
+        window = Main(*s, dialogs, internet, qrzcd, folder.path());
         ASSERT_NE(window, nullptr);
         window->activateWindow();
     }
@@ -152,7 +154,7 @@ TEST_F(EntryChecks, AnEntityListOfASharedPrefixSaysSo) {
                                  dxccline("B", {"XX"}, " ", "Beta", 3, "AF"));
     window.reset();
     s = std::make_unique<AppState>();
-    window = Main(*s, dialogs, internet, folder.path());
+    window = Main(*s, dialogs, internet, qrzcd, folder.path());
     ASSERT_NE(window, nullptr);
     window->dxcclookup("XX1AB");
     EXPECT_EQ(lines(), (QStringList{"Alpha", "Beta", "Multiple DXCC found"}));

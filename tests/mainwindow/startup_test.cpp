@@ -6,6 +6,7 @@
 #include "support/datafiles.h"
 #include "support/localserver.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedqrzcd.h"
 #include "support/tempfolder.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ struct Startup : ::testing::Test {
     TempFolder folder;
     ScriptedDialogs dialogs;
     LocalInternet internet;
+    ScriptedQrzCd qrzcd;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
 
     Startup() {
@@ -36,7 +38,7 @@ struct Startup : ::testing::Test {
         folder.write("qsldata.ini", "1,\"\"\r\n");
     }
 
-    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, folder.path()); }
+    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, qrzcd, folder.path()); }
 
     void remove(const char* name) { QFile::remove(QString::fromStdString(folder.path() + name)); }
 
@@ -197,4 +199,30 @@ TEST_F(Startup, AServicesFileReplacesTheBaseUrls) {
     EXPECT_EQ(internet.urls.hamcall, "http://127.0.0.1:7001");
     EXPECT_EQ(internet.urls.qrz, "http://127.0.0.1:7002");
     EXPECT_EQ(internet.urls.eqsl, "http://127.0.0.1:7003");
+}
+
+TEST_F(Startup, TheQrzCdSourceAsksTheLibraryForItsDrive) {
+    folder.write("qsldata.ini", "3,\"\"\r\n");
+    struct answer {
+        std::optional<int16_t> drive;
+        std::string message; // before the missing QSO file's
+        int16_t source;
+    };
+    const answer answers[] = {{69, "", 3},
+                              {-1, "QRZ is in use by another application.", 3},
+                              {0, "The QRZ Databases could not be found.", 3},
+                              {std::nullopt, "No source for Call Book Info specified.", 0}};
+    for (const answer& a : answers) {
+        s = std::make_unique<AppState>();
+        dialogs.shown.clear();
+        qrzcd.drive = a.drive;
+        ASSERT_NE(start(), nullptr);
+        ASSERT_EQ(dialogs.shown.size(), a.message.empty() ? 1u : 2u);
+        EXPECT_EQ(dialogs.shown[0].text.substr(0, a.message.size()), a.message);
+        EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
+        EXPECT_EQ(s->callbooksource, a.source);
+        EXPECT_EQ(s->qrzcdready, a.message.empty());
+        EXPECT_EQ(s->callbooksourcestatus,
+                  a.message.empty() ? "Using QRZ Databases in drive E:" : "");
+    }
 }

@@ -2,9 +2,11 @@
 #include "support/tempfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <limits>
 #include <string>
 #include <sys/resource.h>
 
@@ -111,4 +113,18 @@ TEST(FileIo, RemovingAFileOrNothingIsQuietAndAFailureSaysWhy) {
     folder.write("sub/inside", "x");
     EXPECT_NE(removefile(folder.path() + "sub"), "");
     EXPECT_EQ(readwholefile(folder.path() + "sub/inside"), "x");
+}
+
+TEST(FileIo, RecordsAreReadWholeByNumberAndCounted) {
+    TempFolder folder;
+    folder.write("records.dat", "aaaa\r\nbbbb\r\ncc");
+    QFile file(QString::fromStdString(folder.path() + "records.dat"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    const auto before = filerecordsread();
+    EXPECT_EQ(readrecord(file, 2, 6), "bbbb\r\n");
+    // Cut short, past the end, or no record number at all.
+    for (const std::int64_t n : {std::int64_t{3}, std::int64_t{4}, std::int64_t{0},
+                                 std::numeric_limits<std::int64_t>::max()})
+        EXPECT_EQ(readrecord(file, n, 6), std::nullopt) << n;
+    EXPECT_EQ(filerecordsread() - before, 1u);
 }

@@ -6,6 +6,7 @@
 #include "mainwindow/startup.h"
 #include "support/localserver.h"
 #include "support/logfixture.h"
+#include "support/scriptedqrzcd.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,7 @@ namespace tsl::test {
 
 struct StartedLog : LoadedLog {
     LocalInternet internet;
+    ScriptedQrzCd qrzcd;
     std::unique_ptr<logbook> window;
 
     // Writes the QSOs appended so far as the log file and starts the program on it.
@@ -29,7 +31,7 @@ struct StartedLog : LoadedLog {
         s = std::make_unique<AppState>();
         s->localnow = clock;
         dialogs.shown.clear();
-        window = Main(*s, dialogs, internet, folder.path());
+        window = Main(*s, dialogs, internet, qrzcd, folder.path());
     }
     // A log of n QSOs to the calls Q1, Q2 ...
     void start(int n) {
