@@ -14,7 +14,7 @@ build:
 
 test:
 	./scripts/install-deps
-	cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWERROR=ON
+	cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWERROR=ON -DTESSALOG_BENCH=ON
 	cmake --build build/debug
 	cd build/debug && ctest --no-tests=error --output-on-failure -j $(JOBS)
 

@@ -10,6 +10,7 @@
 #include "mainwindow/startup.h"
 #include "platform/fileio.h"
 #include "platform/internet.h"
+#include "platform/qrzcd.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,11 +81,12 @@ void BM_StartUpWith100000Qsos(benchmark::State& st) {
                     QString::fromStdString(log.s->apppath) + name);
     tsl::writefilesafely(log.s->apppath + "qsldata.ini", "1,\"\"\r\n");
     Offline offline;
+    tsl::AbsentQrzCd qrzcd;
     Figures f;
     for (auto _ : st) {
         auto state = std::make_unique<tsl::AppState>();
         std::unique_ptr<tsl::logbook> window;
-        f.ours([&] { window = tsl::Main(*state, log.dialogs, offline, log.s->apppath); });
+        f.ours([&] { window = tsl::Main(*state, log.dialogs, offline, qrzcd, log.s->apppath); });
         if (!window || state->qsocount != 100000) st.SkipWithError("not started");
         st.SetIterationTime(f.last());
     }

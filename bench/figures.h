@@ -23,10 +23,10 @@ class Figures {
     template <class F> void ours(F f) {
         const double flushed = flushseconds();
         const double t = timed(f);
-        const double flush = flushseconds() - flushed;
-        last_ = apart_ ? t - flush : t;
+        const double flushing = flushseconds() - flushed;
+        last_ = apart_ ? t - flushing : t;
         ours_ += last_;
-        flush_ += flush;
+        flush_ += flushing;
     }
     template <class F> void limit(F f) { limit_ += timed(f); }
     double last() const { return last_; }
