@@ -785,8 +785,7 @@ importresult importadif(AppState& s, StatusLine& status, Dialogs& dialogs) {
     result.unfinished = contents.unfinished;
     result.malformed = contents.malformed;
     result.nomode = contents.nomode;
-    log.write(s, "adif.log");
-    status.setstatus(resulttext(result));
+    status.setstatus(resulttext(result) + log.writeandtell(s, "adif.log"));
     return result;
 }
 

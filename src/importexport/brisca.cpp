@@ -88,14 +88,15 @@ importoutcome importbrisca(AppState& s, StatusLine& status, Dialogs& dialogs) {
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail(unreadablereason(s.chosenfile));
     const Parsed<briscaread> parsed = readbrisca(s, *file, roomleft(s));
-    writedbaselog(s, parsed, "Log of Brisca import", "briscaimport.log");
+    const std::string lognotwritten =
+        writedbaselog(s, parsed, "Log of Brisca import", "briscaimport.log");
     if (!parsed) return fail(parsed.error());
     const briscaread& read = *parsed;
     const importoutcome outcome =
         appendimported(s, read.records, read.leftout, read.skipped.size());
     status.setstatus(std::to_string(outcome.imported) + " records imported from Brisca." +
                      promisedsentence(read) + skippedsentence(read.skipped) +
-                     leftouttext(read.leftout));
+                     leftouttext(read.leftout) + lognotwritten);
     return outcome;
 }
 

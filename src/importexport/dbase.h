@@ -45,10 +45,10 @@ void readdbaserecords(std::string_view bytes, std::size_t start, std::size_t len
                       const dbasebuild& build);
 
 // Writes the import log of a dBase import: the QSOs read and each record skipped and why, or
-// why the file was refused.
+// why the file was refused. Returns the sentence that says it could not be written, if so.
 template <class Read>
-void writedbaselog(const AppState& state, const Parsed<Read>& read, const std::string& title,
-                   const std::string& name) {
+std::string writedbaselog(const AppState& state, const Parsed<Read>& read, const std::string& title,
+                          const std::string& name) {
     ImportLog log(title);
     if (!read) {
         log.note(read.error());
@@ -58,7 +58,7 @@ void writedbaselog(const AppState& state, const Parsed<Read>& read, const std::s
         for (const std::string& skip : read->skipped)
             log.note("Skipped " + skip);
     }
-    log.write(state, name);
+    return log.writeandtell(state, name);
 }
 
 // The sentence of a result text about records the header counts and the file lacks; empty

@@ -153,7 +153,8 @@ importoutcome importdxlog(AppState& s, StatusLine& status, Dialogs& dialogs, int
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail(unreadablereason(s.chosenfile));
     const Parsed<dxlogread> parsed = readdxlog(s, *file, format, roomleft(s));
-    writedbaselog(s, parsed, "Log of DXLog import", "dxlogimport.log");
+    const std::string lognotwritten =
+        writedbaselog(s, parsed, "Log of DXLog import", "dxlogimport.log");
     if (!parsed) return fail(parsed.error());
     const dxlogread& read = *parsed;
     if (read.unknownlayout) {
@@ -167,8 +168,8 @@ importoutcome importdxlog(AppState& s, StatusLine& status, Dialogs& dialogs, int
     const importoutcome outcome =
         appendimported(s, read.records, read.leftout, read.skipped.size());
     // The path ends the usual text; a full stop parts it from what follows.
-    const std::string more =
-        promisedsentence(read) + skippedsentence(read.skipped) + leftouttext(read.leftout);
+    const std::string more = promisedsentence(read) + skippedsentence(read.skipped) +
+                             leftouttext(read.leftout) + lognotwritten;
     status.setstatus(std::to_string(outcome.imported) + " records imported from " + s.chosenfile +
                      (more.empty() ? "" : "." + more));
     return outcome;

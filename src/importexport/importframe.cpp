@@ -264,4 +264,9 @@ std::string ImportLog::write(const AppState& s, const std::string& name) const {
     return writefilesafely(s.apppath + name, bytes_);
 }
 
+std::string ImportLog::writeandtell(const AppState& s, const std::string& name) const {
+    const std::string reason = write(s, name);
+    return reason.empty() ? "" : " The import log " + name + " was not written: " + reason;
+}
+
 } // namespace tsl

@@ -172,6 +172,9 @@ class ImportLog {
     void note(const std::string& text);
     // Writes the file in the program folder; empty on success, else the reason.
     std::string write(const AppState& state, const std::string& name) const;
+    // Writes the file as write() does; empty on success, else the sentence of a result text
+    // that says the log was not written and why.
+    std::string writeandtell(const AppState& state, const std::string& name) const;
 
   private:
     void line(std::string_view text);

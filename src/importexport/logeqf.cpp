@@ -194,7 +194,7 @@ importoutcome importlogeqf(AppState& s, StatusLine& status, Dialogs& dialogs) {
         log.add(s, read.records[k], " " + read.netnumbers[k]);
     for (const std::string& skip : read.skipped)
         log.note("Skipped " + skip);
-    log.write(s, "logeqfimport.log");
+    const std::string lognotwritten = log.writeandtell(s, "logeqfimport.log");
     const importoutcome outcome =
         appendimported(s, read.records, read.leftout, read.skipped.size());
     const std::string trailing = read.trailing == 0
@@ -202,7 +202,8 @@ importoutcome importlogeqf(AppState& s, StatusLine& status, Dialogs& dialogs) {
                                      : " The last " + std::to_string(read.trailing) +
                                            " bytes, too few for a record, were left out.";
     status.setstatus(std::to_string(outcome.imported) + " records imported from LogEQF." +
-                     trailing + skippedsentence(read.skipped) + leftouttext(read.leftout));
+                     trailing + skippedsentence(read.skipped) + leftouttext(read.leftout) +
+                     lognotwritten);
     return outcome;
 }
 

@@ -184,11 +184,11 @@ importoutcome importnetlogger(AppState& s, StatusLine& status, Dialogs& dialogs)
         log.add(s, q);
     for (const std::string& skip : read.skipped)
         log.note("Skipped " + skip);
-    log.write(s, "lognetlogger.log");
+    const std::string lognotwritten = log.writeandtell(s, "lognetlogger.log");
     const importoutcome outcome =
         appendimported(s, read.records, read.leftout, read.skipped.size());
     status.setstatus(std::to_string(outcome.imported) + " records imported from NetLogger." +
-                     skippedsentence(read.skipped) + leftouttext(read.leftout));
+                     skippedsentence(read.skipped) + leftouttext(read.leftout) + lognotwritten);
     return outcome;
 }
 

@@ -3,6 +3,8 @@
 #include "platform/fileio.h"
 #include "support/logfixture.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 using namespace tsl;
@@ -105,6 +107,19 @@ TEST_F(AdifImport, AFileWithoutHeaderEndChangesNothing) {
     EXPECT_EQ(status.last(), "No records imported from " + s->chosenfile);
     s->chosenfile = folder.path() + "nothere.adi";
     EXPECT_FALSE(importadif(*s, status, dialogs).ok);
+}
+
+TEST_F(AdifImport, AnImportLogThatCannotBeWrittenIsToldInTheResult) {
+    // A folder in the log's place: the import goes on, and its result says the log is missing.
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(s->apppath + "adif.log")));
+    const importresult r = import(head + adifqso("<CALL:4>W1AW<QSO_DATE:8>20240101<MODE:2>CW"));
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(s->qsocount, 1);
+    EXPECT_EQ(status.last().rfind("1 records imported from ADIF file. The import log adif.log was "
+                                  "not written: ",
+                                  0),
+              0u)
+        << status.last();
 }
 
 TEST_F(AdifImport, AnUnfinishedLastQsoAndBadTagsAreLeftOutAndCounted) {
