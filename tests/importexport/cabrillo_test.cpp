@@ -1,6 +1,5 @@
 #include "importexport/cabrillo.h"
-#include "roundtrip.h"
-#include "support/logfixture.h"
+#include "importfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +19,7 @@ struct want {
     std::string grid = "";
 };
 
-struct Cabrillo : ::testing::Test, LoadedLog {
+struct Cabrillo : ImportTest {
     cabrilloresult import(const std::string& name, int kind) {
         s->chosenfile = std::string(TESSALOG_TESTDATA_DIR) + "/cabrillo/" + name;
         return importcabrillo(*s, status, dialogs, kind);
@@ -270,5 +269,5 @@ TEST_F(Cabrillo, RecordsStartBlankAndTextsSurviveTheLogFile) {
         {"sweepstakes.log", 0}, {"vhf.log", 1}, {"wae.log", 3}, {"sprint.log", 4}, {"iota.log", 5}};
     for (const auto& [name, kind] : files)
         import(name, kind);
-    expectroundtrip(*this);
+    expectroundtrip();
 }
