@@ -47,8 +47,6 @@ struct LabelCommands : ::testing::Test, StartedLog {
 
 TEST_F(LabelCommands, BeforeAnyStockEveryRequestIsRefused) {
     begin(3, 0);
-    for (const char* name : {"qsolabel", "addresslabel", "goprintlabels", "gosetlabel"})
-        EXPECT_TRUE(window->findChild<QAction*>(name)->isEnabled()) << name;
     trigger("qsolabel");
     trigger("addresslabel");
     trigger("goprintlabels");
@@ -68,7 +66,6 @@ TEST_F(LabelCommands, ADoubleClickOnABlankRowOpensNothingAndIgnoreWritesNothing)
     doubleclick(5);
     EXPECT_EQ(window->quicklabelswindow(), nullptr);
     doubleclick(2);
-    EXPECT_EQ(window->quicklabelswindow()->windowTitle(), "Print Labels");
     EXPECT_FALSE(window->quicklabelswindow()->isModal());
     press("ignore");
     EXPECT_EQ(s->pendinglabels, 0);

@@ -48,7 +48,6 @@ TEST_F(PrefixesZonesCommands, EachItemRunsItsReportAfterThePowerChoice) {
         {"gocq", "Worked All CQ Zones - Mixed - QRP "},
         {"goitu", "Worked All ITU Zones - Mixed - QRP "}};
     for (const auto& [item, title] : titles) {
-        EXPECT_TRUE(window->findChild<QAction*>(item)->isEnabled()) << item;
         const auto lines = run(item, "QRP");
         ASSERT_FALSE(lines.empty()) << item;
         EXPECT_EQ(lines[0], title + mycall);

@@ -35,15 +35,6 @@ struct ReportForms : ::testing::Test, StartedLog {
         form(formname)->findChild<QPushButton*>(name)->click();
     }
     std::vector<std::string> shown() const { return window->reportwindow()->lines(); }
-    // The golden report with the own call of the started program in its title.
-    static std::vector<std::string> golden(const std::string& name, const std::string& title) {
-        auto lines = goldenlines(name);
-        lines[0] = title;
-        return lines;
-    }
 };
-
-// The own call of the default tsl.ini, with its slashed zero.
-inline const std::string startedcall = "N\330CALL";
 
 } // namespace tsl::test
