@@ -1,6 +1,6 @@
 #include "reports/arlhs.h"
-#include "support/logfixture.h"
 #include "support/pickerlogs.h"
+#include "support/reportlog.h"
 
 #include <gtest/gtest.h>
 
@@ -10,21 +10,10 @@ using namespace tsl::test;
 namespace {
 
 // The awards.dat (with the "ARLHS" entry award) and dxcc.dat of testdata/arlhs.
-struct ArlhsReports : ::testing::Test {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<AppState> s = std::make_unique<AppState>();
+struct ArlhsReports : ::testing::Test, ReportLog {
     const std::string need = std::string(41, ' ') + "Need     ";
 
-    ArlhsReports() {
-        for (const char* name : {"awards.dat", "dxcc.dat"})
-            folder.copyfrom(std::string(TESSALOG_TESTDATA_DIR) + "/arlhs", name);
-        setstartvalues(*s, folder.path(), 1000);
-        loadtables(*s);
-        loadawards(*s, dialogs);
-        loaddxcc(*s, dialogs);
-        s->mycall = "KD9XYZ";
-    }
+    ArlhsReports() : ReportLog("arlhs") { s->mycall = "KD9XYZ"; }
     std::vector<std::string> report(int report, int country = 1) const {
         return arlhsreport(*s, static_cast<int16_t>(report), static_cast<int16_t>(country)).lines;
     }

@@ -10,10 +10,10 @@
 #include "reports/report.h"
 #include "support/datafiles.h"
 #include "support/logfixture.h"
+#include "support/pickerlogs.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,14 +49,7 @@ struct AwardLog : ::testing::Test, LoadedLog {
         q.entries[static_cast<std::size_t>(k)] = entry;
     }
 
-    // The lines of a hand-written file of testdata, each ended by a line feed.
-    static std::vector<std::string> golden(const std::string& name) {
-        std::istringstream in(readwholefile(testdata(name)).value_or(""));
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
+    static std::vector<std::string> golden(const std::string& name) { return goldenlines(name); }
 
     // How the report window takes the report: its size, whether it sets the size for the
     // printer, the list's font, and whether it clears the list first.
