@@ -36,15 +36,9 @@ TEST_F(DigiPan, AFrequencyTooLargeSkipsItsLine) {
     EXPECT_EQ(r.skipped, std::vector<std::string>{"line 1 (K1A): the frequency is too large"});
 }
 
-TEST_F(DigiPan, AnEmptyFileImportsNothingAndAMissingOneIsTold) {
+TEST_F(DigiPan, AnEmptyFileImportsNothing) {
     choose("");
     EXPECT_TRUE(importdigipan(*s, status, dialogs).ok);
     EXPECT_EQ(status.last(), "0 records imported from DigiPan.");
-    s->chosenfile = folder.path() + "absent.log";
-    EXPECT_FALSE(importdigipan(*s, status, dialogs).ok);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              "DigiPan file, " + s->chosenfile + ", not found\r\nThe file does not exist.");
-    EXPECT_EQ(status.last(), "No Records imported from DigiPan.");
     EXPECT_EQ(s->qsocount, 0);
 }

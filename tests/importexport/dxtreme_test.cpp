@@ -73,13 +73,3 @@ TEST_F(Dxtreme, UnreadableQsosAndCutFilesAreNamed) {
     EXPECT_NE(text.find(" 1 skipped: dxsl_1.dat QSO 1 (K1A): the power is too large."),
               std::string::npos);
 }
-
-TEST_F(Dxtreme, NoStationLogAtAllIsToldWithTheFolder) {
-    s->qsocount = 2;
-    EXPECT_FALSE(importdxtreme(*s, status, dialogs).ok);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              "No DXtreme station log, dxsl_1.dat thru dxsl_9.dat, was found in " + s->apppath);
-    EXPECT_EQ(status.last(), "No records imported from DXtreme.");
-    EXPECT_EQ(s->qsocount, 2);
-}

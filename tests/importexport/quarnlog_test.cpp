@@ -84,15 +84,3 @@ TEST_F(Quarnlog, AFileEndingInsideAQsoKeepsTheCompleteOnes) {
     EXPECT_EQ(status.last(), "0 records imported from CCN / QUARNLOG");
     EXPECT_TRUE(dialogs.shown.empty());
 }
-
-TEST_F(Quarnlog, AMissingFileIsToldWithItsReason) {
-    s->qsocount = 2;
-    s->chosenfile = folder.path() + "export.inf";
-    EXPECT_FALSE(importquarn(*s, status, dialogs, choice).ok);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              "File, " + s->chosenfile +
-                  ", not found or it is corrupted.\r\nThe file does not exist.");
-    EXPECT_EQ(status.last(), "0 No records imported from CCN / QUARNLOG.");
-    EXPECT_EQ(s->qsocount, 2);
-}

@@ -51,13 +51,3 @@ TEST_F(Win1010, ATenTenNumberTooLargeSkipsItsQso) {
     EXPECT_EQ(status.last(), "WIN 1010 CSV 1 records imported. 1 skipped: QSO 1 (W1AW): a Ten-Ten "
                              "number is too large.");
 }
-
-TEST_F(Win1010, AMissingFileIsToldWithItsName) {
-    s->chosenfile = folder.path() + "log.asc";
-    EXPECT_FALSE(importwin1010(*s, status, dialogs).ok);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              "WIN 1010 CSV file, " + s->chosenfile +
-                  ", not found or it is corrupted.\r\nThe file does not exist.");
-    EXPECT_EQ(status.last(), "0 No records imported from WIN 1010 CSV file.");
-}
