@@ -1,6 +1,6 @@
 #include "core/awards.h"
 #include "core/dxcc.h"
-#include "mainwindow/reportforms.h"
+#include "mainwindow/windowtest.h"
 #include "reports/arlhs.h"
 
 #include <QListWidget>
@@ -13,12 +13,11 @@ using namespace tsl::test;
 
 namespace {
 
-struct ArlhsWindow : ReportForms {
+struct ArlhsWindow : WindowTest {
     // The program folder with the awards and countries of testdata/arlhs and its log.
     void startarlhs() {
         for (const char* name : {"awards.dat", "dxcc.dat"})
-            folder.write(name,
-                         *readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/arlhs/" + name));
+            folder.write(name, *readwholefile(testdata("arlhs/") + name));
         loadawards(*s, dialogs);
         loaddxcc(*s, dialogs);
         startwith(arlhslog);

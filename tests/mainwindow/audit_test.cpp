@@ -1,14 +1,11 @@
+#include "mainwindow/windowtest.h"
 #include "platform/fileio.h"
 #include "reports/audit.h"
 #include "reports/counties.h"
 #include "reports/countyhunters.h"
 #include "reports/islands.h"
 #include "reports/listing.h"
-#include "reports/showreports.h"
-#include "support/startedlog.h"
 
-#include <QComboBox>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -27,26 +24,16 @@ Lines joined(Lines first, const Lines& second) {
 
 // The main window on the default entities and the awards of testdata/counties/awards.dat
 // (9 to 11 the counties of Alabama, Alaska and Arizona, 8 US Islands Awards Program).
-struct AuditCommands : ::testing::Test, StartedLog {
+struct AuditCommands : WindowTest {
     void SetUp() override {
-        folder.write("awards.dat",
-                     *readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/counties/awards.dat"));
+        folder.write("awards.dat", *readwholefile(testdata("counties/awards.dat")));
         loadawards(*s, dialogs); // the log file names the slots' awards by these
         qsorecord q = qso("K1ABC");
         q.qsls = 1;
         q.awards[0] = 9; // Autauga
         q.awards[1] = 8; // NY-001 Long Island
         append(q);
-        start();
-        ASSERT_NE(window, nullptr);
-    }
-    Lines shown() const { return window->reportwindow()->lines(); }
-    void choosepower(const char* power) {
-        whenmodal([power](QWidget* w) {
-            auto* box = w->findChild<QComboBox*>("powercombo");
-            box->setCurrentIndex(box->findText(power));
-            w->findChild<QPushButton*>("doit")->click();
-        });
+        begin();
     }
     countyhunters* form() const { return window->countywindow(); }
     QRadioButton* option(const char* name) const { return form()->findChild<QRadioButton*>(name); }

@@ -1,8 +1,6 @@
-#include "mainwindow/reportforms.h"
+#include "mainwindow/windowtest.h"
 #include "reports/bartg.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -12,7 +10,7 @@ using namespace tsl::test;
 
 namespace {
 
-struct BartgWindow : ReportForms {
+struct BartgWindow : WindowTest {
     // RTTY and PSK QSOs with Canada and England on 80, 75 and 10 m.
     void startbartg() {
         const auto data = [this](const std::string& call, int mode, int band, const char* entity,
@@ -29,8 +27,7 @@ struct BartgWindow : ReportForms {
         data("VE3BB", 10, 12, "Canada", 5, 1);
         data("G3AA", 5, 4, "England", 4, 1);
         data("G4BB", 10, 3, "England", 4, 0);
-        start();
-        ASSERT_NE(window, nullptr);
+        begin();
         trigger("gobartg");
         ASSERT_NE(form("BARTGpicker"), nullptr);
     }
@@ -51,7 +48,7 @@ struct BartgWindow : ReportForms {
     }
     void closereports() const {
         window->reportwindow()->goback_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closedown();
     }
 };
 

@@ -1,10 +1,8 @@
+#include "mainwindow/windowtest.h"
 #include "nets/ccn.h"
 #include "nets/ccnpicker.h"
-#include "reports/showreports.h"
 #include "support/datafiles.h"
-#include "support/startedlog.h"
 
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -16,7 +14,7 @@ namespace {
 
 constexpr int16_t poker = 14; // the picker's last report button
 
-struct CcnPicker : ::testing::Test, StartedLog {
+struct CcnPicker : WindowTest {
     // A net QSO of the log to be started.
     void netqso(const std::string& call, int band, int mode) {
         qsorecord q = qso(call);
@@ -36,10 +34,6 @@ struct CcnPicker : ::testing::Test, StartedLog {
     void click(const char* name) const {
         window->ccnwindow()->findChild<QPushButton*>(name)->click();
     }
-    std::vector<std::string> report() const {
-        return window->reportwindow() ? window->reportwindow()->lines()
-                                      : std::vector<std::string>{};
-    }
 };
 
 } // namespace
@@ -51,16 +45,12 @@ TEST_F(CcnPicker, EachChoiceRunsItsReportInPlaceOfTheLast) {
     netqso("W4EXTRA", 4, 1);
     netqso("K1RTTY", 6, 5);
     netqso("W1AW", 8, 2);
-    start();
-    ASSERT_NE(window, nullptr);
-    QStringList statuses;
-    QObject::connect(window.get(), &logbook::statuswritten,
-                     [&statuses](const QString& t) { statuses << t; });
+    begin();
     ccnpicker* picker = open();
     ASSERT_NE(picker, nullptr);
     // A fresh picker: all QSOs on 160 m CW.
     click("continue");
-    EXPECT_EQ(report(), ccnreport(*s, 1, 2, ccnallqsos).lines);
+    EXPECT_EQ(shown(), ccnreport(*s, 1, 2, ccnallqsos).lines);
     EXPECT_EQ(statuses.value(0), "Preparing report");
     EXPECT_EQ(window->ccnwindow(), picker); // the picker stays open
 
@@ -75,20 +65,19 @@ TEST_F(CcnPicker, EachChoiceRunsItsReportInPlaceOfTheLast) {
         for (const char* name : c.options)
             option(name)->click();
         click("continue");
-        EXPECT_EQ(report(), c.kind == poker ? ccnpokerreport(*s, c.mode, c.band).lines
-                                            : ccnreport(*s, c.mode, c.band, c.kind).lines)
+        EXPECT_EQ(shown(), c.kind == poker ? ccnpokerreport(*s, c.mode, c.band).lines
+                                           : ccnreport(*s, c.mode, c.band, c.kind).lines)
             << c.options[0];
     }
     // Continue again runs the last choice again, in place of the report shown.
-    const auto last = report();
+    const auto last = shown();
     click("continue");
-    EXPECT_EQ(report(), last);
+    EXPECT_EQ(shown(), last);
     EXPECT_TRUE(option("report14")->isChecked() && option("modessb")->isChecked());
 }
 
 TEST_F(CcnPicker, OnePickerAtATimeAndReturnClosesIt) {
-    start();
-    ASSERT_NE(window, nullptr);
+    begin(0);
     ccnpicker* picker = open();
     ASSERT_NE(picker, nullptr);
     option("band20")->click();
@@ -101,7 +90,7 @@ TEST_F(CcnPicker, OnePickerAtATimeAndReturnClosesIt) {
     EXPECT_NE(again, picker);
     EXPECT_TRUE(option("band160")->isChecked() && option("modecw")->isChecked() &&
                 option("report0")->isChecked());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closedown();
 }
 
 // The menu items of the awards and nets a log may not track.

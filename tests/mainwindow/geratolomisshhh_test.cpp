@@ -1,14 +1,10 @@
+#include "mainwindow/windowtest.h"
 #include "nets/geratol.h"
 #include "nets/hhh.h"
 #include "nets/hhhpicker.h"
 #include "nets/omiss.h"
 #include "nets/omisspicker.h"
-#include "reports/showreports.h"
-#include "support/startedlog.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -18,8 +14,7 @@ using namespace tsl::test;
 
 namespace {
 
-struct NetReports : ::testing::Test, StartedLog {
-    std::vector<std::string> shown() const { return window->reportwindow()->lines(); }
+struct NetReports : WindowTest {
     // An SSB QSO with the award's number in slot 0.
     void netqso(const std::string& call, int band, int16_t award, int32_t number) {
         qsorecord q = qso(call);
@@ -40,16 +35,13 @@ struct NetReports : ::testing::Test, StartedLog {
     static bool chosen(QWidget* picker, const char* name) {
         return picker->findChild<QRadioButton*>(name)->isChecked();
     }
-    // Return has closed the picker once its deletion has run.
-    static void closedown() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
 } // namespace
 
 TEST_F(NetReports, GeratolItemsRunTheirReports) {
     netqso("W1AW", 4, 0, 0);
-    start();
-    ASSERT_NE(window, nullptr);
+    begin();
     trigger("goallgeratolqsos");
     ASSERT_NE(window->reportwindow(), nullptr);
     EXPECT_EQ(shown(), allgeratolqsos(*s).lines);
@@ -61,8 +53,7 @@ TEST_F(NetReports, OmissPickerRunsOneReportAfterAnother) {
     netqso("W1AW", 2, s->omissaward, 20);
     netqso("K1AB", 4, s->omissaward, 21);
     netqso("N1XY", 3, s->omissaward, 22);
-    start();
-    ASSERT_NE(window, nullptr);
+    begin();
     trigger("goomiss");
     omisspicker* picker = window->omisswindow();
     ASSERT_NE(picker, nullptr);
@@ -92,8 +83,7 @@ TEST_F(NetReports, OmissPickerRunsOneReportAfterAnother) {
 
 TEST_F(NetReports, HhhPickerRunsTheChosenKind) {
     netqso("W1AW", 8, s->hhhaward, 7);
-    start();
-    ASSERT_NE(window, nullptr);
+    begin();
     trigger("gohhhnet");
     hhhpicker* picker = window->hhhwindow();
     ASSERT_NE(picker, nullptr);

@@ -1,4 +1,4 @@
-#include "mainwindow/reportforms.h"
+#include "mainwindow/windowtest.h"
 #include "reports/gridsquares.h"
 #include "reports/wab.h"
 
@@ -8,7 +8,7 @@ using namespace tsl;
 using namespace tsl::test;
 
 namespace {
-using PickerWindow = ReportForms;
+using PickerWindow = WindowTest;
 } // namespace
 
 TEST_F(PickerWindow, ContinueShowsTheReportAndThePickerStaysUntilReturn) {

@@ -1,9 +1,5 @@
 #include "mainwindow/ccnquarnimport.h"
-#include "platform/codepage.h"
-#include "platform/flexgrid.h"
-#include "support/startedlog.h"
-
-#include <QPushButton>
+#include "mainwindow/windowtest.h"
 
 #include <gtest/gtest.h>
 
@@ -11,27 +7,11 @@ using namespace tsl;
 using namespace tsl::test;
 
 namespace {
-
-struct NetImports : ::testing::Test, StartedLog {
-    QStringList statuses;
-    void begin(int qsos = 2) {
-        start(qsos);
-        ASSERT_NE(window, nullptr);
-        QObject::connect(window.get(), &logbook::statuswritten,
-                         [this](const QString& t) { statuses << t; });
-    }
-    static std::string testdata(const std::string& name) {
-        return std::string(TESSALOG_TESTDATA_DIR) + "/" + name;
-    }
-    QString gridcall(int row) const {
-        return window->findChild<FlexGrid*>("showem")->text(row, 5).trimmed();
-    }
-};
-
+using NetImports = WindowTest;
 } // namespace
 
 TEST_F(NetImports, TheNetLoggerItemGivesItsHintFirst) {
-    begin();
+    begin(2);
     dialogs.answers = {msganswer::cancel};
     dialogs.files = {testdata("netlogger/lower.adi")};
     trigger("gonetlogger");
@@ -47,7 +27,7 @@ TEST_F(NetImports, TheNetLoggerItemGivesItsHintFirst) {
 }
 
 TEST_F(NetImports, TheDigiPanAndWin1010Items) {
-    begin();
+    begin(2);
     dialogs.files = {testdata("digipan/crlf.log")};
     trigger("pubdodigipan");
     EXPECT_TRUE(dialogs.shown.empty());
@@ -90,7 +70,7 @@ TEST_F(NetImports, TheDxtremeItemReadsTheProgramFolderAfterItsNotice) {
 }
 
 TEST_F(NetImports, TheQuarnlogFormImportsWithTheChosenBandModePowerAndQth) {
-    begin();
+    begin(2);
     trigger("goccnbml");
     auto* form = window->findChild<ccnquarnimport*>("ccnquarnimport");
     ASSERT_NE(form, nullptr);

@@ -1,5 +1,5 @@
 #include "core/awards.h"
-#include "mainwindow/reportforms.h"
+#include "mainwindow/windowtest.h"
 #include "reports/continentszones.h"
 #include "reports/dxccsummary.h"
 #include "reports/entryaward.h"
@@ -8,9 +8,6 @@
 #include "reports/tenten.h"
 #include "reports/tentenchapters.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QListWidget>
 #include <QRadioButton>
 
@@ -26,7 +23,7 @@ namespace {
 // Awards of testdata/tenten/awards.dat.
 constexpr int tenten = 1, vp = 2, was = 3, gbcounties = 4, chapters = 5;
 
-struct TenTenWindow : ReportForms {
+struct TenTenWindow : WindowTest {
     // The program folder with the given awards file and three Ten-Ten QSOs on 10 m.
     void starttenten(const std::string& awards) {
         folder.write("awards.dat", awards);
@@ -45,13 +42,10 @@ struct TenTenWindow : ReportForms {
             q.entries = {day == 2 ? 1 : 0, number, day % 3, number / 10, day % 2, 0};
             append(q);
         }
-        start();
-        ASSERT_NE(window, nullptr);
+        begin();
         trigger("gototenten");
     }
-    void starttenten() {
-        starttenten(*readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/tenten/awards.dat"));
-    }
+    void starttenten() { starttenten(*readwholefile(testdata("tenten/awards.dat"))); }
     QRadioButton* option(int k) const {
         return form("tentenpicker")->findChild<QRadioButton*>("report" + QString::number(k));
     }
@@ -59,7 +53,6 @@ struct TenTenWindow : ReportForms {
         option(k)->setChecked(true);
         click("tentenpicker", "continue");
     }
-    static void closedown() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     tentenchapters* chapterform() const { return window->findChild<tentenchapters*>(); }
     // Chooses the chapter at the row and clicks.
     void chapter(int row) const {
