@@ -19,6 +19,17 @@
 
 namespace tsl::test {
 
+// How the report window takes the report: its size, whether it sets the size for the
+// printer, the list's font, and whether it clears the list first.
+inline void expectwindowuse(const Report& r, int size, bool setssize, bool setsfont, bool clears) {
+    if (setssize) {
+        EXPECT_EQ(r.fontsize, size);
+    }
+    EXPECT_EQ(r.setsreportsize, setssize);
+    EXPECT_EQ(r.setslistfont, setsfont);
+    EXPECT_EQ(r.clearsfirst, clears);
+}
+
 struct AwardLog : ::testing::Test, LoadedLog {
     AwardLog() {
         folder.write("dxcc.dat", smalldxcc());
@@ -50,18 +61,6 @@ struct AwardLog : ::testing::Test, LoadedLog {
     }
 
     static std::vector<std::string> golden(const std::string& name) { return goldenlines(name); }
-
-    // How the report window takes the report: its size, whether it sets the size for the
-    // printer, the list's font, and whether it clears the list first.
-    static void expectwindowuse(const Report& r, int size, bool setssize, bool setsfont,
-                                bool clears) {
-        if (setssize) {
-            EXPECT_EQ(r.fontsize, size);
-        }
-        EXPECT_EQ(r.setsreportsize, setssize);
-        EXPECT_EQ(r.setslistfont, setsfont);
-        EXPECT_EQ(r.clearsfirst, clears);
-    }
 };
 
 struct SampleLog : ::testing::Test, LoadedLog {
