@@ -75,7 +75,7 @@ TEST_F(CcnPoker, AnEmptySelectionKeepsTheFixedLines) {
                       "",
                       "Use Reports / Number Awards / CCN #s for Dealer's Choice"};
     EXPECT_EQ(report(), expected);
-    AwardLog::expectwindowuse(ccnpokerreport(*s, 2, 8), 10, true, true, true);
+    expectwindowuse(ccnpokerreport(*s, 2, 8), 10, true, true, true);
 }
 
 TEST_F(CcnPoker, LongGroupsWrapAtEightCallsAndSinglesAtSeven) {
