@@ -1,12 +1,11 @@
-#include "platform/codepage.h"
+#include "mainwindow/windowtest.h"
 #include "platform/fileio.h"
+#include "reports/audit.h"
+#include "reports/counties.h"
 #include "reports/countyhunters.h"
-#include "reports/showreports.h"
-#include "support/datafiles.h"
-#include "support/startedlog.h"
+#include "reports/islands.h"
+#include "reports/listing.h"
 
-#include <QComboBox>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -16,29 +15,25 @@ using namespace tsl::test;
 
 namespace {
 
+using Lines = std::vector<std::string>;
+
+Lines joined(Lines first, const Lines& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 // The main window on the default entities and the awards of testdata/counties/awards.dat
 // (9 to 11 the counties of Alabama, Alaska and Arizona, 8 US Islands Awards Program).
-struct AuditCommands : ::testing::Test, StartedLog {
-    void startwith() {
-        folder.write("awards.dat",
-                     *readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/counties/awards.dat"));
+struct AuditCommands : WindowTest {
+    void SetUp() override {
+        folder.write("awards.dat", *readwholefile(testdata("counties/awards.dat")));
         loadawards(*s, dialogs); // the log file names the slots' awards by these
         qsorecord q = qso("K1ABC");
         q.qsls = 1;
         q.awards[0] = 9; // Autauga
         q.awards[1] = 8; // NY-001 Long Island
         append(q);
-        start();
-        ASSERT_NE(window, nullptr);
-    }
-    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
-    std::vector<std::string> shown() const { return window->reportwindow()->lines(); }
-    void choosepower(const char* power) {
-        whenmodal([power](QWidget* w) {
-            auto* box = w->findChild<QComboBox*>("powercombo");
-            box->setCurrentIndex(box->findText(power));
-            w->findChild<QPushButton*>("doit")->click();
-        });
+        begin();
     }
     countyhunters* form() const { return window->countywindow(); }
     QRadioButton* option(const char* name) const { return form()->findChild<QRadioButton*>(name); }
@@ -47,61 +42,29 @@ struct AuditCommands : ::testing::Test, StartedLog {
 } // namespace
 
 TEST_F(AuditCommands, TheAuditAndTheCardsReplaceTheListingFollows) {
-    startwith();
-    for (const char* name :
-         {"goqsoaudit", "gomissing", "goallqsos", "gocounties", "goislandsummary", "gowasi"}) {
-        EXPECT_TRUE(action(name)->isEnabled()) << name;
-        EXPECT_TRUE(action(name)->isVisible()) << name;
-    }
     trigger("goallqsos"); // a window loaded by the listing takes its size
     ASSERT_NE(window->reportwindow(), nullptr);
     EXPECT_EQ(window->reportwindow()->listfontsize(), 7);
-    EXPECT_EQ(shown().size(), 4u);
     trigger("goallqsos");
-    EXPECT_EQ(shown().size(), 8u);
-    EXPECT_EQ(shown()[4], "All QSOs Showing All Information N\xd8"
-                          "CALL");
+    EXPECT_EQ(shown(), joined(allqsolisting(*s).lines, allqsolisting(*s).lines));
     trigger("goqsoaudit");
-    EXPECT_EQ(shown().front(), "Audit of QSOs - N\xd8"
-                               "CALL");
-    EXPECT_EQ(shown().back(), "1 QSOs with bad data"); // no entity, no zones
-    EXPECT_EQ(window->reportwindow()->listfontsize(), 10);
+    EXPECT_EQ(shown(), qsoaudit(*s).lines);
     trigger("gomissing");
-    EXPECT_EQ(shown().back(), "1 QSOs with no QSL card received");
-    EXPECT_EQ(shown().size(), 6u);
+    EXPECT_EQ(shown(), missingqsl(*s).lines);
 }
 
 TEST_F(AuditCommands, TheIslandItemsAskForThePowerFirst) {
-    startwith();
     choosepower("QRP");
     trigger("goislandsummary");
-    EXPECT_EQ(shown().front(), "Islands Summary Report QRP N\xd8"
-                               "CALL");
-    EXPECT_EQ(shown().back(), "United States               6           0           0");
+    EXPECT_EQ(shown(), islandsummary(*s, true).lines);
     choosepower("QRO");
     trigger("gowasi");
-    EXPECT_EQ(shown()[7], "Worked All States US Islands Report N\xd8"
-                          "CALL");
-    EXPECT_EQ(shown()[7 + 3 + 31].substr(0, 12), "NY    NY-001");
-    EXPECT_EQ(shown().back(), "Confirmed = 0");
-    EXPECT_EQ(s->reportfontsize, 12);
-}
-
-TEST_F(AuditCommands, TheCountyItemAndTheIslandsItemNeedTheirAwards) {
-    folder.write("awards.dat", smallawards());
-    start(1);
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(action("gocounties")->isVisible());
-    EXPECT_FALSE(action("gowasi")->isVisible());
-    EXPECT_TRUE(action("goislandsummary")->isVisible());
+    EXPECT_EQ(shown(), joined(islandsummary(*s, true).lines, wasislands(*s, false).lines));
 }
 
 TEST_F(AuditCommands, TheCountyFormMakesItsReportsBelowTheLastOne) {
-    startwith();
     trigger("gocounties");
     ASSERT_NE(form(), nullptr);
-    EXPECT_EQ(fromqt(form()->windowTitle()), "Country Hunters Reports N\xd8"
-                                             "CALL");
     EXPECT_TRUE(option("limit4")->isChecked());
     EXPECT_TRUE(option("reporttype0")->isChecked());
     trigger("gocounties"); // the open form comes to the front
@@ -112,12 +75,7 @@ TEST_F(AuditCommands, TheCountyFormMakesItsReportsBelowTheLastOne) {
     option("reporttype2")->setChecked(true);
     form()->findChild<QComboBox*>("powercombo")->setCurrentIndex(1);
     form()->findChild<QPushButton*>("doreport")->click();
-    const auto lines = shown();
-    ASSERT_EQ(lines.size(), 11u + 11u); // the audit, then the counties
-    EXPECT_EQ(lines[11], "US Worked All Counties Report QRP N\xd8"
-                         "CALL");
-    EXPECT_EQ(lines[13], "Confirmed and Worked Counties Only");
-    EXPECT_EQ(lines.back(), "Confirmed 0");
+    EXPECT_EQ(shown(), joined(qsoaudit(*s).lines, countiesreport(*s, 4, 2, true).lines));
     EXPECT_EQ(window->reportwindow()->listfontsize(), 10);
     EXPECT_EQ(s->reportfontsize, 10);
 
@@ -127,7 +85,6 @@ TEST_F(AuditCommands, TheCountyFormMakesItsReportsBelowTheLastOne) {
 }
 
 TEST_F(AuditCommands, TheFormOffersTheTrackedNetsAndTakesNoChoiceAsTheFirst) {
-    startwith();
     s->tentenaward = 0;
     s->geratolaward = 0;
     trigger("gocounties");
@@ -140,7 +97,5 @@ TEST_F(AuditCommands, TheFormOffersTheTrackedNetsAndTakesNoChoiceAsTheFirst) {
         option(name)->setChecked(false);
     }
     form()->doreport_Click();
-    EXPECT_EQ(shown()[1], "Ten - Ten QSOs");
-    EXPECT_EQ(shown()[2], "Confirmed, Worked and Need");
-    EXPECT_EQ(shown().back(), "Confirmed 0");
+    EXPECT_EQ(shown(), countiesreport(*s, 0, 0, false).lines);
 }

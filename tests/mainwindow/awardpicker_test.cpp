@@ -1,12 +1,11 @@
-#include "platform/codepage.h"
+#include "mainwindow/windowtest.h"
 #include "reports/awardpicker.h"
+#include "reports/entryaward.h"
 #include "reports/haveneed.h"
-#include "reports/showreports.h"
-#include "support/startedlog.h"
+#include "reports/numberaward.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,7 @@ using namespace tsl::test;
 
 namespace {
 
-struct AwardPicker : ::testing::Test, StartedLog {
+struct AwardPicker : WindowTest {
     awardpicker* picker() const { return window->awardpickerwindow(); }
     QListWidget* list() const { return picker()->findChild<QListWidget*>("showem"); }
     QComboBox* pickercombo(const char* name) const { return picker()->findChild<QComboBox*>(name); }
@@ -26,27 +25,20 @@ struct AwardPicker : ::testing::Test, StartedLog {
     std::vector<std::string> report(int row) const {
         list()->setCurrentRow(row);
         picker()->findChild<QPushButton*>("doreport")->click();
-        return window->reportwindow() ? window->reportwindow()->lines()
-                                      : std::vector<std::string>{};
+        return shown();
     }
-    std::string call() const { return s->mycall.str(); }
 };
 
 } // namespace
 
 TEST_F(AwardPicker, EachMenuItemListsItsKindAndRefillsAnOpenPicker) {
-    start(0);
-    ASSERT_NE(window, nullptr);
+    begin(0);
     trigger("godxccneed");
     ASSERT_NE(picker(), nullptr);
     EXPECT_EQ(list()->count(), s->dxcccount + 1);
     EXPECT_EQ(item(0), "ALL");
     EXPECT_EQ(item(1), s->dxcctable[1].country);
     EXPECT_EQ(blurb(), "Click on a DXCC Country for the DXCC Have / Need Report");
-    EXPECT_EQ(pickercombo("bandcombo")->count(), s->bandcount + 1);
-    EXPECT_EQ(pickercombo("bandcombo")->itemText(2), "160 Mtrs");
-    EXPECT_EQ(pickercombo("modecombo")->itemText(1), "CW  ");
-    EXPECT_EQ(pickercombo("propcombo")->count(), s->propcount);
 
     awardpicker* first = picker();
     trigger("goqsosbydxcc");
@@ -71,52 +63,37 @@ TEST_F(AwardPicker, AllWithEveryComboAtZeroIsTheUnfilteredReport) {
     append(qso("W1AW"));
     s->qsos[1].dxcc = 1;
     s->qsos[1].power = 500;
-    start();
-    ASSERT_NE(window, nullptr);
+    begin();
     trigger("godxccneed");
-    const auto lines = report(0);
-    EXPECT_EQ(lines, dxcchaveneedall(*s, 0, 0, 0, false).lines);
-    EXPECT_EQ(lines[2], "Band=All Mode=ALL Propagation=All");
-
+    EXPECT_EQ(report(0), dxcchaveneedall(*s, 0, 0, 0, false).lines);
     // A country, with the QRP choice.
     pickercombo("powercombo")->setCurrentIndex(1);
-    const auto one = report(1);
-    EXPECT_EQ(one[0], "DXCC Have / Need for " + s->dxcctable[1].country + " " +
-                          s->dxcctable[1].prefix[0].str() + " QRP");
-    EXPECT_EQ(s->reportfontsize, 12);
+    EXPECT_EQ(report(1), dxcchaveneedone(*s, 1, true)->lines);
 }
 
 TEST_F(AwardPicker, EachKindRunsTheReportOfTheChosenPosition) {
-    start(2);
-    ASSERT_NE(window, nullptr);
+    begin(2);
     trigger("goentawards");
-    const int s3 = 3;
-    EXPECT_EQ(report(s3)[0],
-              s->awardtable[static_cast<std::size_t>(s->numberedawards + s3 + 1)].name + "   " +
-                  call());
-
+    EXPECT_EQ(report(3), entryawardreport(*s, s->numberedawards + 4, 0, 0, 0, 0, false)->lines);
     trigger("gonumawards");
     pickercombo("bandcombo")->setCurrentIndex(3);
     const auto numbers = report(1);
-    EXPECT_EQ(numbers[0], "QCWA # Numbers");
-    EXPECT_EQ(numbers[1], "Band=80 Mtrs Mode=ALL Propagation=All");
-
+    EXPECT_EQ(numbers, numberedawardreport(*s, 2, 0, 3, 0, 0, false)->lines);
     trigger("goqsosbydxcc");
-    const auto byentity = report(0); // follows the number report in the window
-    EXPECT_EQ(byentity[numbers.size()],
-              "All QSOs with " + s->dxcctable[1].country + "   " + call());
-    EXPECT_EQ(byentity.back(), "Total QSOs    0");
+    auto both = numbers; // the QSO list follows the number report in the window
+    const int band = pickercombo("bandcombo")->currentIndex();
+    const auto byentity = countryqsolist(*s, 1, 0, band, 0, 0, false)->lines;
+    both.insert(both.end(), byentity.begin(), byentity.end());
+    EXPECT_EQ(report(0), both);
 }
 
 TEST_F(AwardPicker, NeededCountriesEndTheHaveNeedModeAndReturnClearsTheFlags) {
-    start(1);
-    ASSERT_NE(window, nullptr);
+    begin(1);
     trigger("godxccneed");
     whenmodal([](QWidget* w) { w->findChild<QPushButton*>("doit")->click(); });
     trigger("godxccneededcountries");
-    ASSERT_NE(window->reportwindow(), nullptr);
-    const auto needed = window->reportwindow()->lines();
-    EXPECT_EQ(needed[0], "DXCC Needed Countries " + call());
+    const auto needed = shown();
+    EXPECT_EQ(needed, dxccneeded(*s, false).lines);
     EXPECT_FALSE(s->dxccneedflag);
     EXPECT_EQ(report(0), needed); // Report now does nothing
 
@@ -129,8 +106,7 @@ TEST_F(AwardPicker, NeededCountriesEndTheHaveNeedModeAndReturnClearsTheFlags) {
 
 TEST_F(AwardPicker, WithNothingToListReportDoesNothing) {
     folder.write("awards.dat", "1,\"Only lists\"\r\n1,\"Worked All States\"\r\n\"AL Alabama\"\r\n");
-    start(1);
-    ASSERT_NE(window, nullptr);
+    begin(1);
     trigger("gonumawards");
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(blurb(), "");
@@ -139,9 +115,8 @@ TEST_F(AwardPicker, WithNothingToListReportDoesNothing) {
 }
 
 TEST_F(AwardPicker, TheLotwReportsIotaReferencesShowAsConfirmed) {
-    start(0);
-    ASSERT_NE(window, nullptr);
-    dialogs.files = {std::string(TESSALOG_TESTDATA_DIR) + "/adif/lotwreport.adi"};
+    begin(0);
+    dialogs.files = {testdata("adif/lotwreport.adi")};
     trigger("goadif");
     ASSERT_EQ(s->qsocount, 438);
     trigger("goentawards");

@@ -1,9 +1,6 @@
-#include "mainwindow/reportforms.h"
+#include "mainwindow/windowtest.h"
 #include "reports/bartg.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -13,7 +10,7 @@ using namespace tsl::test;
 
 namespace {
 
-struct BartgWindow : ReportForms {
+struct BartgWindow : WindowTest {
     // RTTY and PSK QSOs with Canada and England on 80, 75 and 10 m.
     void startbartg() {
         const auto data = [this](const std::string& call, int mode, int band, const char* entity,
@@ -30,8 +27,7 @@ struct BartgWindow : ReportForms {
         data("VE3BB", 10, 12, "Canada", 5, 1);
         data("G3AA", 5, 4, "England", 4, 1);
         data("G4BB", 10, 3, "England", 4, 0);
-        start();
-        ASSERT_NE(window, nullptr);
+        begin();
         trigger("gobartg");
         ASSERT_NE(form("BARTGpicker"), nullptr);
     }
@@ -52,7 +48,7 @@ struct BartgWindow : ReportForms {
     }
     void closereports() const {
         window->reportwindow()->goback_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closedown();
     }
 };
 
@@ -60,8 +56,6 @@ struct BartgWindow : ReportForms {
 
 TEST_F(BartgWindow, AContinentAwardEnablesTheBandsAndKeepsTheChoice) {
     startbartg();
-    EXPECT_TRUE(window->findChild<QAction*>("gobartg")->isEnabled());
-    EXPECT_EQ(form("BARTGpicker")->windowTitle(), toqt("BARTG Award Reports - " + startedcall));
     EXPECT_TRUE(option("award0")->isChecked() && option("bands9")->isChecked());
     EXPECT_EQ(enabledbands(), 0);
     option("award2")->click();
@@ -80,15 +74,12 @@ TEST_F(BartgWindow, EachChoiceRunsItsReport) {
     startbartg();
     doreport({"award4"});
     EXPECT_EQ(shown(), bartgreport(*s, 4, 2, 5, true).lines);
-    EXPECT_EQ(shown()[1], "North America Award All Bands");
     closereports();
     doreport({"award3", "bands1"});
     EXPECT_EQ(shown(), bartgreport(*s, 3, 3, 4, false).lines);
-    EXPECT_EQ(shown()[4], "  RTTY  G3AA         08/25/2004 14:30 Confirmed");
     closereports();
     doreport({"award7", "bands8"});
     EXPECT_EQ(shown(), bartgreport(*s, 7, 12, 0, false).lines);
-    EXPECT_EQ(s->reportfontsize, 12);
 }
 
 TEST_F(BartgWindow, AOneBandAwardOverAllBandsAsksForABand) {
@@ -97,12 +88,9 @@ TEST_F(BartgWindow, AOneBandAwardOverAllBandsAsksForABand) {
     doreport({"award6"});
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Please select a band");
-    EXPECT_EQ(dialogs.shown[0].title, "BARTG Reports");
-    EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::ok);
     EXPECT_EQ(window->reportwindow(), nullptr);
     doreport({"bands1"}); // 80 m takes the 75 m QSO
     EXPECT_EQ(shown(), bartgreport(*s, 6, 3, 0, false).lines);
-    EXPECT_EQ(shown()[4].substr(0, 26), "England              G3AA ");
 }
 
 TEST_F(BartgWindow, TwoRunsFollowEachOtherUntilReturn) {

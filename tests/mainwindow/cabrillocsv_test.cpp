@@ -1,10 +1,5 @@
 #include "mainwindow/customimport.h"
-#include "platform/codepage.h"
-#include "platform/flexgrid.h"
-#include "support/startedlog.h"
-
-#include <QLabel>
-#include <QPushButton>
+#include "mainwindow/windowtest.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +8,7 @@ using namespace tsl::test;
 
 namespace {
 
-struct ImportForm : ::testing::Test, StartedLog {
+struct ImportForm : WindowTest {
     std::unique_ptr<customimport> form;
 
     void open() { form = std::make_unique<customimport>(*s, dialogs, *window); }
@@ -32,32 +27,12 @@ struct ImportForm : ::testing::Test, StartedLog {
         form->findChild<QPushButton*>("doit")->click();
     }
     std::string status() const { return fromqt(form->statustext()); }
-    QString gridcall(int row) const { return window->grid()->text(row, 5).trimmed(); }
 };
 
 } // namespace
 
-TEST_F(ImportForm, OpensWithItsInitialChoices) {
-    start(0);
-    open();
-    EXPECT_EQ(fromqt(form->windowTitle()), "User defined data import " + s->mycall.str());
-    for (int k = 0; k < customimport::fieldcombos; ++k)
-        EXPECT_EQ(box("myfield" + QString::number(k))->currentText(), "Ignore") << k;
-    EXPECT_EQ(box("myfield20")->count(), 21);
-    EXPECT_EQ(box("dateformatcombo")->currentText(), "YYYYMMDD");
-    EXPECT_EQ(box("timecombo")->currentText(), "HH:MM");
-    EXPECT_EQ(box("bandcombo")->currentText(), "Use Frequency");
-    EXPECT_EQ(box("defaultqth")->currentText(), "Home");
-    EXPECT_EQ(box("defaultprop")->currentText(), "Terrestrial");
-    EXPECT_EQ(box("Defaultmode")->currentText(), "CW  ");
-    EXPECT_EQ(box("Defaultmode")->count(), s->modecount + 1);
-    EXPECT_EQ(form->findChild<QLineEdit*>("defaultpower")->text(), "100");
-    EXPECT_EQ(form->findChild<QLineEdit*>("numfields")->text(), "");
-    EXPECT_EQ(form->fieldcount(), 0);
-}
-
 TEST_F(ImportForm, AFieldCountOutsideItsRangeIsRefusedOnTheForm) {
-    start(0);
+    begin(0);
     open();
     dialogs.shown.clear();
     const std::pair<const char*, const char*> cases[] = {
@@ -77,20 +52,20 @@ TEST_F(ImportForm, AFieldCountOutsideItsRangeIsRefusedOnTheForm) {
 }
 
 TEST_F(ImportForm, AnImportAddsTheRecordsShowsThemAndClosesTheForm) {
-    start(2);
+    begin(2);
     open();
     type("numfields", "5");
     choose({"Call", "Date", "Time", "Band", "Mode"});
     box("defaultqth")->setCurrentText("Portable");
     type("defaultpower", "5");
-    dialogs.files = {std::string(TESSALOG_TESTDATA_DIR) + "/csv/spanning.csv"};
+    dialogs.files = {testdata("csv/spanning.csv")};
     form->findChild<QPushButton*>("doit")->click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(status(), "Importing CSV type file spanning.csv. This may take a while, please be "
                         "patient.");
     EXPECT_EQ(window->statustext(), "3 records imported from CSV file.");
     ASSERT_EQ(s->qsocount, 5);
-    EXPECT_EQ(s->chosenfile, std::string(TESSALOG_TESTDATA_DIR) + "/csv/spanning.csv");
+    EXPECT_EQ(s->chosenfile, testdata("csv/spanning.csv"));
     EXPECT_EQ(gridcall(5), "N3ABC");
     EXPECT_EQ(s->qsos[3].qth, 2);
     EXPECT_EQ(s->qsos[3].power, 5);
@@ -98,7 +73,7 @@ TEST_F(ImportForm, AnImportAddsTheRecordsShowsThemAndClosesTheForm) {
 }
 
 TEST_F(ImportForm, ChoicesOfTheFormApplyToEveryRecord) {
-    start(0);
+    begin(0);
     open();
     type("numfields", "25");
     choose({"Call", "Time", "Band", "Mode", "Power", "QSL Sent", "RST Sent", "State", "Comment"});
@@ -126,7 +101,7 @@ TEST_F(ImportForm, ChoicesOfTheFormApplyToEveryRecord) {
 }
 
 TEST_F(ImportForm, EachDateFormatThroughTheForm) {
-    start(0);
+    begin(0);
     const std::pair<const char*, const char*> dates[] = {
         {"20040825", "20040825"},   {"08252004", "20040825"},    {"08-25-2004", "20040825"},
         {"25-08-2004", "20040825"}, {"Aug-25-2004", "20040825"}, {"25-aug-2004", "20040825"},
@@ -144,7 +119,7 @@ TEST_F(ImportForm, EachDateFormatThroughTheForm) {
 }
 
 TEST_F(ImportForm, AShortLastRecordKeepsTheOthersAndTheFormOpen) {
-    start(1);
+    begin(1);
     open();
     type("numfields", "2");
     choose({"Call", "10 -10 #"});
@@ -167,7 +142,7 @@ TEST_F(ImportForm, AShortLastRecordKeepsTheOthersAndTheFormOpen) {
 }
 
 TEST_F(ImportForm, AMissingFileLeavesTheLogAsItWas) {
-    start(1);
+    begin(1);
     open();
     type("numfields", "1");
     choose({"Call"});
@@ -181,7 +156,7 @@ TEST_F(ImportForm, AMissingFileLeavesTheLogAsItWas) {
 }
 
 TEST_F(ImportForm, TheMenuItemShowsTheFormModallyUnderTheGuard) {
-    start(0);
+    begin(0);
     bool guarded = false;
     QString shown;
     whenmodal([&](QWidget* w) {
@@ -196,11 +171,8 @@ TEST_F(ImportForm, TheMenuItemShowsTheFormModallyUnderTheGuard) {
 }
 
 TEST_F(ImportForm, EachCabrilloItemImportsItsContestKind) {
-    start(1);
-    const std::string iaru = std::string(TESSALOG_TESTDATA_DIR) + "/cabrillo/iaru.log";
-    QStringList statuses;
-    QObject::connect(window.get(), &logbook::statuswritten,
-                     [&statuses](const QString& t) { statuses << t; });
+    begin(1);
+    const std::string iaru = testdata("cabrillo/iaru.log");
     dialogs.files = {iaru};
     trigger("gocabrillo2");
     EXPECT_EQ(statuses.first(),

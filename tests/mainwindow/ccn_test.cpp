@@ -1,25 +1,22 @@
+#include "mainwindow/windowtest.h"
+#include "nets/ccn.h"
 #include "nets/ccnpicker.h"
-#include "reports/showreports.h"
 #include "support/datafiles.h"
-#include "support/startedlog.h"
 
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 using namespace tsl;
 using namespace tsl::test;
 
 namespace {
 
-struct CcnPicker : ::testing::Test, StartedLog {
-    QStringList statuses;
+constexpr int16_t poker = 14; // the picker's last report button
 
-    // A net QSO of the log to be started: 20 m CW unless said otherwise.
-    void netqso(const std::string& call, int band = 8, int mode = 1) {
+struct CcnPicker : WindowTest {
+    // A net QSO of the log to be started.
+    void netqso(const std::string& call, int band, int mode) {
         qsorecord q = qso(call);
         q.band = static_cast<int16_t>(band);
         q.mode = static_cast<int16_t>(mode);
@@ -29,11 +26,7 @@ struct CcnPicker : ::testing::Test, StartedLog {
     }
     ccnpicker* open() {
         trigger("goccn1");
-        ccnpicker* p = window->ccnwindow();
-        if (p)
-            QObject::connect(window.get(), &logbook::statuswritten,
-                             [this](const QString& t) { statuses << t; });
-        return p;
+        return window->ccnwindow();
     }
     QRadioButton* option(const char* name) const {
         return window->ccnwindow()->findChild<QRadioButton*>(name);
@@ -41,97 +34,50 @@ struct CcnPicker : ::testing::Test, StartedLog {
     void click(const char* name) const {
         window->ccnwindow()->findChild<QPushButton*>(name)->click();
     }
-    std::vector<std::string> report() const {
-        return window->reportwindow() ? window->reportwindow()->lines()
-                                      : std::vector<std::string>{};
-    }
-    bool reports(const std::string& call) const {
-        const auto lines = report();
-        return std::any_of(lines.begin(), lines.end(),
-                           [&call](const std::string& l) { return l.rfind(call, 0) == 0; });
-    }
 };
 
 } // namespace
 
-TEST_F(CcnPicker, AFreshPickerRunsAllQsosOn160MetresCw) {
-    netqso("W1AW", 2);
+TEST_F(CcnPicker, EachChoiceRunsItsReportInPlaceOfTheLast) {
+    netqso("W1AW", 2, 1);
     netqso("K1SSB", 2, 2);
-    netqso("K1TOP", 8);
-    start();
-    ASSERT_NE(window, nullptr);
+    netqso("W3EIGHTY", 3, 1);
+    netqso("W4EXTRA", 4, 1);
+    netqso("K1RTTY", 6, 5);
+    netqso("W1AW", 8, 2);
+    begin();
     ccnpicker* picker = open();
     ASSERT_NE(picker, nullptr);
-    EXPECT_TRUE(picker->isVisible());
-    EXPECT_TRUE(option("band160")->isChecked());
-    EXPECT_TRUE(option("modecw")->isChecked());
-    EXPECT_TRUE(option("report0")->isChecked());
+    // A fresh picker: all QSOs on 160 m CW.
     click("continue");
-    ASSERT_FALSE(report().empty());
-    EXPECT_EQ(report()[0], "Century Club Net All QSOs 160 Mtrs CW   - N\xd8"
-                           "CALL");
-    EXPECT_TRUE(reports("W1AW"));
-    EXPECT_FALSE(reports("K1SSB"));
-    EXPECT_FALSE(reports("K1TOP"));
+    EXPECT_EQ(shown(), ccnreport(*s, 1, 2, ccnallqsos).lines);
     EXPECT_EQ(statuses.value(0), "Preparing report");
-    EXPECT_EQ(s->reportfontsize, 10);
     EXPECT_EQ(window->ccnwindow(), picker); // the picker stays open
-}
 
-TEST_F(CcnPicker, EightyMetresTakesBandThreeAlone) {
-    netqso("W3EIGHTY", 3);
-    netqso("W4EXTRA", 4);
-    start();
-    ASSERT_NE(window, nullptr);
-    ASSERT_NE(open(), nullptr);
-    option("band80")->click();
+    struct choice {
+        std::vector<const char*> options;
+        int16_t mode, band, kind;
+    };
+    const choice choices[] = {{{"band80"}, 1, 3, ccnallqsos}, // band 3 alone, not 75 Extra
+                              {{"band40", "modertty", "report12"}, 5, 6, ccnwas},
+                              {{"band20", "modessb", "report14"}, 2, 8, poker}};
+    for (const choice& c : choices) {
+        for (const char* name : c.options)
+            option(name)->click();
+        click("continue");
+        EXPECT_EQ(shown(), c.kind == poker ? ccnpokerreport(*s, c.mode, c.band).lines
+                                           : ccnreport(*s, c.mode, c.band, c.kind).lines)
+            << c.options[0];
+    }
+    // Continue again runs the last choice again, in place of the report shown.
+    const auto last = shown();
     click("continue");
-    ASSERT_FALSE(report().empty());
-    EXPECT_EQ(report()[0], "Century Club Net All QSOs 80 Mtrs  CW   - N\xd8"
-                           "CALL");
-    EXPECT_TRUE(reports("W3EIGHTY"));
-    EXPECT_FALSE(reports("W4EXTRA"));
-}
-
-TEST_F(CcnPicker, PokerPlayerMakesThatReportOnly) {
-    netqso("W1AW", 8, 2);
-    start();
-    ASSERT_NE(window, nullptr);
-    ASSERT_NE(open(), nullptr);
-    option("band20")->click();
-    option("modessb")->click();
-    option("report14")->click();
-    click("continue");
-    const auto lines = report();
-    ASSERT_EQ(lines.size(), 33u); // title, count and the fixed lines: one report, no hands
-    EXPECT_EQ(lines[0], "Century Club Net Poker Player Award 20 Mtrs  SSB  - N\xd8"
-                        "CALL");
-    EXPECT_EQ(lines[1], "1 QSOs and 1 Calls");
-}
-
-TEST_F(CcnPicker, ContinueAgainRunsTheLastChoiceAgain) {
-    netqso("K1RTTY", 6, 5);
-    start();
-    ASSERT_NE(window, nullptr);
-    ASSERT_NE(open(), nullptr);
-    option("band40")->click();
-    option("modertty")->click();
-    option("report12")->click();
-    click("continue");
-    const auto first = report();
-    ASSERT_EQ(first.size(), 55u);
-    EXPECT_EQ(first[0].substr(0, 46), "Century Club Net Worked All States 40 Mtrs  RT");
-    click("continue");
-    EXPECT_EQ(report(), first);
-    EXPECT_TRUE(option("report12")->isChecked());
-    EXPECT_TRUE(option("modertty")->isChecked());
-    // The report window was open: the status keeps its text.
-    EXPECT_EQ(window->statustext(), "Preparing report");
+    EXPECT_EQ(shown(), last);
+    EXPECT_TRUE(option("report14")->isChecked() && option("modessb")->isChecked());
 }
 
 TEST_F(CcnPicker, OnePickerAtATimeAndReturnClosesIt) {
-    start();
-    ASSERT_NE(window, nullptr);
+    begin(0);
     ccnpicker* picker = open();
     ASSERT_NE(picker, nullptr);
     option("band20")->click();
@@ -142,19 +88,28 @@ TEST_F(CcnPicker, OnePickerAtATimeAndReturnClosesIt) {
     ccnpicker* again = open();
     ASSERT_NE(again, nullptr);
     EXPECT_NE(again, picker);
-    EXPECT_TRUE(option("band160")->isChecked());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(option("band160")->isChecked() && option("modecw")->isChecked() &&
+                option("report0")->isChecked());
+    closedown();
 }
 
-TEST_F(CcnPicker, TheMenuItemIsHiddenWhileTheNetIsNotTracked) {
+// The menu items of the awards and nets a log may not track.
+TEST_F(CcnPicker, TheItemsOfUntrackedAwardsAreHidden) {
+    const char* items[] = {"gototenten", "dummygeratol", "goccn1",   "goomiss",
+                           "gocounties", "gowasi",       "gohhhnet", "goarlhs"};
+    const auto visible = [this](const char* name) {
+        return window->findChild<QAction*>(name)->isVisible();
+    };
     start();
     ASSERT_NE(window, nullptr);
-    auto* item = window->findChild<QAction*>("goccn1");
-    EXPECT_TRUE(item->isVisible());
-    EXPECT_TRUE(item->isEnabled());
+    // The default awards have neither ARLHS lighthouses nor US islands.
+    for (const char* name : items)
+        EXPECT_EQ(visible(name), std::string(name) != "goarlhs" && std::string(name) != "gowasi")
+            << name;
     window.reset();
-    folder.write("awards.dat", smallawards());
+    folder.write("awards.dat", smallawards()); // Ten-Ten # alone
     start();
     ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(window->findChild<QAction*>("goccn1")->isVisible());
+    for (const char* name : items)
+        EXPECT_EQ(visible(name), std::string(name) == "gototenten") << name;
 }

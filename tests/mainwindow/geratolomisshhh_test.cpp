@@ -1,12 +1,10 @@
+#include "mainwindow/windowtest.h"
+#include "nets/geratol.h"
+#include "nets/hhh.h"
 #include "nets/hhhpicker.h"
+#include "nets/omiss.h"
 #include "nets/omisspicker.h"
-#include "platform/codepage.h"
-#include "reports/showreports.h"
-#include "support/startedlog.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -16,19 +14,14 @@ using namespace tsl::test;
 
 namespace {
 
-const std::string mycall = "N\330CALL";
-
-struct NetReports : ::testing::Test, StartedLog {
-    std::vector<std::string> shown() const { return window->reportwindow()->lines(); }
-    // A 75 m Extra SSB QSO with the award's number in slot 0.
-    void netqso(const std::string& call, int band, int16_t award, int32_t number,
-                const char* comments = "") {
+struct NetReports : WindowTest {
+    // An SSB QSO with the award's number in slot 0.
+    void netqso(const std::string& call, int band, int16_t award, int32_t number) {
         qsorecord q = qso(call);
         q.band = static_cast<int16_t>(band);
         q.mode = 2;
         q.awards[0] = award;
         q.entries[0] = number;
-        q.comments = comments;
         append(q);
     }
     // Chooses the options and presses the buttons in turn.
@@ -42,55 +35,40 @@ struct NetReports : ::testing::Test, StartedLog {
     static bool chosen(QWidget* picker, const char* name) {
         return picker->findChild<QRadioButton*>(name)->isChecked();
     }
-    // Return has closed the picker once its deletion has run.
-    static void closedown() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
 } // namespace
 
 TEST_F(NetReports, GeratolItemsRunTheirReports) {
     netqso("W1AW", 4, 0, 0);
-    start();
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(window->findChild<QAction*>("goger35")->isEnabled());
+    begin();
     trigger("goallgeratolqsos");
     ASSERT_NE(window->reportwindow(), nullptr);
-    EXPECT_EQ(shown()[0], "Geratol QSOs Sorted by Call - " + mycall);
-    EXPECT_EQ(shown()[3], "W1AW       ");
-    EXPECT_EQ(s->reportfontsize, 8);
+    EXPECT_EQ(shown(), allgeratolqsos(*s).lines);
     trigger("goger6");
-    EXPECT_EQ(shown()[0], "Geratol Endorsement #5 WAS 2 X 2 Double Letter Suffix - " + mycall);
-    EXPECT_EQ(s->reportfontsize, 10);
+    EXPECT_EQ(shown(), geratolendorsement(*s, 6).lines);
 }
 
 TEST_F(NetReports, OmissPickerRunsOneReportAfterAnother) {
     netqso("W1AW", 2, s->omissaward, 20);
-    netqso("K1AB", 4, s->omissaward, 21, "Military");
+    netqso("K1AB", 4, s->omissaward, 21);
     netqso("N1XY", 3, s->omissaward, 22);
-    netqso("W2AB", 8, s->omissaward, 23, "mil");
-    start();
-    ASSERT_NE(window, nullptr);
+    begin();
     trigger("goomiss");
     omisspicker* picker = window->omisswindow();
     ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->windowTitle(), toqt(s->apptitle + " " + mycall));
-    click(picker, {"continue"}); // 160 m, All QSOs
-    EXPECT_EQ(shown()[0], "OMISS Net All QSOs 160 Mtrs - " + mycall);
-    EXPECT_EQ(shown()[2], "Call       Date       Time   OMISS #");
-    EXPECT_EQ(shown()[3].substr(0, 4), "W1AW");
+    const auto omiss = [this](int band, int kind, bool allbands) {
+        return buildomissreport(*s, band, kind, allbands).lines;
+    };
+    click(picker, {"continue"}); // a fresh picker: 160 m, All QSOs
+    EXPECT_EQ(shown(), omiss(2, 0, false));
     click(picker, {"band80", "continue"}); // band 3 alone, not 75 Extra
-    EXPECT_EQ(shown()[3].substr(0, 4), "N1XY");
-    EXPECT_EQ(shown().back(), "1 QSOs");
+    EXPECT_EQ(shown(), omiss(3, 0, false));
     click(picker, {"allbands", "report1", "continue"});
-    EXPECT_EQ(shown()[0], "OMISS Net Worked All States All Bands - " + mycall);
-    EXPECT_EQ(shown()[2], "State   Call       Date       Time   Band      OMISS #");
-    click(picker, {"report10", "continue"}); // a second run shows only its own QSOs
-    EXPECT_EQ(shown().size(), 3u + 2 + 2);
-    EXPECT_EQ(shown()[3].substr(0, 4), "K1AB");
-    click(picker, {"band20", "report13", "continue"});
-    EXPECT_EQ(shown()[0], "OMISS Net Calls Worked by Band - " + mycall);
+    EXPECT_EQ(shown(), omiss(0, 1, true));
+    click(picker, {"band20", "report13", "continue"}); // by band: always all bands
+    EXPECT_EQ(shown(), omiss(8, 13, true));
     EXPECT_TRUE(picker->allbandsflag() && chosen(picker, "allbands"));
-    EXPECT_EQ(shown().size(), 3u + 3); // 75 Extra is no column of its own
 
     trigger("goomiss"); // one picker
     EXPECT_EQ(window->findChildren<omisspicker*>().size(), 1);
@@ -105,17 +83,14 @@ TEST_F(NetReports, OmissPickerRunsOneReportAfterAnother) {
 
 TEST_F(NetReports, HhhPickerRunsTheChosenKind) {
     netqso("W1AW", 8, s->hhhaward, 7);
-    start();
-    ASSERT_NE(window, nullptr);
+    begin();
     trigger("gohhhnet");
     hhhpicker* picker = window->hhhwindow();
     ASSERT_NE(picker, nullptr);
     click(picker, {"continue"}); // All QSOs
-    EXPECT_EQ(shown()[0], "HHH Net All QSOs  - " + mycall);
-    EXPECT_EQ(shown().back(), "1 QSOs");
+    EXPECT_EQ(shown(), buildhhhreport(*s, 0).lines);
     click(picker, {"repno8", "continue"});
-    EXPECT_EQ(shown()[0], "HHH Net Continents  - " + mycall);
-    EXPECT_EQ(shown().back(), "0 QSOs"); // the QSO has no continent
+    EXPECT_EQ(shown(), buildhhhreport(*s, 8).lines);
     click(picker, {"goback"});
     closedown();
     EXPECT_EQ(window->hhhwindow(), nullptr);

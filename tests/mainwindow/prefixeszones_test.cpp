@@ -1,9 +1,6 @@
+#include "mainwindow/windowtest.h"
 #include "platform/fileio.h"
-#include "reports/showreports.h"
-#include "support/startedlog.h"
-
-#include <QComboBox>
-#include <QPushButton>
+#include "reports/prefixes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,35 +9,15 @@ using namespace tsl::test;
 
 namespace {
 
-struct PrefixesZonesCommands : ::testing::Test, StartedLog {
-    const std::string mycall = "N\xd8"
-                               "CALL"; // the default settings' call
-    QStringList statuses;
-    void startwith(const std::vector<std::string>& calls) {
-        for (const std::string& c : calls)
-            append(qso(c));
-        start();
-        ASSERT_NE(window, nullptr);
-        QObject::connect(window.get(), &logbook::statuswritten,
-                         [this](const QString& t) { statuses << t; });
-    }
-    // Runs the menu item, choosing the power in the form it shows first.
-    std::vector<std::string> run(const char* item, const char* power = "QRO") {
-        whenmodal([power](QWidget* w) {
-            auto* box = w->findChild<QComboBox*>("powercombo");
-            box->setCurrentIndex(box->findText(power));
-            w->findChild<QPushButton*>("doit")->click();
-        });
-        trigger(item);
-        return window->reportwindow() ? window->reportwindow()->lines()
-                                      : std::vector<std::string>{};
-    }
-};
+using PrefixesZonesCommands = WindowTest;
+
+const std::string mycall = "N\xd8"
+                           "CALL"; // the default settings' call
 
 } // namespace
 
 TEST_F(PrefixesZonesCommands, EachItemRunsItsReportAfterThePowerChoice) {
-    startwith({"W1AW"});
+    begin(1);
     const std::pair<const char*, std::string> titles[] = {
         {"godxccdetail", "DXCC Detail report QRP "},
         {"gowap", "Prefixes - QRP "},
@@ -48,24 +25,25 @@ TEST_F(PrefixesZonesCommands, EachItemRunsItsReportAfterThePowerChoice) {
         {"gocq", "Worked All CQ Zones - Mixed - QRP "},
         {"goitu", "Worked All ITU Zones - Mixed - QRP "}};
     for (const auto& [item, title] : titles) {
-        EXPECT_TRUE(window->findChild<QAction*>(item)->isEnabled()) << item;
-        const auto lines = run(item, "QRP");
-        ASSERT_FALSE(lines.empty()) << item;
-        EXPECT_EQ(lines[0], title + mycall);
-        EXPECT_TRUE(s->qrpflag);
-        EXPECT_EQ(window->reportwindow()->listfontsize(), s->reportfontsize) << item;
+        choosepower("QRP");
+        trigger(item);
+        ASSERT_FALSE(shown().empty()) << item;
+        EXPECT_EQ(shown()[0], title + mycall);
     }
-    EXPECT_EQ(run("gocq", "QRO")[0], "Worked All CQ Zones - Mixed - " + mycall);
+    choosepower("QRO");
+    trigger("gocq");
+    EXPECT_EQ(shown()[0], "Worked All CQ Zones - Mixed - " + mycall);
 }
 
 TEST_F(PrefixesZonesCommands, ThePrefixReportSaysItIsPreparingAndChangesNoCall) {
-    startwith({"DL/W1ABC", "W1XYZ/P"});
-    const auto lines = run("gowap");
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[3], "DL  -DL/W1ABC     W1  -W1XYZ/P      ");
+    append(qso("DL/W1ABC"));
+    append(qso("W1XYZ/P"));
+    begin();
+    choosepower("QRO");
+    trigger("gowap");
+    EXPECT_EQ(shown(), prefixreport(*s, 0, false).lines);
     // The text stood until the report window took the report.
     EXPECT_EQ(statuses, (QStringList{"Preparing Prefixes Report", ""}));
-    EXPECT_EQ(s->qsos[1].call.trimmedright(), "DL/W1ABC");
     window->logbook_gowritedescfile_Click();
     const std::string file = readwholefile(folder.path() + "qsodata.dat").value_or("");
     EXPECT_NE(file.find("\"DL/W1ABC    \""), std::string::npos);
@@ -73,12 +51,10 @@ TEST_F(PrefixesZonesCommands, ThePrefixReportSaysItIsPreparingAndChangesNoCall) 
 }
 
 TEST_F(PrefixesZonesCommands, TheCountryPrefixListNeedsNoPowerChoice) {
-    startwith({});
+    begin(0);
     trigger("goprefixes");
-    ASSERT_NE(window->reportwindow(), nullptr);
-    const auto lines = window->reportwindow()->lines();
-    EXPECT_EQ(lines[0], "DXCC Countries and Prefixes");
-    EXPECT_EQ(lines.back(), std::to_string(s->dxcccount) + " Countries");
+    EXPECT_EQ(shown().front(), "DXCC Countries and Prefixes");
+    EXPECT_EQ(shown().back(), std::to_string(s->dxcccount) + " Countries");
     // The report's size reaches the list as the window first loads.
     EXPECT_EQ(window->reportwindow()->listfontsize(), 8);
 }

@@ -1,6 +1,5 @@
-#include "platform/flexgrid.h"
+#include "mainwindow/windowtest.h"
 #include "support/recordfiles.h"
-#include "support/startedlog.h"
 
 #include <gtest/gtest.h>
 
@@ -9,35 +8,24 @@ using namespace tsl::test;
 
 namespace {
 
-struct RecordImports : ::testing::Test, StartedLog {
-    QStringList statuses;
-    void begin() {
-        start(2);
-        ASSERT_NE(window, nullptr);
-        QObject::connect(window.get(), &logbook::statuswritten,
-                         [this](const QString& t) { statuses << t; });
-    }
+struct RecordImports : WindowTest {
     // Writes the file into the program folder and lets the next file dialog choose it.
     void choose(const std::string& name, const std::string& bytes) {
         folder.write(name, bytes);
         dialogs.files = {folder.path() + name};
-    }
-    QString gridcall(int row) const {
-        return window->findChild<FlexGrid*>("showem")->text(row, 5).trimmed();
     }
 };
 
 } // namespace
 
 TEST_F(RecordImports, TheTwoDxlogItemsGiveTheirHintFirst) {
-    begin();
+    begin(2);
     // One 119-byte record laid out for "DXLog Format 1": its key one byte after the call's.
     choose("k1abcqso.dbf", dbasebytes(1, 641, 119, 641) +
                                fixedrecord(119, {{1, "DL1ABC"}, {14, "DL"}, {26, "20040825"}}));
     dialogs.answers = {msganswer::cancel};
     trigger("pubdodxlog0");
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, "Import Files");
     EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::okcancel);
     EXPECT_EQ(dialogs.shown[0].text,
               "The file you want to import is the file with the suffix of your call and "
@@ -63,7 +51,7 @@ TEST_F(RecordImports, TheTwoDxlogItemsGiveTheirHintFirst) {
 }
 
 TEST_F(RecordImports, TheLogEqfBriscaAndValtroItems) {
-    begin();
+    begin(2);
     choose("new_log.log", fixedrecord(292, {{0, "20040825"}, {20, "W1AW"}}));
     trigger("publogeqf");
     EXPECT_EQ(statuses.first(),

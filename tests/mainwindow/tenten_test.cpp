@@ -1,15 +1,13 @@
 #include "core/awards.h"
-#include "mainwindow/reportforms.h"
+#include "mainwindow/windowtest.h"
 #include "reports/continentszones.h"
 #include "reports/dxccsummary.h"
 #include "reports/entryaward.h"
 #include "reports/numberaward.h"
 #include "reports/prefixes.h"
+#include "reports/tenten.h"
 #include "reports/tentenchapters.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QListWidget>
 #include <QRadioButton>
 
@@ -25,7 +23,7 @@ namespace {
 // Awards of testdata/tenten/awards.dat.
 constexpr int tenten = 1, vp = 2, was = 3, gbcounties = 4, chapters = 5;
 
-struct TenTenWindow : ReportForms {
+struct TenTenWindow : WindowTest {
     // The program folder with the given awards file and three Ten-Ten QSOs on 10 m.
     void starttenten(const std::string& awards) {
         folder.write("awards.dat", awards);
@@ -44,13 +42,10 @@ struct TenTenWindow : ReportForms {
             q.entries = {day == 2 ? 1 : 0, number, day % 3, number / 10, day % 2, 0};
             append(q);
         }
-        start();
-        ASSERT_NE(window, nullptr);
+        begin();
         trigger("gototenten");
     }
-    void starttenten() {
-        starttenten(*readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/tenten/awards.dat"));
-    }
+    void starttenten() { starttenten(*readwholefile(testdata("tenten/awards.dat"))); }
     QRadioButton* option(int k) const {
         return form("tentenpicker")->findChild<QRadioButton*>("report" + QString::number(k));
     }
@@ -58,7 +53,6 @@ struct TenTenWindow : ReportForms {
         option(k)->setChecked(true);
         click("tentenpicker", "continue");
     }
-    static void closedown() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     tentenchapters* chapterform() const { return window->findChild<tentenchapters*>(); }
     // Chooses the chapter at the row and clicks.
     void chapter(int row) const {
@@ -69,27 +63,6 @@ struct TenTenWindow : ReportForms {
 
 } // namespace
 
-TEST_F(TenTenWindow, ThePickerOpensOnContinentsAndContinueRunsThem) {
-    starttenten();
-    QAction* item = window->findChild<QAction*>("gototenten");
-    EXPECT_TRUE(item->isVisible() && item->isEnabled());
-    ASSERT_NE(form("tentenpicker"), nullptr);
-    EXPECT_EQ(form("tentenpicker")->windowTitle(), toqt("10-10 Awards " + startedcall));
-    EXPECT_TRUE(option(0)->isChecked());
-    for (int k = 0; k < 12; ++k)
-        EXPECT_FALSE(option(k)->isHidden()) << k;
-
-    click("tentenpicker", "continue");
-    ASSERT_NE(window->reportwindow(), nullptr);
-    const auto lines = shown();
-    EXPECT_EQ(lines, wacreport(*s, 1, false).lines);
-    ASSERT_GT(lines.size(), 8u);
-    EXPECT_EQ(lines[1], "10-10 QSOs");
-    EXPECT_EQ(lines[3], "   10 Mtrs ");
-    EXPECT_EQ(lines[8], "NA DL1AA     -C"); // the later card replaces K5AA
-    EXPECT_EQ(s->reportfontsize, 8);
-}
-
 TEST_F(TenTenWindow, VpNumbersWithoutWorkedAllStatesHideTheStateReports) {
     // Nor are the chapters or the British counties tracked.
     starttenten("1,\"Ten-Ten only\"\r\n0,\"Ten-Ten #\"\r\n0,\"Ten-Ten VP #\"\r\n");
@@ -98,8 +71,12 @@ TEST_F(TenTenWindow, VpNumbersWithoutWorkedAllStatesHideTheStateReports) {
             << k;
 }
 
-TEST_F(TenTenWindow, EveryOptionShowsItsGeneratorsReport) {
+TEST_F(TenTenWindow, ThePickerOpensOnContinentsAndEveryOptionShowsItsGeneratorsReport) {
     starttenten();
+    ASSERT_NE(form("tentenpicker"), nullptr);
+    EXPECT_TRUE(option(0)->isChecked());
+    for (int k = 0; k < 12; ++k)
+        EXPECT_FALSE(option(k)->isHidden()) << k;
     const std::pair<int, std::function<Report()>> runs[] = {
         {0, [this] { return wacreport(*s, 1, false); }},
         {2, [this] { return dxccsummary(*s, 1, false); }},
@@ -158,25 +135,14 @@ TEST_F(TenTenWindow, AChapterClickShowsItsQsosAndASecondReplacesThem) {
     starttenten();
     run(1);
     ASSERT_NE(chapterform(), nullptr);
-    EXPECT_EQ(chapterform()->windowTitle(), toqt("Select a 10-10 Chapter " + startedcall));
-    auto* list = chapterform()->findChild<QListWidget*>("showem");
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(2)->text(), "Quiet Chapter");
-
+    ASSERT_EQ(chapterform()->findChild<QListWidget*>("showem")->count(), 3);
     chapterform()->tentenchapters_showem_Click(); // no chapter chosen yet
     EXPECT_EQ(window->reportwindow(), nullptr);
     chapter(0);
-    const std::vector<std::string> alamo = {"Ten Ten Chapters  Alamo",
-                                            " ",
-                                            "Date       Time  Call       10-10 # VP #",
-                                            "01/01/2024 11:00 K5AA         12345   1234 ",
-                                            "01/03/2024 13:00 DL1AA        4321    432  ",
-                                            " ",
-                                            "2 QSOs"};
-    EXPECT_EQ(shown(), alamo);
-    EXPECT_EQ(window->reportwindow()->listfontsize(), 10);
+    EXPECT_EQ(shown(), tentenchapterreport(*s, 0)->lines);
     chapter(2);
-    EXPECT_EQ(shown(), goldenlines("tenten/quiet.golden"));
+    const auto quiet = shown();
+    EXPECT_EQ(quiet, tentenchapterreport(*s, 2)->lines);
 
     // Return in the picker leaves the chapters open; an award dropped since runs nothing.
     click("tentenpicker", "return");
@@ -185,5 +151,5 @@ TEST_F(TenTenWindow, AChapterClickShowsItsQsosAndASecondReplacesThem) {
     ASSERT_NE(chapterform(), nullptr);
     s->tentenchaptersaward = 0;
     chapter(0);
-    EXPECT_EQ(shown(), goldenlines("tenten/quiet.golden"));
+    EXPECT_EQ(shown(), quiet);
 }

@@ -121,7 +121,7 @@ TEST_F(CcnReports, NothingIsTheNetsWhileTheAwardIsNotTracked) {
 }
 
 TEST_F(CcnReports, ReportsAreFreshListsInSizeTen) {
-    AwardLog::expectwindowuse(ccnreport(*s, 1, 3, ccnallqsos), 10, true, true, true);
+    expectwindowuse(ccnreport(*s, 1, 3, ccnallqsos), 10, true, true, true);
     EXPECT_TRUE(ccnreport(*s, 1, 3, 14).lines.empty());
 }
 

@@ -41,41 +41,8 @@ TEST_F(CcnPoker, MatchesTheHandWrittenReport) {
 }
 
 TEST_F(CcnPoker, AnEmptySelectionKeepsTheFixedLines) {
-    lines expected = {"Century Club Net Poker Player Award 20 Mtrs  SSB  - W9XYZ ",
-                      "0 QSOs and 0 Calls",
-                      "",
-                      "Pairs",
-                      "",
-                      "",
-                      "Use Combos Report for Two Pairs",
-                      "",
-                      "Three of a Kind",
-                      "",
-                      "",
-                      "Straight",
-                      "",
-                      "",
-                      "Flush",
-                      "",
-                      "",
-                      "Full House",
-                      "",
-                      "Pairs for Full House",
-                      "",
-                      "Three of a Kind for Full House",
-                      "",
-                      "",
-                      "Use State Capitals, YLS, Mobiles and DX Reports for Four of a Kind",
-                      "",
-                      "Straight Flush",
-                      "",
-                      "",
-                      "Royal Flush",
-                      "",
-                      "",
-                      "Use Reports / Number Awards / CCN #s for Dealer's Choice"};
-    EXPECT_EQ(report(), expected);
-    AwardLog::expectwindowuse(ccnpokerreport(*s, 2, 8), 10, true, true, true);
+    EXPECT_EQ(report(), golden("empty-poker.golden"));
+    expectwindowuse(ccnpokerreport(*s, 2, 8), 10, true, true, true);
 }
 
 TEST_F(CcnPoker, LongGroupsWrapAtEightCallsAndSinglesAtSeven) {

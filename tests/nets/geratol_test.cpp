@@ -238,8 +238,7 @@ TEST_F(Geratol, EachEndorsementTestsItsQso) {
 }
 
 TEST_F(Geratol, EveryReportOfABadLogStaysInItsTables) {
-    for (const char* call : {"", "K", "1234", "W1/K2/ABC", "//", "/", "k1al", "W\xd8\xd8\xd8",
-                             "\xff\xfe\xfd\xfc", "AA"})
+    for (const char* call : badcalls)
         instate(call, 0);
     instate("W1AB", 77);
     slot(instate("W1AB", -1), s->statecapitalsaward, -3);

@@ -33,6 +33,10 @@ struct NetLog : ReportLog {
         return s->qsos[static_cast<std::size_t>(n)];
     }
 
+    // Calls no operator should type, for the tests that every report stays in its tables.
+    static constexpr const char* badcalls[] = {
+        "", "K", "1234", "W1/K2/ABC", "//", "/", "k1al", "W\xd8\xd8\xd8", "\xff\xfe\xfd\xfc", "AA"};
+
     // Call i (0..6759) of a run of calls of distinct prefixes: two letters, a digit, "X".
     static std::string prefixcall(int i) {
         return {static_cast<char>('A' + i % 26), static_cast<char>('A' + i / 26 % 26),

@@ -1,6 +1,6 @@
 #include "reports/arlhs.h"
-#include "support/logfixture.h"
 #include "support/pickerlogs.h"
+#include "support/reportlog.h"
 
 #include <gtest/gtest.h>
 
@@ -10,21 +10,10 @@ using namespace tsl::test;
 namespace {
 
 // The awards.dat (with the "ARLHS" entry award) and dxcc.dat of testdata/arlhs.
-struct ArlhsReports : ::testing::Test {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<AppState> s = std::make_unique<AppState>();
+struct ArlhsReports : ::testing::Test, ReportLog {
     const std::string need = std::string(41, ' ') + "Need     ";
 
-    ArlhsReports() {
-        for (const char* name : {"awards.dat", "dxcc.dat"})
-            folder.copyfrom(std::string(TESSALOG_TESTDATA_DIR) + "/arlhs", name);
-        setstartvalues(*s, folder.path(), 1000);
-        loadtables(*s);
-        loadawards(*s, dialogs);
-        loaddxcc(*s, dialogs);
-        s->mycall = "KD9XYZ";
-    }
+    ArlhsReports() : ReportLog("arlhs") { s->mycall = "KD9XYZ"; }
     std::vector<std::string> report(int report, int country = 1) const {
         return arlhsreport(*s, static_cast<int16_t>(report), static_cast<int16_t>(country)).lines;
     }
@@ -54,20 +43,6 @@ TEST_F(ArlhsReports, ListAndKeyedReportsMatchTheHandWrittenReports) {
     EXPECT_EQ(report(3), goldenlines("arlhs/continents.golden"));
     EXPECT_EQ(report(11), goldenlines("arlhs/dxcc.golden"));
     EXPECT_TRUE(report(13).empty());
-}
-
-TEST_F(ArlhsReports, ALighthouseWorkedThreeTimesOnceConfirmed) {
-    lighthouse("W1AW", 0, 2, 5, 0);
-    lighthouse("K1ABC", 0, 2, 5, 1);
-    lighthouse("N1XYZ", 0, 2, 5, 0);
-    // Equal keys: the pivot of rows 1..3 (row 2) goes to row 3, and rows 1 and 2 stay.
-    const auto lines = report(0);
-    ASSERT_EQ(lines.size(), 11u);
-    EXPECT_EQ(lines[3], "USA001     W1AW         01/01/2007 09:00 Confirmed");
-    EXPECT_EQ(lines[4], "USA001     N1XYZ        01/01/2007 09:00 Confirmed");
-    EXPECT_EQ(lines[5], "USA001     K1ABC        01/01/2007 09:00 Confirmed");
-    EXPECT_EQ(lines[7], "Confirmed QSOs: 3");
-    EXPECT_EQ(lines[9], "1 Lighthouses Worked");
 }
 
 TEST_F(ArlhsReports, KeysEqualInSevenCharactersAreOneLighthouseWithTheirOwnStatus) {
@@ -118,17 +93,4 @@ TEST_F(ArlhsReports, EntriesAndKeysOutsideTheirTablesCountNowhere) {
     for (const int r : {1, 2, 3, 11})
         EXPECT_EQ(report(r).back().substr(0, 2), "0 ") << r;
     EXPECT_EQ(report(0).back(), "2 QSOs");
-}
-
-TEST_F(ArlhsReports, CallAreas) {
-    lighthouse("K\330XX", 0, 2, 5, 0); // the slashed zero is area 0
-    lighthouse("W1XX/4", 1, 2, 5, 0);
-    lighthouse("VE6AA", 2, 3, 5, 1); // Canada: no US call area
-    lighthouse("KKKK", 3, 2, 5, 1);  // no digit: no area either
-    const auto lines = report(2);
-    EXPECT_EQ(lines[3].substr(0, 11), "0    USA001");
-    EXPECT_EQ(lines[7].substr(0, 11), "4    USA002");
-    EXPECT_EQ(lines[9], "6    " + need);
-    EXPECT_EQ(lines[14], "Confirmed QSOs: 0");
-    EXPECT_EQ(lines[16], "2 Call Areas");
 }

@@ -10,14 +10,25 @@
 #include "reports/report.h"
 #include "support/datafiles.h"
 #include "support/logfixture.h"
+#include "support/pickerlogs.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace tsl::test {
+
+// How the report window takes the report: its size, whether it sets the size for the
+// printer, the list's font, and whether it clears the list first.
+inline void expectwindowuse(const Report& r, int size, bool setssize, bool setsfont, bool clears) {
+    if (setssize) {
+        EXPECT_EQ(r.fontsize, size);
+    }
+    EXPECT_EQ(r.setsreportsize, setssize);
+    EXPECT_EQ(r.setslistfont, setsfont);
+    EXPECT_EQ(r.clearsfirst, clears);
+}
 
 struct AwardLog : ::testing::Test, LoadedLog {
     AwardLog() {
@@ -49,26 +60,7 @@ struct AwardLog : ::testing::Test, LoadedLog {
         q.entries[static_cast<std::size_t>(k)] = entry;
     }
 
-    // The lines of a hand-written file of testdata, each ended by a line feed.
-    static std::vector<std::string> golden(const std::string& name) {
-        std::istringstream in(readwholefile(testdata(name)).value_or(""));
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
-
-    // How the report window takes the report: its size, whether it sets the size for the
-    // printer, the list's font, and whether it clears the list first.
-    static void expectwindowuse(const Report& r, int size, bool setssize, bool setsfont,
-                                bool clears) {
-        if (setssize) {
-            EXPECT_EQ(r.fontsize, size);
-        }
-        EXPECT_EQ(r.setsreportsize, setssize);
-        EXPECT_EQ(r.setslistfont, setsfont);
-        EXPECT_EQ(r.clearsfirst, clears);
-    }
+    static std::vector<std::string> golden(const std::string& name) { return goldenlines(name); }
 };
 
 struct SampleLog : ::testing::Test, LoadedLog {

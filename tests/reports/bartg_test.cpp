@@ -70,10 +70,7 @@ TEST_F(Bartg, QuarterCenturyAndPsk31MatchTheHandWrittenReports) {
     qcalog();
     const Report qca = bartgreport(*s, 0, 0, 0, false);
     EXPECT_EQ(qca.lines, golden("bartg/qca.golden"));
-    EXPECT_EQ(qca.fontsize, 12);
-    EXPECT_TRUE(qca.setsreportsize);
-    EXPECT_FALSE(qca.setslistfont);
-    EXPECT_FALSE(qca.clearsfirst);
+    expectwindowuse(qca, 12, true, false, false);
     EXPECT_EQ(bartgreport(*s, 1, 0, 0, false).lines, golden("bartg/psk31.golden"));
 }
 

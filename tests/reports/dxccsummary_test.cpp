@@ -1,8 +1,6 @@
-#include "platform/fileio.h"
+#include "reports/auditfixture.h"
 #include "reports/dxccsummary.h"
 #include "reports/reportfilter.h"
-#include "support/datafiles.h"
-#include "support/logfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +10,8 @@ using namespace tsl::test;
 namespace {
 
 // Three entities (1 Abu Ail, 2 United States of America, 3 Canada) and a handful of QSOs.
-struct DxccSummary : ::testing::Test {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<AppState> s = std::make_unique<AppState>();
-
+struct DxccSummary : AwardLog {
     DxccSummary() {
-        folder.write("dxcc.dat", smalldxcc());
-        folder.write("awards.dat", smallawards());
-        setstartvalues(*s, folder.path(), 1000);
-        loadtables(*s);
-        loadawards(*s, dialogs);
-        loaddxcc(*s, dialogs);
-        s->mycall = "W9XYZ";
         add("W1AW", 2, 8, 1, 1, 5);     // 20 m CW, confirmed, 5 W
         add("K1AB", 2, 4, 2, 0, 100);   // 75 Extra SSB: counted on 80 m
         add("VE3AB", 3, 8, 5, 0, 100);  // 20 m RTTY
@@ -33,27 +20,13 @@ struct DxccSummary : ::testing::Test {
     }
 
     qsorecord& add(const std::string& call, int dxcc, int band, int mode, int qslr, float power) {
-        qsorecord& q = s->qsos[static_cast<std::size_t>(++s->qsocount)];
-        q = qsorecord{};
-        q.call = call;
+        qsorecord& q = AwardLog::add(call);
         q.dxcc = static_cast<int16_t>(dxcc);
         q.band = static_cast<int16_t>(band);
         q.mode = static_cast<int16_t>(mode);
         q.qslr = static_cast<int16_t>(qslr);
         q.power = power;
         return q;
-    }
-
-    static std::vector<std::string> golden(const std::string& name) {
-        const std::string text = *readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/" + name);
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        while (start < text.size()) {
-            const std::size_t end = text.find('\n', start);
-            lines.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
-        return lines;
     }
 };
 

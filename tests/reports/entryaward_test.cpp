@@ -60,9 +60,7 @@ TEST_F(EntryAward, MatchesTheHandWrittenReport) {
     ASSERT_TRUE(r);
     EXPECT_EQ(r->lines, golden("entryaward/was.golden"));
     // It follows the report already shown and leaves the font and its size alone.
-    EXPECT_FALSE(r->clearsfirst);
-    EXPECT_FALSE(r->setslistfont);
-    EXPECT_FALSE(r->setsreportsize);
+    expectwindowuse(*r, 0, false, false, false);
     EXPECT_EQ(entryawardreport(*s, islands, 0, 0, 0, 0, false)->lines,
               golden("entryaward/islands.golden"));
 }

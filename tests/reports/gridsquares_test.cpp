@@ -1,7 +1,5 @@
-#include "importexport/adifimport.h"
+#include "reports/auditfixture.h"
 #include "reports/gridsquares.h"
-#include "support/logfixture.h"
-#include "support/pickerlogs.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +23,7 @@ TEST_F(GridSquares, MatchesTheHandWrittenReport) {
     gridlog(*s);
     const Report r = gridsquarereport(*s, 0, 0, 0, 0);
     EXPECT_EQ(r.lines, goldenlines("gridsquares/all.golden"));
-    EXPECT_EQ(r.fontsize, 10);
-    EXPECT_TRUE(r.clearsfirst && r.setslistfont && r.setsreportsize);
+    expectwindowuse(r, 10, true, true, true);
     // Continue once more: the same report.
     EXPECT_EQ(report(), r.lines);
 }

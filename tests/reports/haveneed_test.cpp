@@ -41,10 +41,7 @@ struct HaveNeed : ::testing::Test, ReportLog {
 TEST_F(HaveNeed, AllCountriesMatchTheHandWrittenReport) {
     const Report r = dxcchaveneedall(*s, 0, 0, 0, false);
     EXPECT_EQ(r.lines, golden("haveneed/all.golden"));
-    EXPECT_TRUE(r.clearsfirst);
-    EXPECT_TRUE(r.setslistfont);
-    EXPECT_TRUE(r.setsreportsize);
-    EXPECT_EQ(r.fontsize, 10);
+    expectwindowuse(r, 10, true, true, true);
 }
 
 TEST_F(HaveNeed, BandFilterThreeTakesSeventyFiveExtra) {
@@ -105,9 +102,7 @@ TEST_F(HaveNeed, QsosWithOneEntityMatchTheHandWrittenReport) {
     ASSERT_TRUE(r);
     EXPECT_EQ(r->lines, golden("haveneed/france.golden"));
     // It follows the report already shown and leaves the font alone.
-    EXPECT_FALSE(r->clearsfirst);
-    EXPECT_FALSE(r->setslistfont);
-    EXPECT_FALSE(r->setsreportsize);
+    expectwindowuse(*r, 0, false, false, false);
 }
 
 TEST_F(HaveNeed, QsosWithOneEntityWithoutAMatchOrFilterLine) {

@@ -61,10 +61,7 @@ TEST_F(TenTen, ChapterReportsMatchTheHandWrittenReports) {
     const auto r = tentenchapterreport(*s, alamo);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->lines, golden("tenten/alamo.golden"));
-    EXPECT_EQ(r->fontsize, 10);
-    EXPECT_TRUE(r->setsreportsize);
-    EXPECT_TRUE(r->setslistfont);
-    EXPECT_TRUE(r->clearsfirst);
+    expectwindowuse(*r, 10, true, true, true);
     EXPECT_EQ(tentenchapterreport(*s, quiet)->lines, golden("tenten/quiet.golden"));
     const auto blue = tentenchapterreport(*s, bluebonnet)->lines;
     ASSERT_EQ(blue.size(), 6u);

@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "platform/fileio.h"
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,14 +12,11 @@ namespace tsl::test {
 
 // The lines of a golden text of tests/testdata, each ended by a line feed.
 inline std::vector<std::string> goldenlines(const std::string& name) {
-    const std::string text =
-        readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/" + name).value_or("");
+    std::istringstream in(
+        readwholefile(std::string(TESSALOG_TESTDATA_DIR) + "/" + name).value_or(""));
     std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
