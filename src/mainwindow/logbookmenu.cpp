@@ -256,9 +256,15 @@ void logbook::goabouttsl_Click() {
 void logbook::showreport(const Report& report) {
     // The report sets its size before the window loads, so a fresh window takes it.
     showreports::takereportsize(state_, report);
+    // The window empties the status line as it loads and again as it takes each report;
+    // a line already empty is left alone.
     if (!reports_)
         reports_ = new showreports(
-            state_, dialogs_, [this] { setstatus(""); }, this);
+            state_, dialogs_,
+            [this] {
+                if (!statustext().empty()) setstatus("");
+            },
+            this);
     reports_->addreport(report);
 }
 

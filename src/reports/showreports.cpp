@@ -78,6 +78,8 @@ void showreports::addreport(const Report& report) {
     for (const std::string& line : report.lines)
         lines.append(toqt(line));
     model_->setStringList(lines);
+    // An open window is not loaded again: the progress text goes with every report put in.
+    if (clearstatus_) clearstatus_();
     show();
     raise();
 }

@@ -20,7 +20,8 @@ class Dialogs;
 class showreports : public QWidget {
     Q_OBJECT
   public:
-    // clearstatus empties the main window's status text when the window loads.
+    // clearstatus empties the main window's status text when the window loads and whenever
+    // a report has been put into it.
     showreports(AppState& state, Dialogs& dialogs, std::function<void()> clearstatus,
                 QWidget* parent = nullptr);
 

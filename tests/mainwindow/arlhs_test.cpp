@@ -37,6 +37,7 @@ struct ArlhsWindow : WindowTest {
 
 TEST_F(ArlhsWindow, EachDoReportShowsOnlyItsOwnRows) {
     startarlhs();
+    EXPECT_EQ(form("arlhsform")->windowTitle(), toqt(s->apptitle + " " + s->mycall.str()));
     EXPECT_TRUE(form("arlhsform")->findChild<QRadioButton*>("repno0")->isChecked());
     doreport(0);
     EXPECT_EQ(statuses.value(0), "Preparing report");

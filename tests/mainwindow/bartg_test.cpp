@@ -56,6 +56,7 @@ struct BartgWindow : WindowTest {
 
 TEST_F(BartgWindow, AContinentAwardEnablesTheBandsAndKeepsTheChoice) {
     startbartg();
+    EXPECT_EQ(form("BARTGpicker")->windowTitle(), toqt("BARTG Award Reports - " + s->mycall.str()));
     EXPECT_TRUE(option("award0")->isChecked() && option("bands9")->isChecked());
     EXPECT_EQ(enabledbands(), 0);
     option("award2")->click();
@@ -88,6 +89,7 @@ TEST_F(BartgWindow, AOneBandAwardOverAllBandsAsksForABand) {
     doreport({"award6"});
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Please select a band");
+    EXPECT_EQ(dialogs.shown[0].title, "BARTG Reports");
     EXPECT_EQ(window->reportwindow(), nullptr);
     doreport({"bands1"}); // 80 m takes the 75 m QSO
     EXPECT_EQ(shown(), bartgreport(*s, 6, 3, 0, false).lines);

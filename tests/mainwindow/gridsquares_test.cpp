@@ -15,6 +15,7 @@ TEST_F(PickerWindow, ContinueShowsTheReportAndThePickerStaysUntilReturn) {
     startwith(gridlog);
     trigger("gogrids");
     ASSERT_NE(form("gridpicker"), nullptr);
+    EXPECT_EQ(form("gridpicker")->windowTitle(), toqt(s->apptitle + " - " + s->mycall.str()));
     click("gridpicker", "continue");
     EXPECT_EQ(statuses.value(0), "Preparing report");
     EXPECT_EQ(window->statustext(), ""); // the report window's load empties it
@@ -27,6 +28,9 @@ TEST_F(PickerWindow, ContinueShowsTheReportAndThePickerStaysUntilReturn) {
     list("gridpicker", "powercombo")->setCurrentIndex(1);
     click("gridpicker", "continue");
     EXPECT_EQ(shown(), gridsquarereport(*s, 3, 1, 6, 1).lines);
+    // The open window is not loaded again, yet the status line is emptied as before.
+    EXPECT_EQ(statuses.count("Preparing report"), 2);
+    EXPECT_EQ(window->statustext(), "");
 
     // The menu item brings the open picker forward, choices and all.
     trigger("gogrids");
@@ -42,6 +46,8 @@ TEST_F(PickerWindow, WabPickerRunsEachPartsReport) {
     startwith(wablog);
     trigger("gowab");
     ASSERT_NE(form("wabpicker"), nullptr);
+    EXPECT_EQ(form("wabpicker")->windowTitle(), toqt(s->apptitle + " - " + s->mycall.str()));
+    EXPECT_EQ(list("wabpicker", "reportcombo")->count(), 7);
     click("wabpicker", "continue");
     EXPECT_EQ(statuses.value(0), "Preparing report");
     EXPECT_EQ(shown(), wabreport(*s, 0, 0, 0, 0, 0).lines);

@@ -74,7 +74,18 @@ TEST_F(TenTenWindow, VpNumbersWithoutWorkedAllStatesHideTheStateReports) {
 TEST_F(TenTenWindow, ThePickerOpensOnContinentsAndEveryOptionShowsItsGeneratorsReport) {
     starttenten();
     ASSERT_NE(form("tentenpicker"), nullptr);
+    EXPECT_EQ(form("tentenpicker")->windowTitle(), toqt("10-10 Awards " + s->mycall.str()));
     EXPECT_TRUE(option(0)->isChecked());
+    // Continue at once: the continents of the Ten-Ten QSOs, in the 10 m layout.
+    click("tentenpicker", "continue");
+    const auto continents = shown();
+    ASSERT_EQ(continents.size(), 17u);
+    EXPECT_EQ(continents[1], "10-10 QSOs");
+    EXPECT_EQ(continents[3], "   10 Mtrs ");
+    EXPECT_EQ(continents[8], "NA DL1AA     -C");
+    EXPECT_EQ(continents[11], "Totals        1");
+    window->reportwindow()->goback_Click();
+    closedown();
     for (int k = 0; k < 12; ++k)
         EXPECT_FALSE(option(k)->isHidden()) << k;
     const std::pair<int, std::function<Report()>> runs[] = {
@@ -135,6 +146,7 @@ TEST_F(TenTenWindow, AChapterClickShowsItsQsosAndASecondReplacesThem) {
     starttenten();
     run(1);
     ASSERT_NE(chapterform(), nullptr);
+    EXPECT_EQ(chapterform()->windowTitle(), toqt("Select a 10-10 Chapter " + s->mycall.str()));
     ASSERT_EQ(chapterform()->findChild<QListWidget*>("showem")->count(), 3);
     chapterform()->tentenchapters_showem_Click(); // no chapter chosen yet
     EXPECT_EQ(window->reportwindow(), nullptr);
