@@ -114,6 +114,31 @@ TEST_F(AwardPicker, WithNothingToListReportDoesNothing) {
     EXPECT_EQ(window->reportwindow(), nullptr);
 }
 
+TEST_F(AwardPicker, APositionThatNoLongerNamesItsKindLeavesTheReportWindowAlone) {
+    begin(1);
+    trigger("goprefixes");
+    const auto before = shown();
+    ASSERT_FALSE(before.empty());
+    // The tables shrink under an open picker (awards or entities loaded again): its last
+    // position now names nothing of its kind.
+    trigger("goentawards");
+    const int lastaward = list()->count() - 1;
+    s->awardcount = static_cast<int16_t>(s->awardcount - 1);
+    EXPECT_EQ(report(lastaward), before);
+    trigger("gonumawards");
+    const int lastnumber = list()->count() - 1;
+    s->numberedawards = static_cast<int16_t>(s->numberedawards - 1);
+    EXPECT_EQ(report(lastnumber), before);
+    trigger("godxccneed");
+    const int lastcountry = list()->count() - 1;
+    s->dxcccount = static_cast<int16_t>(s->dxcccount - 1);
+    EXPECT_EQ(report(lastcountry), before);
+    trigger("goqsosbydxcc");
+    const int lastentity = list()->count() - 1;
+    s->dxcccount = static_cast<int16_t>(s->dxcccount - 1);
+    EXPECT_EQ(report(lastentity), before);
+}
+
 TEST_F(AwardPicker, TheLotwReportsIotaReferencesShowAsConfirmed) {
     begin(0);
     dialogs.files = {testdata("adif/lotwreport.adi")};

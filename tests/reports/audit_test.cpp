@@ -65,6 +65,10 @@ TEST_F(QsoAudit, EachBoundOfTheRangesIsKept) {
         {[](qsorecord& q) { q.dxcc = -2; }, true},
         {[](qsorecord& q) { q.mode = -1; }, true},
         {[](qsorecord& q) { q.time = "     "; }, true},
+        {[](qsorecord& q) { q.band = -1; }, true},
+        {[](qsorecord& q) { q.cqz = "-1"; }, true},
+        {[](qsorecord& q) { q.power = -1; }, true},
+        {[](qsorecord& q) { q.power = 0.5f; }, false},
     };
     for (const field& c : cases) {
         s->qsocount = 0;
@@ -72,6 +76,15 @@ TEST_F(QsoAudit, EachBoundOfTheRangesIsKept) {
         EXPECT_EQ(qsoaudit(*s).lines.back(),
                   c.listed ? "1 QSOs with bad data" : "0 QSOs with bad data");
     }
+}
+
+TEST_F(QsoAudit, ThePowerIsShownInFiveCharacters) {
+    qsorecord& q = add("K9KW");
+    q.power = 1500.5f;
+    q.dxcc = 0;
+    const Report r = qsoaudit(*s);
+    ASSERT_EQ(r.lines.size(), 11u);
+    EXPECT_EQ(r.lines[8].substr(0, 47), "20240825 14:30 20 Mtrs  CW   1500. 5   8    NA ");
 }
 
 TEST_F(QsoAudit, AnEmptyLogGivesTheHeadersAndNoBadData) {
