@@ -51,23 +51,49 @@ TEST_F(CcnPicker, EachChoiceRunsItsReportInPlaceOfTheLast) {
     // A fresh picker: all QSOs on 160 m CW.
     click("continue");
     EXPECT_EQ(shown(), ccnreport(*s, 1, 2, ccnallqsos).lines);
+    ASSERT_EQ(shown().size(), 6u); // W1AW alone
+    EXPECT_EQ(shown()[0].substr(0, 42), "Century Club Net All QSOs 160 Mtrs CW   - ");
+    EXPECT_EQ(shown()[3].substr(0, 10), "W1AW      ");
     EXPECT_EQ(statuses.value(0), "Preparing report");
     EXPECT_EQ(window->ccnwindow(), picker); // the picker stays open
 
     struct choice {
         std::vector<const char*> options;
         int16_t mode, band, kind;
+        std::string title;   // the title line up to the own call
+        std::size_t countat; // the line of the count, from the end (0) or the start (1)
+        std::string count;
     };
-    const choice choices[] = {{{"band80"}, 1, 3, ccnallqsos}, // band 3 alone, not 75 Extra
-                              {{"band40", "modertty", "report12"}, 5, 6, ccnwas},
-                              {{"band20", "modessb", "report14"}, 2, 8, poker}};
+    const choice choices[] = {
+        {{"band80"}, 1, 3, ccnallqsos, "Century Club Net All QSOs 80 Mtrs  CW   - ", 0, "1 QSOs"},
+        {{"band40", "modertty", "report12"},
+         5,
+         6,
+         ccnwas,
+         "Century Club Net Worked All States 40 Mtrs  RTTY - ",
+         0,
+         "0 QSOs"},
+        {{"band20", "modessb", "report14"},
+         2,
+         8,
+         poker,
+         "Century Club Net Poker Player Award 20 Mtrs  SSB  - ",
+         1,
+         "1 QSOs and 1 Calls"}};
     for (const choice& c : choices) {
         for (const char* name : c.options)
             option(name)->click();
         click("continue");
-        EXPECT_EQ(shown(), c.kind == poker ? ccnpokerreport(*s, c.mode, c.band).lines
-                                           : ccnreport(*s, c.mode, c.band, c.kind).lines)
+        const auto lines = shown();
+        EXPECT_EQ(lines, c.kind == poker ? ccnpokerreport(*s, c.mode, c.band).lines
+                                         : ccnreport(*s, c.mode, c.band, c.kind).lines)
             << c.options[0];
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(lines[0].substr(0, c.title.size()), c.title);
+        EXPECT_EQ(c.countat == 0 ? lines.back() : lines[1], c.count) << c.options[0];
+        if (c.band == 3) {
+            EXPECT_EQ(lines[3].substr(0, 10), "W3EIGHTY  "); // not W4EXTRA
+        }
     }
     // Continue again runs the last choice again, in place of the report shown.
     const auto last = shown();

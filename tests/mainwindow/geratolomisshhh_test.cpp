@@ -62,8 +62,12 @@ TEST_F(NetReports, OmissPickerRunsOneReportAfterAnother) {
     };
     click(picker, {"continue"}); // a fresh picker: 160 m, All QSOs
     EXPECT_EQ(shown(), omiss(2, 0, false));
+    EXPECT_EQ(shown().at(3).substr(0, 4), "W1AW");
     click(picker, {"band80", "continue"}); // band 3 alone, not 75 Extra
     EXPECT_EQ(shown(), omiss(3, 0, false));
+    // The second run shows its own QSO alone.
+    EXPECT_EQ(shown().at(3).substr(0, 4), "N1XY");
+    EXPECT_EQ(shown().back(), "1 QSOs");
     click(picker, {"allbands", "report1", "continue"});
     EXPECT_EQ(shown(), omiss(0, 1, true));
     click(picker, {"band20", "report13", "continue"}); // by band: always all bands

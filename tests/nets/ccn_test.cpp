@@ -180,3 +180,32 @@ TEST_F(CcnReports, OddCallsArePassedOverOrTakenApart) {
     for (int kind = 0; kind <= 13; ++kind)
         EXPECT_GE(report(kind).size(), 4u) << kind;
 }
+
+// Leading blanks do not hide "COMBO", nor does the end of the comments; a state outside the
+// table is two blanks.
+TEST_F(CcnReports, CombosAreFoundWhereverTheyStand) {
+    s->qsocount = 0;
+    was(net("K1ABC", "20230301", "10:00", 3, 1), 18).comments = "          combo";
+    was(net("W2XYZ", "20230302", "11:00", 3, 1), 50).comments = std::string(55, ' ') + "COMBO";
+    net("N3AA", "20230303", "12:00", 3, 1).comments = "COMB O";
+    EXPECT_EQ(report(ccncombos),
+              (lines{"Century Club Net Combos 80 Mtrs  CW   - W9XYZ ",
+                     "You should sort the QSOs by date / time before you run this report.", " ",
+                     "Call       Date       Time  State", "K1ABC      03/01/2023 10:00     ME",
+                     "W2XYZ      03/02/2023 11:00       ", " ", "2 QSOs"}));
+}
+
+// A base call whose second character is neither a digit nor a letter has no row.
+TEST_F(CcnReports, AlphabetPassesOverCallsWithoutALetterSecond) {
+    s->qsocount = 0;
+    const lines calls = {"K-1AB", std::string("K\xe9") + "1AB", "K[1AB", "K@1AB", "K/1AB", "kz1ab"};
+    for (const std::string& call : calls)
+        net(call, "20230301", "10:00", 3, 1);
+    const lines alphabet = report(ccnalphabet);
+    ASSERT_EQ(alphabet.size(), 3u + 26 + 2);
+    for (int k = 0; k < 26; ++k)
+        EXPECT_EQ(alphabet[static_cast<std::size_t>(3 + k)],
+                  std::string(1, static_cast<char>('A' + k)) + std::string(9, ' ') +
+                      (k == 25 ? "kz1ab      03/01/2023 10:00" : std::string(27, ' ')));
+    EXPECT_EQ(alphabet.back(), "1 QSOs");
+}

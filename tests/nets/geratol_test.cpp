@@ -251,3 +251,9 @@ TEST_F(Geratol, EveryReportOfABadLogStaysInItsTables) {
     EXPECT_TRUE(geratolendorsement(*s, -1).lines.empty());
     EXPECT_EQ(counted(0), "1 States worked"); // every call of four characters is in Alabama
 }
+
+TEST_F(Geratol, TitlesKeepTheNumbersTheyArePrintedWith) {
+    EXPECT_EQ(geratolendorsement(*s, 6).lines[0],
+              "Geratol Endorsement #5 WAS 2 X 2 Double Letter Suffix - W9XYZ ");
+    EXPECT_EQ(geratolendorsement(*s, 12).lines[0], "Geratol Endorsement #11 WAS K 2 X 1 - W9XYZ ");
+}
