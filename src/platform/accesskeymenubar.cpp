@@ -15,6 +15,10 @@ class SelectedItemKeys : public QObject {
     explicit SelectedItemKeys(AccessKeyMenuBar* bar) : QObject(bar), bar_(bar) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!bar_->selected_) { // the item has gone
+            bar_->leave();
+            return false;
+        }
         switch (event->type()) {
         case QEvent::ShortcutOverride:
             event->accept(); // the key comes as a key press, taken below
@@ -72,7 +76,7 @@ bool AccessKeyMenuBar::selectnext(const QKeySequence& key) {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QMenuBar::keyPressEvent(&escape);
     }
-    if (!selected_) qApp->installEventFilter(keys_);
+    qApp->installEventFilter(keys_);
     selected_ = items[(items.indexOf(selected_.data()) + 1) % items.size()];
     update();
     return true;
@@ -91,8 +95,8 @@ void AccessKeyMenuBar::selectedkey(const QKeyEvent& key) {
 }
 
 void AccessKeyMenuBar::leave() {
-    if (!selected_) return;
     qApp->removeEventFilter(keys_);
+    if (!selected_) return;
     selected_ = nullptr;
     update();
 }
