@@ -10,6 +10,7 @@
 #include "importexport/adifimport.h"
 #include "importexport/exports.h"
 #include "logbook.h"
+#include "platform/accesskeymenubar.h"
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
@@ -98,7 +99,9 @@ constexpr std::array<const char*, 36> gercaptions = {
 } // namespace
 
 void logbook::buildmenu() {
-    QMenuBar* bar = menuBar();
+    // "&Ignore QSO" and "&Import Data" share Alt+I: the bar selects them in turn.
+    auto* bar = new AccessKeyMenuBar(this);
+    setMenuBar(bar);
     using L = logbook;
 
     QMenu* setupmenu = submenu(nullptr, bar, "gosetup1", "Se&tup");

@@ -146,6 +146,9 @@ void setup::setup_umpick_Click() {
 }
 
 void setup::setup_return_Click() {
+    // Enter presses Return without leaving the box: its value is taken first, as leaving it
+    // would take it.
+    takefocusedbox();
     if (offsetrefused()) return;
     state_.mylat = Latdir->currentText() == "S" ? -number(inlat) : number(inlat);
     state_.mylon = londir->currentText() == "W" ? -number(inlon) : number(inlon);
@@ -159,6 +162,13 @@ void setup::setup_return_Click() {
         return;
     }
     accept();
+}
+
+void setup::takefocusedbox() {
+    const QWidget* box = focusWidget();
+    if (box == yourcall) setup_yourcall_LostFocus();
+    if (box == inlon) setup_inlon_LostFocus();
+    if (box == gmtdif) setup_gmtdif_LostFocus();
 }
 
 bool setup::eventFilter(QObject* watched, QEvent* event) {

@@ -37,6 +37,8 @@ class setup : public QDialog {
   private:
     // Shows the refusal of an offset outside -24..+24 hours and puts the kept one back.
     bool offsetrefused();
+    // Runs the lost-focus rule of the box that has the focus.
+    void takefocusedbox();
 
     AppState& state_;
     Dialogs& dialogs_;

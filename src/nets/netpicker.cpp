@@ -85,50 +85,69 @@ netpicker::netpicker(AppState& state, std::function<void()> opennetlogger,
 }
 
 void netpicker::netpicker_Form_Load() {
-    // The Century Club Net until another is chosen; band and mode stay from the last net.
-    state_.netflags.fill(false);
-    state_.netflags[centuryclubnet] = true;
-    whichnet[centuryclubnet]->setChecked(true);
+    // During a net the picker shows it and changes it only through "Do Net". Otherwise it
+    // starts at the Century Club Net, band and mode kept from the last net.
+    midnet_ = netloggerloaded_();
+    net_ = midnet_ ? chosennet(state_) : centuryclubnet;
+    band_ = state_.netband;
+    mode_ = state_.netmode;
+    whichnet[static_cast<std::size_t>(net_)]->setChecked(true);
     bandsel->clear();
     for (int i = 0; i <= state_.bandcount; ++i)
         bandsel->addItem(toqt(state_.bandtable[static_cast<std::size_t>(i)].longname));
-    bandsel->setCurrentIndex(-1);
+    bandsel->setCurrentIndex(midnet_ ? band_ : -1);
     modesel->clear();
     for (int i = 0; i <= state_.modecount; ++i)
         modesel->addItem(toqt(state_.modetable[static_cast<std::size_t>(i)].name));
-    modesel->setCurrentIndex(-1);
+    modesel->setCurrentIndex(midnet_ ? mode_ : -1);
+    chosen();
 }
 
 void netpicker::netpicker_whichnet_Click(int index) {
     if (index < 0 || index >= netcount) return;
-    state_.netflags.fill(false);
-    state_.netflags[static_cast<std::size_t>(index)] = true;
+    net_ = index;
     const netdescription& net = nettable()[static_cast<std::size_t>(index)];
-    if (net.band == 0) return;
-    state_.netband = net.band;
-    state_.netmode = net.mode;
-    bandsel->setCurrentIndex(net.band);
-    modesel->setCurrentIndex(net.mode);
-    ms->clear();
+    if (net.band != 0) {
+        band_ = net.band;
+        mode_ = net.mode;
+        bandsel->setCurrentIndex(net.band);
+        modesel->setCurrentIndex(net.mode);
+        ms->clear();
+    }
+    chosen();
 }
 
 void netpicker::netpicker_bandsel_Click() {
     if (bandsel->currentIndex() < 0) bandsel->setCurrentIndex(0);
-    state_.netband = static_cast<int16_t>(bandsel->currentIndex());
-    if (state_.netband > 0) ms->clear();
+    band_ = static_cast<int16_t>(bandsel->currentIndex());
+    if (band_ > 0) ms->clear();
+    chosen();
 }
 
 void netpicker::netpicker_modesel_Click() {
     if (modesel->currentIndex() < 0) modesel->setCurrentIndex(0);
-    state_.netmode = static_cast<int16_t>(modesel->currentIndex());
-    if (state_.netmode > 0) ms->clear();
+    mode_ = static_cast<int16_t>(modesel->currentIndex());
+    if (mode_ > 0) ms->clear();
+    chosen();
+}
+
+void netpicker::chosen() {
+    if (!midnet_) takechoice();
+}
+
+void netpicker::takechoice() {
+    state_.netflags.fill(false);
+    state_.netflags[static_cast<std::size_t>(net_)] = true;
+    state_.netband = band_;
+    state_.netmode = mode_;
 }
 
 void netpicker::netpicker_donet_Click() {
-    if (state_.netmode < 1 || state_.netband < 1) {
+    if (mode_ < 1 || band_ < 1) {
         ms->setText("No Band or Mode selected");
         return;
     }
+    takechoice();
     state_.netinprogress = true;
     handedover_ = true;
     close();

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 
 class QComboBox;
@@ -29,7 +30,8 @@ class netpicker : public QWidget {
     void netpicker_modesel_Click();
     // Starts the net on the band and mode chosen, or says that one of them is missing.
     void netpicker_donet_Click();
-    // Closes the picker; the net is no longer in progress unless its logger is loaded.
+    // Closes the picker; the net is no longer in progress unless its logger is loaded, and
+    // a running net stays as it was.
     void netpicker_goback_Click();
 
   signals:
@@ -41,10 +43,19 @@ class netpicker : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A choice made outside a net is the net's at once; during a net only "Do Net" takes it.
+    void chosen();
+    void takechoice();
+
     AppState& state_;
     std::function<void()> opennetlogger_;
     std::function<bool()> netloggerloaded_;
     bool handedover_ = false;
+    bool midnet_ = false; // opened while the logger of a net is loaded
+    // The net, band and mode chosen here.
+    int net_ = 0;
+    int16_t band_ = 0;
+    int16_t mode_ = 0;
     std::array<QRadioButton*, 9> whichnet{};
     QComboBox* bandsel;
     QComboBox* modesel;

@@ -144,3 +144,15 @@ TEST_F(SetLabel, TheBoxTakesDigitsOnly) {
     start->paste();
     EXPECT_EQ(start->text(), "45");
 }
+
+TEST_F(SetLabel, EnterInTheStartingLabelBoxIsDoneWithItsValue) {
+    click("type3");
+    QLineEdit* start = box("startlbl");
+    start->setFocus();
+    start->selectAll();
+    QTest::keyClicks(start, "5");
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(s->labels.labelstartrow, 22);
+    EXPECT_EQ(box("remain")->text(), "10");
+}

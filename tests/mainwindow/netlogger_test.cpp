@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -131,6 +132,36 @@ TEST_F(Nets, CloseBoxesActAsReturnAndEndOfNetAndThePickerKeepsARunningList) {
     logger()->close();
     EXPECT_EQ(logger(), nullptr);
     EXPECT_FALSE(s->netinprogress);
+}
+
+TEST_F(Nets, ThePickerReopenedDuringANetShowsItAndChangesItOnlyThroughDoNet) {
+    qsorecord q = qso("W1AW"); // 20 m CW
+    q.comments = "Likes CW";
+    append(q);
+    startnet(4, 8, 1); // General
+    put("1", "W1AW");
+    EXPECT_EQ(list()->text(1, 3), "Likes CW ");
+    trigger("gonets");
+    EXPECT_TRUE(in<QRadioButton>(picker(), "whichnet4")->isChecked());
+    EXPECT_EQ(in<QComboBox>(picker(), "bandsel")->currentText() + "|" +
+                  in<QComboBox>(picker(), "modesel")->currentText(),
+              "20 Mtrs |CW  ");
+    click("whichnet1"); // Geratol's band and mode
+    choose("modesel", 5);
+    click("goback");
+    trigger("gonets");
+    click("whichnet0");
+    picker()->close();
+    EXPECT_TRUE(s->netinprogress && s->netflags[4] && !s->netflags[0] && !s->netflags[1]);
+    EXPECT_EQ(s->netband * 100 + s->netmode, 801);
+    put("2", "W1AW");
+    EXPECT_EQ(list()->text(2, 3), "Likes CW ");
+    startnet(1); // Geratol from now on, in the same list
+    put("3", "W1AW");
+    EXPECT_EQ(list()->text(3, 3), "New Call ");
+    EXPECT_EQ(list()->text(1, 1), "W1AW");
+    clickcell(3, 1);
+    EXPECT_EQ(combo("bandsel")->currentIndex() * 100 + combo("modesel")->currentIndex(), 402);
 }
 
 TEST_F(Nets, TheListStartsWithNumbersOnlyAndTakesNumbersFrom1To200) {

@@ -118,3 +118,31 @@ TEST_F(SetupForm, AnOffsetBeyondADayIsRefusedNamingTheBox) {
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(ini().find("\"N\",-24,"), std::string::npos);
 }
+
+TEST_F(SetupForm, EnterInABoxStoresItsValueInTheFile) {
+    open();
+    form.reset();
+    // Enter presses Return while the box still has the focus: it is never left.
+    const auto enter = [this](const char* name, const char* typed) {
+        whenmodal([name, typed](QWidget* f) {
+            auto* b = f->findChild<QLineEdit*>(name);
+            b->setFocus();
+            b->selectAll();
+            QTest::keyClicks(b, typed);
+            QTest::keyClick(b, Qt::Key_Return);
+        });
+        trigger("gosetup");
+    };
+    enter("yourcall", "w1new");
+    EXPECT_EQ(ini(), "\"W1NEW \",71.06,\"W\",42.36,\"N\",-5,0,1,\"Tnx\"\r\n");
+    enter("inlon", "80.5");
+    enter("gmtdif", "2.5");
+    EXPECT_EQ(ini(), "\"W1NEW \",80.5,\"W\",42.36,\"N\",2.5,0,1,\"Tnx\"\r\n");
+    // An offset refused as the box is taken back is told once; the kept one is written.
+    dialogs.shown.clear();
+    enter("gmtdif", "99");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text.substr(0, 11), "GMT Offset:");
+    EXPECT_EQ(ini(), "\"W1NEW \",80.5,\"W\",42.36,\"N\",2.5,0,1,\"Tnx\"\r\n");
+    EXPECT_EQ(s->gmtoffset, 2.5f);
+}
