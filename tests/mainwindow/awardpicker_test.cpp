@@ -27,6 +27,7 @@ struct AwardPicker : WindowTest {
         picker()->findChild<QPushButton*>("doreport")->click();
         return shown();
     }
+    std::string call() const { return s->mycall.str(); }
 };
 
 } // namespace
@@ -39,6 +40,10 @@ TEST_F(AwardPicker, EachMenuItemListsItsKindAndRefillsAnOpenPicker) {
     EXPECT_EQ(item(0), "ALL");
     EXPECT_EQ(item(1), s->dxcctable[1].country);
     EXPECT_EQ(blurb(), "Click on a DXCC Country for the DXCC Have / Need Report");
+    EXPECT_EQ(pickercombo("bandcombo")->count(), s->bandcount + 1);
+    EXPECT_EQ(pickercombo("bandcombo")->itemText(2), "160 Mtrs");
+    EXPECT_EQ(pickercombo("modecombo")->itemText(1), "CW  ");
+    EXPECT_EQ(pickercombo("propcombo")->count(), s->propcount);
 
     awardpicker* first = picker();
     trigger("goqsosbydxcc");
@@ -65,26 +70,50 @@ TEST_F(AwardPicker, AllWithEveryComboAtZeroIsTheUnfilteredReport) {
     s->qsos[1].power = 500;
     begin();
     trigger("godxccneed");
-    EXPECT_EQ(report(0), dxcchaveneedall(*s, 0, 0, 0, false).lines);
+    const auto lines = report(0);
+    EXPECT_EQ(lines, dxcchaveneedall(*s, 0, 0, 0, false).lines);
+    ASSERT_GT(lines.size(), 2u);
+    EXPECT_EQ(lines[2], "Band=All Mode=ALL Propagation=All");
+
     // A country, with the QRP choice.
     pickercombo("powercombo")->setCurrentIndex(1);
-    EXPECT_EQ(report(1), dxcchaveneedone(*s, 1, true)->lines);
+    const auto one = report(1);
+    EXPECT_EQ(one, dxcchaveneedone(*s, 1, true)->lines);
+    ASSERT_FALSE(one.empty());
+    EXPECT_EQ(one[0], "DXCC Have / Need for " + s->dxcctable[1].country + " " +
+                          s->dxcctable[1].prefix[0].str() + " QRP");
+    EXPECT_EQ(s->reportfontsize, 12);
 }
 
 TEST_F(AwardPicker, EachKindRunsTheReportOfTheChosenPosition) {
     begin(2);
     trigger("goentawards");
-    EXPECT_EQ(report(3), entryawardreport(*s, s->numberedawards + 4, 0, 0, 0, 0, false)->lines);
+    const int s3 = 3;
+    const auto entries = report(s3);
+    EXPECT_EQ(entries, entryawardreport(*s, s->numberedawards + 4, 0, 0, 0, 0, false)->lines);
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries[0], s->awardtable[static_cast<std::size_t>(s->numberedawards + s3 + 1)].name +
+                              "   " + call());
+
     trigger("gonumawards");
     pickercombo("bandcombo")->setCurrentIndex(3);
     const auto numbers = report(1);
     EXPECT_EQ(numbers, numberedawardreport(*s, 2, 0, 3, 0, 0, false)->lines);
+    ASSERT_GT(numbers.size(), 1u);
+    EXPECT_EQ(numbers[0], "QCWA # Numbers");
+    EXPECT_EQ(numbers[1], "Band=80 Mtrs Mode=ALL Propagation=All");
+
     trigger("goqsosbydxcc");
     auto both = numbers; // the QSO list follows the number report in the window
     const int band = pickercombo("bandcombo")->currentIndex();
-    const auto byentity = countryqsolist(*s, 1, 0, band, 0, 0, false)->lines;
-    both.insert(both.end(), byentity.begin(), byentity.end());
-    EXPECT_EQ(report(0), both);
+    const auto entitylist = countryqsolist(*s, 1, 0, band, 0, 0, false)->lines;
+    both.insert(both.end(), entitylist.begin(), entitylist.end());
+    const auto byentity = report(0);
+    EXPECT_EQ(byentity, both);
+    ASSERT_GT(byentity.size(), numbers.size());
+    EXPECT_EQ(byentity[numbers.size()],
+              "All QSOs with " + s->dxcctable[1].country + "   " + call());
+    EXPECT_EQ(byentity.back(), "Total QSOs    0");
 }
 
 TEST_F(AwardPicker, NeededCountriesEndTheHaveNeedModeAndReturnClearsTheFlags) {
@@ -92,8 +121,11 @@ TEST_F(AwardPicker, NeededCountriesEndTheHaveNeedModeAndReturnClearsTheFlags) {
     trigger("godxccneed");
     whenmodal([](QWidget* w) { w->findChild<QPushButton*>("doit")->click(); });
     trigger("godxccneededcountries");
+    ASSERT_NE(window->reportwindow(), nullptr);
     const auto needed = shown();
     EXPECT_EQ(needed, dxccneeded(*s, false).lines);
+    ASSERT_FALSE(needed.empty());
+    EXPECT_EQ(needed[0], "DXCC Needed Countries " + call());
     EXPECT_FALSE(s->dxccneedflag);
     EXPECT_EQ(report(0), needed); // Report now does nothing
 

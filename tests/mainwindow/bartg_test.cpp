@@ -56,7 +56,8 @@ struct BartgWindow : WindowTest {
 
 TEST_F(BartgWindow, AContinentAwardEnablesTheBandsAndKeepsTheChoice) {
     startbartg();
-    EXPECT_EQ(form("BARTGpicker")->windowTitle(), toqt("BARTG Award Reports - " + s->mycall.str()));
+    EXPECT_TRUE(window->findChild<QAction*>("gobartg")->isEnabled());
+    EXPECT_EQ(form("BARTGpicker")->windowTitle(), toqt("BARTG Award Reports - " + startedcall));
     EXPECT_TRUE(option("award0")->isChecked() && option("bands9")->isChecked());
     EXPECT_EQ(enabledbands(), 0);
     option("award2")->click();
@@ -75,12 +76,17 @@ TEST_F(BartgWindow, EachChoiceRunsItsReport) {
     startbartg();
     doreport({"award4"});
     EXPECT_EQ(shown(), bartgreport(*s, 4, 2, 5, true).lines);
+    ASSERT_GT(shown().size(), 1u);
+    EXPECT_EQ(shown()[1], "North America Award All Bands");
     closereports();
     doreport({"award3", "bands1"});
     EXPECT_EQ(shown(), bartgreport(*s, 3, 3, 4, false).lines);
+    ASSERT_GT(shown().size(), 4u);
+    EXPECT_EQ(shown()[4], "  RTTY  G3AA         08/25/2004 14:30 Confirmed");
     closereports();
     doreport({"award7", "bands8"});
     EXPECT_EQ(shown(), bartgreport(*s, 7, 12, 0, false).lines);
+    EXPECT_EQ(s->reportfontsize, 12);
 }
 
 TEST_F(BartgWindow, AOneBandAwardOverAllBandsAsksForABand) {
@@ -90,9 +96,12 @@ TEST_F(BartgWindow, AOneBandAwardOverAllBandsAsksForABand) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Please select a band");
     EXPECT_EQ(dialogs.shown[0].title, "BARTG Reports");
+    EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::ok);
     EXPECT_EQ(window->reportwindow(), nullptr);
     doreport({"bands1"}); // 80 m takes the 75 m QSO
     EXPECT_EQ(shown(), bartgreport(*s, 6, 3, 0, false).lines);
+    ASSERT_GT(shown().size(), 4u);
+    EXPECT_EQ(shown()[4].substr(0, 26), "England              G3AA ");
 }
 
 TEST_F(BartgWindow, TwoRunsFollowEachOtherUntilReturn) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace tsl;
 using namespace tsl::test;
 
@@ -15,8 +17,8 @@ namespace {
 constexpr int16_t poker = 14; // the picker's last report button
 
 struct CcnPicker : WindowTest {
-    // A net QSO of the log to be started.
-    void netqso(const std::string& call, int band, int mode) {
+    // A net QSO of the log to be started: 20 m CW unless said otherwise.
+    void netqso(const std::string& call, int band = 8, int mode = 1) {
         qsorecord q = qso(call);
         q.band = static_cast<int16_t>(band);
         q.mode = static_cast<int16_t>(mode);
@@ -34,9 +36,84 @@ struct CcnPicker : WindowTest {
     void click(const char* name) const {
         window->ccnwindow()->findChild<QPushButton*>(name)->click();
     }
+    // Whether a line of the report shown starts with the call.
+    bool reports(const std::string& call) const {
+        const auto lines = shown();
+        return std::any_of(lines.begin(), lines.end(),
+                           [&call](const std::string& l) { return l.rfind(call, 0) == 0; });
+    }
 };
 
 } // namespace
+
+TEST_F(CcnPicker, AFreshPickerRunsAllQsosOn160MetresCw) {
+    netqso("W1AW", 2);
+    netqso("K1SSB", 2, 2);
+    netqso("K1TOP", 8);
+    begin();
+    ccnpicker* picker = open();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_TRUE(picker->isVisible());
+    EXPECT_TRUE(option("band160")->isChecked());
+    EXPECT_TRUE(option("modecw")->isChecked());
+    EXPECT_TRUE(option("report0")->isChecked());
+    click("continue");
+    ASSERT_FALSE(shown().empty());
+    EXPECT_EQ(shown()[0], "Century Club Net All QSOs 160 Mtrs CW   - N\xd8"
+                          "CALL");
+    EXPECT_TRUE(reports("W1AW"));
+    EXPECT_FALSE(reports("K1SSB"));
+    EXPECT_FALSE(reports("K1TOP"));
+    EXPECT_EQ(statuses.value(0), "Preparing report");
+    EXPECT_EQ(s->reportfontsize, 10);
+    EXPECT_EQ(window->ccnwindow(), picker); // the picker stays open
+}
+
+TEST_F(CcnPicker, EightyMetresTakesBandThreeAlone) {
+    netqso("W3EIGHTY", 3);
+    netqso("W4EXTRA", 4);
+    begin();
+    ASSERT_NE(open(), nullptr);
+    option("band80")->click();
+    click("continue");
+    ASSERT_FALSE(shown().empty());
+    EXPECT_EQ(shown()[0], "Century Club Net All QSOs 80 Mtrs  CW   - N\xd8"
+                          "CALL");
+    EXPECT_TRUE(reports("W3EIGHTY"));
+    EXPECT_FALSE(reports("W4EXTRA"));
+}
+
+TEST_F(CcnPicker, PokerPlayerMakesThatReportOnly) {
+    netqso("W1AW", 8, 2);
+    begin();
+    ASSERT_NE(open(), nullptr);
+    option("band20")->click();
+    option("modessb")->click();
+    option("report14")->click();
+    click("continue");
+    const auto lines = shown();
+    ASSERT_EQ(lines.size(), 33u); // title, count and the fixed lines: one report, no hands
+    EXPECT_EQ(lines[0], "Century Club Net Poker Player Award 20 Mtrs  SSB  - N\xd8"
+                        "CALL");
+    EXPECT_EQ(lines[1], "1 QSOs and 1 Calls");
+}
+
+TEST_F(CcnPicker, ContinueAgainRunsTheLastChoiceAgain) {
+    netqso("K1RTTY", 6, 5);
+    begin();
+    ASSERT_NE(open(), nullptr);
+    option("band40")->click();
+    option("modertty")->click();
+    option("report12")->click();
+    click("continue");
+    const auto first = shown();
+    ASSERT_EQ(first.size(), 55u);
+    EXPECT_EQ(first[0].substr(0, 46), "Century Club Net Worked All States 40 Mtrs  RT");
+    click("continue");
+    EXPECT_EQ(shown(), first);
+    EXPECT_TRUE(option("report12")->isChecked());
+    EXPECT_TRUE(option("modertty")->isChecked());
+}
 
 TEST_F(CcnPicker, EachChoiceRunsItsReportInPlaceOfTheLast) {
     netqso("W1AW", 2, 1);
@@ -128,6 +205,7 @@ TEST_F(CcnPicker, TheItemsOfUntrackedAwardsAreHidden) {
     };
     start();
     ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->findChild<QAction*>("goccn1")->isEnabled());
     // The default awards have neither ARLHS lighthouses nor US islands.
     for (const char* name : items)
         EXPECT_EQ(visible(name), std::string(name) != "goarlhs" && std::string(name) != "gowasi")

@@ -5,7 +5,6 @@
 #include "reports/entryaward.h"
 #include "reports/numberaward.h"
 #include "reports/prefixes.h"
-#include "reports/tenten.h"
 #include "reports/tentenchapters.h"
 
 #include <QListWidget>
@@ -71,23 +70,31 @@ TEST_F(TenTenWindow, VpNumbersWithoutWorkedAllStatesHideTheStateReports) {
             << k;
 }
 
-TEST_F(TenTenWindow, ThePickerOpensOnContinentsAndEveryOptionShowsItsGeneratorsReport) {
+TEST_F(TenTenWindow, ThePickerOpensOnContinentsAndContinueRunsThem) {
     starttenten();
+    QAction* item = window->findChild<QAction*>("gototenten");
+    EXPECT_TRUE(item->isVisible() && item->isEnabled());
     ASSERT_NE(form("tentenpicker"), nullptr);
-    EXPECT_EQ(form("tentenpicker")->windowTitle(), toqt("10-10 Awards " + s->mycall.str()));
+    EXPECT_EQ(form("tentenpicker")->windowTitle(), toqt("10-10 Awards " + startedcall));
     EXPECT_TRUE(option(0)->isChecked());
+    for (int k = 0; k < 12; ++k)
+        EXPECT_FALSE(option(k)->isHidden()) << k;
+
     // Continue at once: the continents of the Ten-Ten QSOs, in the 10 m layout.
     click("tentenpicker", "continue");
+    ASSERT_NE(window->reportwindow(), nullptr);
     const auto continents = shown();
+    EXPECT_EQ(continents, wacreport(*s, 1, false).lines);
     ASSERT_EQ(continents.size(), 17u);
     EXPECT_EQ(continents[1], "10-10 QSOs");
     EXPECT_EQ(continents[3], "   10 Mtrs ");
-    EXPECT_EQ(continents[8], "NA DL1AA     -C");
+    EXPECT_EQ(continents[8], "NA DL1AA     -C"); // the later card replaces K5AA
     EXPECT_EQ(continents[11], "Totals        1");
-    window->reportwindow()->goback_Click();
-    closedown();
-    for (int k = 0; k < 12; ++k)
-        EXPECT_FALSE(option(k)->isHidden()) << k;
+    EXPECT_EQ(s->reportfontsize, 8);
+}
+
+TEST_F(TenTenWindow, EveryOptionShowsItsGeneratorsReport) {
+    starttenten();
     const std::pair<int, std::function<Report()>> runs[] = {
         {0, [this] { return wacreport(*s, 1, false); }},
         {2, [this] { return dxccsummary(*s, 1, false); }},
@@ -146,15 +153,26 @@ TEST_F(TenTenWindow, AChapterClickShowsItsQsosAndASecondReplacesThem) {
     starttenten();
     run(1);
     ASSERT_NE(chapterform(), nullptr);
-    EXPECT_EQ(chapterform()->windowTitle(), toqt("Select a 10-10 Chapter " + s->mycall.str()));
-    ASSERT_EQ(chapterform()->findChild<QListWidget*>("showem")->count(), 3);
+    EXPECT_EQ(chapterform()->windowTitle(), toqt("Select a 10-10 Chapter " + startedcall));
+    auto* list = chapterform()->findChild<QListWidget*>("showem");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(2)->text(), "Quiet Chapter");
+
     chapterform()->tentenchapters_showem_Click(); // no chapter chosen yet
     EXPECT_EQ(window->reportwindow(), nullptr);
     chapter(0);
-    EXPECT_EQ(shown(), tentenchapterreport(*s, 0)->lines);
+    const std::vector<std::string> alamo = {"Ten Ten Chapters  Alamo",
+                                            " ",
+                                            "Date       Time  Call       10-10 # VP #",
+                                            "01/01/2024 11:00 K5AA         12345   1234 ",
+                                            "01/03/2024 13:00 DL1AA        4321    432  ",
+                                            " ",
+                                            "2 QSOs"};
+    EXPECT_EQ(shown(), alamo);
+    EXPECT_EQ(window->reportwindow()->listfontsize(), 10);
     chapter(2);
     const auto quiet = shown();
-    EXPECT_EQ(quiet, tentenchapterreport(*s, 2)->lines);
+    EXPECT_EQ(quiet, goldenlines("tenten/quiet.golden"));
 
     // Return in the picker leaves the chapters open; an award dropped since runs nothing.
     click("tentenpicker", "return");
@@ -163,5 +181,5 @@ TEST_F(TenTenWindow, AChapterClickShowsItsQsosAndASecondReplacesThem) {
     ASSERT_NE(chapterform(), nullptr);
     s->tentenchaptersaward = 0;
     chapter(0);
-    EXPECT_EQ(shown(), quiet);
+    EXPECT_EQ(shown(), goldenlines("tenten/quiet.golden"));
 }

@@ -44,6 +44,12 @@ struct WindowTest : ::testing::Test, StartedLog {
     static std::string testdata(const std::string& name) {
         return std::string(TESSALOG_TESTDATA_DIR) + "/" + name;
     }
+    // The golden report with the own call of the started program in its title.
+    static std::vector<std::string> golden(const std::string& name, const std::string& title) {
+        auto lines = goldenlines(name);
+        if (!lines.empty()) lines[0] = title;
+        return lines;
+    }
 
     QWidget* form(const char* name) const { return window->findChild<QWidget*>(name); }
     QComboBox* list(const char* formname, const char* name) const {
@@ -70,5 +76,8 @@ struct WindowTest : ::testing::Test, StartedLog {
     // Forms closed by a button are gone once their deletion has run.
     static void closedown() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
+
+// The own call of the default tsl.ini, with its slashed zero.
+inline const std::string startedcall = "N\330CALL";
 
 } // namespace tsl::test

@@ -45,6 +45,20 @@ TEST_F(ArlhsReports, ListAndKeyedReportsMatchTheHandWrittenReports) {
     EXPECT_TRUE(report(13).empty());
 }
 
+TEST_F(ArlhsReports, ALighthouseWorkedThreeTimesOnceConfirmed) {
+    lighthouse("W1AW", 0, 2, 5, 0);
+    lighthouse("K1ABC", 0, 2, 5, 1);
+    lighthouse("N1XYZ", 0, 2, 5, 0);
+    // Equal keys: the pivot of rows 1..3 (row 2) goes to row 3, and rows 1 and 2 stay.
+    const auto lines = report(0);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[3], "USA001     W1AW         01/01/2007 09:00 Confirmed");
+    EXPECT_EQ(lines[4], "USA001     N1XYZ        01/01/2007 09:00 Confirmed");
+    EXPECT_EQ(lines[5], "USA001     K1ABC        01/01/2007 09:00 Confirmed");
+    EXPECT_EQ(lines[7], "Confirmed QSOs: 3");
+    EXPECT_EQ(lines[9], "1 Lighthouses Worked");
+}
+
 TEST_F(ArlhsReports, KeysEqualInSevenCharactersAreOneLighthouseWithTheirOwnStatus) {
     lighthouse("W2AA", 2, 2, 5, 0); // USA003 North Tower
     lighthouse("W3BB", 3, 2, 5, 1); // USA003 South Tower
@@ -93,4 +107,18 @@ TEST_F(ArlhsReports, EntriesAndKeysOutsideTheirTablesCountNowhere) {
     for (const int r : {1, 2, 3, 11})
         EXPECT_EQ(report(r).back().substr(0, 2), "0 ") << r;
     EXPECT_EQ(report(0).back(), "2 QSOs");
+}
+
+TEST_F(ArlhsReports, CallAreas) {
+    lighthouse("K\330XX", 0, 2, 5, 0); // the slashed zero is area 0
+    lighthouse("W1XX/4", 1, 2, 5, 0);
+    lighthouse("VE6AA", 2, 3, 5, 1); // Canada: no US call area
+    lighthouse("KKKK", 3, 2, 5, 1);  // no digit: no area either
+    const auto lines = report(2);
+    ASSERT_EQ(lines.size(), 17u);
+    EXPECT_EQ(lines[3].substr(0, 11), "0    USA001");
+    EXPECT_EQ(lines[7].substr(0, 11), "4    USA002");
+    EXPECT_EQ(lines[9], "6    " + need);
+    EXPECT_EQ(lines[14], "Confirmed QSOs: 0");
+    EXPECT_EQ(lines[16], "2 Call Areas");
 }

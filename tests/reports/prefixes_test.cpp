@@ -59,7 +59,10 @@ TEST_F(Prefixes, FiveToALineAndTheSlashedZeroAfterTheLetters) {
                              "     N5  -N5A          ";
     EXPECT_EQ(report(), (std::vector<std::string>{"Prefixes - W9XYZ ", "", heads, five,
                                                   "5 prefixes worked"}));
-    for (const char* call : {"N6A", "N7A", "N8A", "N9A",
+    add("N6A"); // a sixth starts a line of its own
+    EXPECT_EQ(report(), (std::vector<std::string>{"Prefixes - W9XYZ ", "", heads, five,
+                                                  "N6  -N6A          ", "6 prefixes worked"}));
+    for (const char* call : {"N7A", "N8A", "N9A",
                              "N\xd8"
                              "A"})
         add(call);
