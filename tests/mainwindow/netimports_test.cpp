@@ -1,4 +1,4 @@
-#include "mainwindow/ccnquarnimport.h"
+#include "importexport/ccnquarnimport.h"
 #include "mainwindow/windowtest.h"
 
 #include <gtest/gtest.h>
