@@ -92,7 +92,9 @@ std::string buildrecord(const AppState& s, std::string_view record, CountryNames
     q.time = midtext(time, 0, 2) + ":" + midtext(time, 2, 2);
     const std::string call = importedcall(trimblanks(field(20, 12)));
     recordstate r;
-    const int16_t entity = countries.find(field(95, 30));
+    // The name is the 24 bytes before the IOTA reference: with the reference behind it, a
+    // name could never equal an entity's whole name.
+    const int16_t entity = countries.find(field(95, 24));
     putcall(s, call, q, false);
     if (entity != 0) {
         putentity(s, entity, q);

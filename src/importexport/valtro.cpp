@@ -106,8 +106,10 @@ importoutcome importvaltro(AppState& s, StatusLine& status, Dialogs& dialogs) {
     else if (read.trailing > 0)
         trailing = " The last " + std::to_string(read.trailing) +
                    " bytes, too few for a record, were left out.";
+    // The usual text has no full stop; one parts it from what follows.
+    const std::string more = trailing + skippedsentence(read.skipped) + leftouttext(read.leftout);
     status.setstatus(std::to_string(outcome.imported) + " records imported from Valtro.log" +
-                     trailing + skippedsentence(read.skipped) + leftouttext(read.leftout));
+                     (more.empty() ? "" : "." + more));
     return outcome;
 }
 

@@ -1,6 +1,6 @@
 // "Import - User Defined": the import form, which picks and imports the file itself.
 
-#include "customimport.h"
+#include "importexport/customimport.h"
 #include "logbook.h"
 #include "platform/dialogs.h"
 
@@ -8,7 +8,13 @@ namespace tsl {
 
 void logbook::gomyimport_Click() {
     modalformopen = true;
-    customimport form(state_, dialogs_, *this);
+    customimport form(
+        state_, dialogs_, *this,
+        [this] {
+            showqsopage();
+            showqsorows();
+        },
+        this);
     dialogs_.showform(form);
     modalformopen = false;
 }

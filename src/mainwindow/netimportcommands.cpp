@@ -1,8 +1,8 @@
 // The items of "Import Data" for the NetLogger, DigiPan, WIN 1010 and DXtreme logs and the
 // CCN QUARNLOG import form.
 
-#include "ccnquarnimport.h"
 #include "core/state.h"
+#include "importexport/ccnquarnimport.h"
 #include "importexport/digipan.h"
 #include "importexport/dxtreme.h"
 #include "importexport/netlogger.h"

@@ -53,9 +53,10 @@ TEST_F(Logeqf, TheFieldsOfARecordAndTheCountryByName) {
                   {"remarks", remarks},
                   {"net", "  77"}},
                  {{"call", "J5ABC"}, {"country", "Guinea-Bissau"}, {"power", "5"}},
-                 {{"call", "DL1ABC"}, {"country", ""}}}));
-    EXPECT_EQ(status.last(), "3 records imported from LogEQF.");
-    ASSERT_EQ(s->qsocount, 3);
+                 {{"call", "DL1ABC"}, {"country", ""}},
+                 {{"call", "ZL1ABC"}, {"country", "New Zealand"}, {"iota", "OC-036"}}}));
+    EXPECT_EQ(status.last(), "4 records imported from LogEQF.");
+    ASSERT_EQ(s->qsocount, 4);
     // The record's CQ zone, no ITU zone; no power is the usual 100 W.
     EXPECT_EQ(fieldsof(1), "W1AW|United States of America|5||05|20040825|14:30|8|2|1|100|599|579|1|"
                            "0|W1QSL|FN42ab||0|0|a b c " +
@@ -66,6 +67,8 @@ TEST_F(Logeqf, TheFieldsOfARecordAndTheCountryByName) {
     EXPECT_EQ(qso(2).mode, s->cwmodeindex);
     EXPECT_EQ(qso(2).power, 5.0f);
     EXPECT_EQ(qso(3).dxcc, entity("Germany")); // no name: the call's entity
+    // A whole name takes its entity, the IOTA reference behind it notwithstanding.
+    EXPECT_EQ(qso(4).dxcc, entity("New Zealand"));
     EXPECT_NE(programfile("logeqfimport.log")
                   .find("\"Log of Log-EQF import\"\r\n\"Date     Time  Call       DXCC\"\r\n"
                         "\"20040825 14:30 W1AW         United States of America   77        \""),

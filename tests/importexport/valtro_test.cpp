@@ -61,12 +61,12 @@ TEST_F(Valtro, ShortFilesPiecesAndTooLargeNumbersAreSaid) {
     EXPECT_EQ(status.last(), "0 records imported from Valtro.log");
     run(header + valtrorecord({{"call", "K1BIG"}, {"power", "1E99"}}) +
         valtrorecord({{"call", "K2A"}}) + "12345");
-    EXPECT_EQ(status.last(), "1 records imported from Valtro.log The last 5 bytes, too few for a "
+    EXPECT_EQ(status.last(), "1 records imported from Valtro.log. The last 5 bytes, too few for a "
                              "record, were left out. 1 skipped: record 1 (K1BIG): the power is "
                              "too large.");
     run("12345");
     EXPECT_EQ(status.last(),
-              "0 records imported from Valtro.log The file of 5 bytes is shorter than its header "
+              "0 records imported from Valtro.log. The file of 5 bytes is shorter than its header "
               "record.");
     EXPECT_EQ(s->qsocount, 1);
 }

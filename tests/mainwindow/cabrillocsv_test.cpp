@@ -1,5 +1,7 @@
-#include "mainwindow/customimport.h"
+#include "importexport/customimport.h"
 #include "mainwindow/windowtest.h"
+
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,17 @@ namespace {
 struct ImportForm : WindowTest {
     std::unique_ptr<customimport> form;
 
-    void open() { form = std::make_unique<customimport>(*s, dialogs, *window); }
+    // The form as the menu item makes it: the counts to the main window's status line, the
+    // grid redrawn at the end of the log.
+    void open() {
+        form = std::make_unique<customimport>(
+            *s, dialogs, *window,
+            [this] {
+                window->showqsopage();
+                window->showqsorows();
+            },
+            window.get());
+    }
     QComboBox* box(const QString& name) const { return form->findChild<QComboBox*>(name); }
     void type(const char* name, const char* text) const {
         form->findChild<QLineEdit*>(name)->setText(text);
@@ -168,6 +180,20 @@ TEST_F(ImportForm, TheMenuItemShowsTheFormModallyUnderTheGuard) {
     EXPECT_TRUE(guarded);
     EXPECT_EQ(shown, "customimport");
     EXPECT_FALSE(window->modalformopen);
+
+    // The form the item opens imports into the log, says so on the main status line and
+    // shows the imported QSOs in the grid.
+    folder.write("calls.csv", "W1AW\r\nK2ABC\r\n");
+    dialogs.files = {folder.path() + "calls.csv"};
+    whenmodal([](QWidget* w) {
+        w->findChild<QLineEdit*>("numfields")->setText("1");
+        w->findChild<QComboBox*>("myfield0")->setCurrentText("Call");
+        w->findChild<QPushButton*>("doit")->click();
+    });
+    trigger("gomyimport");
+    EXPECT_EQ(s->qsocount, 2);
+    EXPECT_EQ(statuses.last(), "2 records imported from CSV file.");
+    EXPECT_EQ(gridcall(2), "K2ABC");
 }
 
 TEST_F(ImportForm, EachCabrilloItemImportsItsContestKind) {

@@ -1,4 +1,4 @@
-#include "mainwindow/ccnquarnimport.h"
+#include "importexport/ccnquarnimport.h"
 #include "mainwindow/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +80,7 @@ TEST_F(NetImports, TheQuarnlogFormImportsWithTheChosenBandModePowerAndQth) {
     form->findChild<QComboBox*>("qthcombo")->setCurrentIndex(2);
     dialogs.files = {testdata("quarnlog/export.inf")};
     form->findChild<QPushButton*>("doit")->click();
+    EXPECT_EQ(dialogs.proposednames.back(), "export.inf");
     EXPECT_EQ(statuses.first(),
               "CCN / QUARNLOG import export.inf. This may take a while, please be patient.");
     EXPECT_EQ(statuses.last(), "3 records imported from CCN / QUARNLOG");

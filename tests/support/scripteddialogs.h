@@ -87,7 +87,12 @@ class ScriptedDialogs : public Dialogs {
         return a;
     }
 
-    std::optional<std::string> choosefile(const std::string&, const std::string&, bool) override {
+    // The file names the file dialogs proposed, in order.
+    std::vector<std::string> proposednames;
+
+    std::optional<std::string> choosefile(const std::string&, const std::string& proposedname,
+                                          bool) override {
+        proposednames.push_back(proposedname);
         if (files.empty()) return std::nullopt;
         auto f = files.front();
         files.pop_front();

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -15,7 +16,7 @@ namespace tsl {
 
 struct AppState;
 class Dialogs;
-class logbook;
+class StatusLine;
 struct csvlayout;
 
 class customimport : public QDialog {
@@ -23,7 +24,10 @@ class customimport : public QDialog {
   public:
     static constexpr int fieldcombos = 21;
 
-    customimport(AppState& state, Dialogs& dialogs, logbook& window);
+    // The counts of an import go to status; redraw shows the end of the log in the main
+    // window's grid.
+    customimport(AppState& state, Dialogs& dialogs, StatusLine& status,
+                 std::function<void()> redraw, QWidget* parent);
 
     void customimport_Form_Load();
     // Asks for the file and imports it; the form closes after a whole file was read.
@@ -39,7 +43,8 @@ class customimport : public QDialog {
 
     AppState& state_;
     Dialogs& dialogs_;
-    logbook& window_;
+    StatusLine& status_;
+    std::function<void()> redraw_;
     int16_t fieldcount_ = 0;
     bool importfailed_ = false;
     std::array<QComboBox*, fieldcombos> myfield{};

@@ -3,8 +3,7 @@
 #include "core/numbers.h"
 #include "core/state.h"
 #include "core/tables.h"
-#include "importexport/csvimport.h"
-#include "logbook.h"
+#include "csvimport.h"
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
 
@@ -33,8 +32,10 @@ const QStringList fieldchoices = {
 
 } // namespace
 
-customimport::customimport(AppState& state, Dialogs& dialogs, logbook& window)
-    : QDialog(&window), state_(state), dialogs_(dialogs), window_(window) {
+customimport::customimport(AppState& state, Dialogs& dialogs, StatusLine& status,
+                           std::function<void()> redraw, QWidget* parent)
+    : QDialog(parent), state_(state), dialogs_(dialogs), status_(status),
+      redraw_(std::move(redraw)) {
     setObjectName("customimport");
     auto* grid = new QGridLayout(this);
     auto* intro = named(new QLabel("Please read the information about using this screen under "
@@ -164,13 +165,10 @@ void customimport::customimport_doit_Click() {
         toqt("Importing CSV type file " + title + ". This may take a while, please be patient."));
     state_.chosenfile = *file;
     importfailed_ = false;
-    const csvresult result = importcsv(state_, window_, layout());
+    const csvresult result = importcsv(state_, status_, layout());
     importfailed_ = !result.error.empty();
     // The complete records of a file that ends inside a record are in the log: show them.
-    if (result.opened) {
-        window_.showqsopage();
-        window_.showqsorows();
-    }
+    if (result.opened) redraw_();
     if (importfailed_)
         ms->setText(toqt(result.error));
     else

@@ -2,10 +2,10 @@
 
 #include "core/state.h"
 #include "core/tables.h"
-#include "importexport/quarnlog.h"
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/statusline.h"
+#include "quarnlog.h"
 
 #include <QComboBox>
 #include <QGridLayout>
