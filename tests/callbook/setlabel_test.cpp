@@ -144,3 +144,15 @@ TEST_F(SetLabel, TheBoxTakesDigitsOnly) {
     start->paste();
     EXPECT_EQ(start->text(), "45");
 }
+
+TEST_F(SetLabel, TheRemainingLabelsCaptionStandsOnOneLineBesideItsBox) {
+    const auto* caption = form->findChild<QLabel*>("Label3");
+    const QLineEdit* remain = box("remain");
+    const QFontMetrics metrics = caption->fontMetrics();
+    EXPECT_LT(caption->height(), 2 * metrics.lineSpacing());
+    EXPECT_GE(caption->width(), metrics.horizontalAdvance(caption->text()));
+    const QRect c = caption->geometry();
+    const QRect b = remain->geometry();
+    EXPECT_LT(c.right(), b.left());
+    EXPECT_TRUE(c.top() < b.bottom() && b.top() < c.bottom());
+}
