@@ -41,7 +41,7 @@ class SilentDialogs : public Dialogs {
     printresult printlines(const std::vector<std::string>&, int) override {
         return printresult::cancelled;
     }
-    printresult printpage(const std::vector<std::string>&, int) override {
+    printresult printpage(const std::vector<std::string>&, int, papersize) override {
         return printresult::cancelled;
     }
     std::optional<std::string> inputbox(const std::string&, const std::string&,

@@ -32,6 +32,7 @@ eQSLform::eQSLform(AppState& state, Dialogs& dialogs, QWidget* parent)
     setObjectName("eQSLform");
     setWindowTitle("Setup eQSL");
     pw = named(new QLineEdit(this), "pw");
+    pw->setEchoMode(QLineEdit::Password);
     un = named(new QLineEdit(this), "un");
     goback = named(new QPushButton("Return", this), "goback");
     Frame1 = named(new QGroupBox("Use eQSL Online Server?", this), "Frame1");
@@ -106,6 +107,10 @@ void eQSLform::eQSLform_goback_Click() {
                             msgbuttons::ok, msgicon::exclamation, state_.apptitle);
     }
     accept();
+}
+
+void eQSLform::reject() {
+    eQSLform_goback_Click();
 }
 
 } // namespace tsl

@@ -27,6 +27,10 @@ class eQSLform : public QDialog {
     // the form stays open.
     void eQSLform_goback_Click();
 
+    // Escape and the window frame leave as Return does: the choice applied, or the form
+    // left open when Return would refuse the values.
+    void reject() override;
+
   private:
     AppState& state_;
     Dialogs& dialogs_;

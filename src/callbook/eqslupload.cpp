@@ -7,7 +7,9 @@
 #include "platform/dialogs.h"
 #include "platform/internet.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace tsl {
 
@@ -41,6 +43,12 @@ std::string commentvalue(const std::string& comment) {
         out += alnum ? std::string(1, c) : std::string("%20");
     }
     return out;
+}
+
+// The control characters of the code page: C0, DEL, and the five C1 positions it leaves
+// unassigned, which a reply may bring as their Unicode controls.
+bool iscontrol(unsigned char c) {
+    return c < 32 || c == 127 || c == 0x81 || c == 0x8d || c == 0x8f || c == 0x90 || c == 0x9d;
 }
 
 template <class Table> std::string tablename(const Table& table, int16_t index, auto member) {
@@ -93,7 +101,10 @@ EqslAnswer readeqslreply(const std::string& reply) {
     auto end = reply.find_first_of("\r\n", at);
     if (end == std::string::npos) end = reply.size();
     // The stretch always holds its marker, so it is longer than the five characters cut.
-    answer.message = reply.substr(at, end - at - 5);
+    std::string text = reply.substr(at, std::min(end - at - 5, maxshowntext));
+    for (char& c : text)
+        if (iscontrol(static_cast<unsigned char>(c))) c = ' ';
+    answer.message = std::move(text);
     return answer;
 }
 

@@ -19,15 +19,16 @@ struct labelstock {
     int16_t fontsize;
     int16_t firstrow;
     const char* text;
+    papersize paper; // the sheet's paper: Letter for the stocks measured in inches
 };
 
 // The stocks 1 to 5 of the set-up's buttons. Stock 5's sheet has 33 labels; only 30 are used.
 constexpr std::array<labelstock, 5> stocks = {{
-    {3, 30, 6, 8, 4, "1 x 2 5/8, 30 labels per page"},
-    {2, 20, 6, 12, 4, "1 x 4 inches , 20 labels per page"},
-    {2, 14, 8, 12, 6, "1 1/3 x 4 inches, 14 labels per page"},
-    {2, 10, 12, 12, 4, "2 x 4 inches, 10 labels per page"},
-    {3, 30, 6, 8, 4, "70 x 25.4 mm, only 30 labels per page"},
+    {3, 30, 6, 8, 4, "1 x 2 5/8, 30 labels per page", papersize::letter},
+    {2, 20, 6, 12, 4, "1 x 4 inches , 20 labels per page", papersize::letter},
+    {2, 14, 8, 12, 6, "1 1/3 x 4 inches, 14 labels per page", papersize::letter},
+    {2, 10, 12, 12, 4, "2 x 4 inches, 10 labels per page", papersize::letter},
+    {3, 30, 6, 8, 4, "70 x 25.4 mm, only 30 labels per page", papersize::a4},
 }};
 
 constexpr std::size_t labelwidth = 40;
@@ -159,7 +160,11 @@ std::vector<std::string> labelpagerows(const AppState& state) {
 
 printresult printlabelpage(AppState& state, Dialogs& dialogs) {
     labelstate& l = state.labels;
-    const printresult result = dialogs.printpage(labelpagerows(state), l.labelfontsize);
+    // The sheet's own paper, so that no column falls off a page of another size.
+    const papersize paper = l.labelstock >= 1 && l.labelstock <= static_cast<int>(stocks.size())
+                                ? stocks[static_cast<std::size_t>(l.labelstock - 1)].paper
+                                : papersize::letter;
+    const printresult result = dialogs.printpage(labelpagerows(state), l.labelfontsize, paper);
     if (result == printresult::failed)
         dialogs.msgbox("No Printer", msgbuttons::ok, msgicon::none, state.apptitle);
     if (result != printresult::printed) return result;

@@ -57,8 +57,11 @@ setlabel::setlabel(AppState& state, Dialogs& dialogs, QWidget* parent)
         "Select the type of labels you are printing and then enter which label to start "
         "printing at. The  first label on a page is number one and the remaining lables are "
         "numbered accross the first row, then the second row, etc.");
+    // The captions beside the two boxes stand on one line each.
     auto* Label1 = makelabel(this, "Label1", "Start at label: ");
     auto* Label3 = makelabel(this, "Label3", "Labels remaining on page:");
+    Label1->setWordWrap(false);
+    Label3->setWordWrap(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label2);

@@ -13,7 +13,20 @@
 #include "platform/fileio.h"
 #include "platform/flexgrid.h"
 
+#include <string>
+#include <vector>
+
 namespace tsl {
+
+namespace {
+// The files the program writes in its folder. A write cut off between its temporary file
+// and the rename leaves that file behind; start-up clears such leftovers away.
+const std::vector<std::string> ownfiles = {
+    "qsodata.dat",      "qsodata.bak",     "awards.dat",       "awards.bak",
+    "tsl.ini",          "netlist.dat",     "netlogger.tmp",    "eqsl.ini",
+    "qsldata.ini",      "qrz.ini",         "hamcall.ini",      "adif.log",
+    "briscaimport.log", "dxlogimport.log", "logeqfimport.log", "lognetlogger.log"};
+} // namespace
 
 std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess& internet,
                               QrzCdLibrary& qrzcd, const std::string& apppath) {
@@ -27,6 +40,7 @@ std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess&
     window->logbook_Form_Load();
 
     setstartvalues(state, apppath, static_cast<int16_t>(window->grid()->rows()));
+    removewriteleftovers(apppath, ownfiles);
 
     if (!loadsettings(state, dialogs)) return nullptr;
     window->applysettings();

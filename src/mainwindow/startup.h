@@ -18,8 +18,9 @@ inline constexpr const char* programtitle = "Tessalog ";
 // Runs start-up for the program folder apppath (ending in "/"). Returns the main window,
 // shown, or nothing when a file the program cannot run without is missing or unreadable
 // (its message has then been shown). A usable "services.ini" in the folder replaces the
-// base URLs of the internet requests. The QRZ CD library is asked for its CD when that is
-// the call-book source.
+// base URLs of the internet requests. Leftovers of cut-off writes of the program's own files
+// are removed from the folder first. The QRZ CD library is asked for its CD when that is the
+// call-book source.
 std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess& internet,
                               QrzCdLibrary& qrzcd, const std::string& apppath);
 

@@ -78,10 +78,14 @@ bool isvalidutf8(const std::string& bytes, bool& nonascii) {
 }
 } // namespace
 
+std::string fromutf8(const std::string& bytes) {
+    return fromqt(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
 std::string fromutf8ifvalid(const std::string& bytes) {
     bool nonascii = false;
     if (!isvalidutf8(bytes, nonascii) || !nonascii) return bytes;
-    return fromqt(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return fromutf8(bytes);
 }
 
 } // namespace tsl

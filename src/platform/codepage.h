@@ -13,6 +13,10 @@ char16_t unicodeof(unsigned char byte);
 // Characters the code page cannot hold become "?".
 std::string fromqt(const QString& text);
 
+// UTF-8 text in the code page: characters it cannot hold, and bytes that are not UTF-8,
+// become "?".
+std::string fromutf8(const std::string& bytes);
+
 // Text that is valid UTF-8 and holds more than plain ASCII, converted to the code page;
 // any other text is taken to be in the code page already and returned as it is.
 std::string fromutf8ifvalid(const std::string& bytes);

@@ -18,6 +18,8 @@ enum class msgicon { none, critical, question, exclamation, information };
 enum class msganswer { ok = 1, cancel = 2, yes = 6, no = 7 };
 
 enum class printresult { printed, cancelled, failed };
+// The paper a page is laid out for: US Letter or ISO A4.
+enum class papersize { letter, a4 };
 
 class Dialogs {
   public:
@@ -34,10 +36,12 @@ class Dialogs {
     // Shows one of the program's own forms modally and returns once it is closed, with its
     // result (accepted or rejected).
     virtual int showform(QDialog& form) = 0;
-    // Asks for a printer (a PDF file will do) and prints one page of rows in a fixed-pitch
-    // font of the size given: row r a sixth of an inch below row r - 1, the first at the top
-    // of the printable area, each at its left edge; a line feed ends its row.
-    virtual printresult printpage(const std::vector<std::string>& rows, int fontsize) = 0;
+    // Asks for a printer (a PDF file will do), the paper given preset, and prints one page of
+    // rows in a fixed-pitch font of the size given: row r a sixth of an inch below row r - 1,
+    // the first at the top of the printable area, each at its left edge; a line feed ends
+    // its row.
+    virtual printresult printpage(const std::vector<std::string>& rows, int fontsize,
+                                  papersize paper) = 0;
     // An input box with its prompt, title and default answer: the answer as typed, or
     // nothing when it was cancelled (an empty answer is an empty text).
     virtual std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,

@@ -1,12 +1,18 @@
 #include "fileio.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <limits>
+#include <system_error>
+#include <unistd.h>
 
 namespace tsl {
 
@@ -24,23 +30,54 @@ std::optional<std::string> handedout(const QFile& f, const QByteArray& data) {
     return data.toStdString();
 }
 
+constexpr std::string_view partialmark = ".tessalog-partial-";
+constexpr std::size_t randomletters = 6;
+
+bool isletterordigit(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// One file of the writer's own names in the folder, opened for writing that name alone.
+std::string opentemporary(QFile& f, const std::string& path, QFileDevice::Permissions permissions) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        f.setFileName(qpath(temporarypath(path)));
+        if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered, permissions))
+            return {};
+        if (f.error() != QFileDevice::OpenError || !f.exists()) break;
+    }
+    return f.errorString().toStdString();
+}
+
 std::string writethrough(const std::string& path, const std::string& bytes,
                          std::optional<QFileDevice::Permissions> permissions) {
-    QSaveFile f(qpath(path));
-    if (!f.open(QIODevice::WriteOnly)) return f.errorString().toStdString();
-    // Set on the temporary file, so the contents are never readable by others.
-    if (permissions && !f.setPermissions(*permissions)) {
-        const std::string reason = f.errorString().toStdString();
-        f.cancelWriting();
+    QFileInfo target(qpath(path));
+    // A link is followed: the file it names is the one rewritten.
+    if (target.isSymLink()) target = QFileInfo(target.symLinkTarget());
+    const std::string finalpath = target.filePath().toLocal8Bit().toStdString();
+    if (target.exists() && !target.isFile()) return finalpath + " is not a file";
+    if (target.exists() && !target.isWritable()) return finalpath + " is read-only";
+    const QFileDevice::Permissions mode =
+        permissions ? *permissions
+        : target.exists()
+            ? target.permissions()
+            : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                  QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                  QFileDevice::ReadOther | QFileDevice::WriteOther;
+
+    QFile f;
+    if (std::string reason = opentemporary(f, finalpath, mode); !reason.empty()) return reason;
+    const auto fail = [&f](std::string reason) {
+        f.close();
+        f.remove();
         return reason;
-    }
+    };
     const auto size = static_cast<qint64>(bytes.size());
-    if (f.write(bytes.data(), size) != size) {
-        const std::string reason = f.errorString().toStdString();
-        f.cancelWriting();
-        return reason;
-    }
-    if (!f.commit()) return f.errorString().toStdString();
+    if (f.write(bytes.data(), size) != size) return fail(f.errorString().toStdString());
+    if (::fsync(f.handle()) != 0) return fail(std::strerror(errno));
+    f.close();
+    std::error_code error;
+    std::filesystem::rename(f.fileName().toLocal8Bit().toStdString(), finalpath, error);
+    if (error) return fail(error.message());
     return {};
 }
 } // namespace
@@ -114,6 +151,44 @@ std::string copyfile(const std::string& source, const std::string& destination) 
     const auto bytes = readwholefile(source);
     if (!bytes) return "cannot read " + source;
     return writefilesafely(destination, *bytes);
+}
+
+std::string temporarypath(const std::string& path) {
+    static constexpr char letters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string out = path + std::string(partialmark);
+    for (std::size_t i = 0; i < randomletters; ++i)
+        out.push_back(
+            letters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof letters - 1))]);
+    return out;
+}
+
+bool iswriteleftover(std::string_view name, std::string_view ownname) {
+    if (name.size() <= ownname.size() || !name.starts_with(ownname)) return false;
+    std::string_view rest = name.substr(ownname.size());
+    const bool ours = rest.starts_with(partialmark);
+    if (ours)
+        rest.remove_prefix(partialmark.size());
+    else if (rest.starts_with('.'))
+        rest.remove_prefix(1);
+    else
+        return false;
+    if (rest.size() != randomletters || !std::ranges::all_of(rest, isletterordigit)) return false;
+    // The writer of earlier versions drew letters of both cases: a name of one case (a
+    // "before" or "BACKUP" of the user's) is not one of its files.
+    return ours || (std::ranges::any_of(rest, [](char c) { return c >= 'a' && c <= 'z'; }) &&
+                    std::ranges::any_of(rest, [](char c) { return c >= 'A' && c <= 'Z'; }));
+}
+
+void removewriteleftovers(const std::string& folder, const std::vector<std::string>& ownnames) {
+    const QDir dir(qpath(folder));
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (entry.isSymLink() || !entry.isFile()) continue;
+        const std::string name = entry.fileName().toLocal8Bit().toStdString();
+        if (std::ranges::any_of(ownnames,
+                                [&](const std::string& own) { return iswriteleftover(name, own); }))
+            QFile::remove(entry.filePath());
+    }
 }
 
 } // namespace tsl

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class QFile;
 
@@ -30,12 +32,26 @@ std::optional<std::string> readrecord(QFile& file, std::int64_t number, std::siz
 std::uint64_t filebytesread();
 std::uint64_t filerecordsread();
 
-// Empty on success, else the reason (the old file is then untouched).
+// Empty on success, else the reason (the old file is then untouched). A link is followed;
+// a read-only file is not replaced.
 std::string writefilesafely(const std::string& path, const std::string& bytes);
 
 // The same for a file that holds secrets: readable and writable by the owner only, from
 // the moment it exists.
 std::string writeprivatefile(const std::string& path, const std::string& bytes);
+
+// The temporary file of a write of path: its name, ".tessalog-partial-" and six letters
+// and digits drawn at random, a name no file of the user's has.
+std::string temporarypath(const std::string& path);
+
+// True when the file name (without its folder) is a temporary file of a write of the file
+// ownname that was cut off before its rename: the writer's own names, and those the writer
+// of earlier versions left (ownname, a dot, six letters and digits of mixed case).
+bool iswriteleftover(std::string_view name, std::string_view ownname);
+
+// Removes from the folder every file that is such a leftover of one of the files named,
+// and nothing else.
+void removewriteleftovers(const std::string& folder, const std::vector<std::string>& ownnames);
 
 bool fileexists(const std::string& path);
 

@@ -4,6 +4,7 @@
 // time: the caller waits for the whole reply body or a failure. The base URLs of the three
 // services are the object's settings, so that a test server can stand in for them.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -36,7 +37,12 @@ struct ServiceUrls {
     std::string eqsl = "https://www.eqsl.cc";
 };
 
-enum class urlfailure { none, noconnection, timedout, httpstatus };
+// The longest reply taken: a longer one is a failed request.
+inline constexpr std::size_t maxreplybytes = 64 * 1024;
+
+// An HTTP status outside 2xx (a redirection among them, which is never followed) is
+// httpstatus; a reply longer than maxreplybytes is toolong.
+enum class urlfailure { none, noconnection, timedout, httpstatus, toolong };
 
 struct UrlReply {
     urlfailure failure = urlfailure::none;
@@ -49,7 +55,7 @@ class InternetAccess {
   public:
     virtual ~InternetAccess() = default;
     // One GET of the complete, already escaped URL. Blocks until the reply is complete or
-    // the transfer fails; an HTTP error status is a failure.
+    // the transfer fails; an HTTP status other than 2xx and a reply too long are failures.
     virtual UrlReply OpenURL(const std::string& url) = 0;
 
     ServiceUrls urls;

@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -79,24 +80,27 @@ int QtDialogs::showform(QDialog& form) {
     return form.exec();
 }
 
-namespace {
-// The desktop's print dialog, then the printing onto the printer chosen.
-printresult printwithdialog(QWidget* parent, const std::function<bool(QPrinter&)>& print) {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted) return printresult::cancelled;
+printresult QtDialogs::printwithdialog(QPrinter& printer,
+                                       const std::function<bool(QPrinter&)>& print) {
+    if (printerchoice_) {
+        if (!printerchoice_(printer)) return printresult::cancelled;
+    } else {
+        QPrintDialog dialog(&printer, parent_);
+        if (dialog.exec() != QDialog::Accepted) return printresult::cancelled;
+    }
     return print(printer) ? printresult::printed : printresult::failed;
 }
-} // namespace
 
 printresult QtDialogs::printlines(const std::vector<std::string>& lines, int fontsize) {
-    return printwithdialog(parent_,
-                           [&](QPrinter& printer) { return printonto(printer, lines, fontsize); });
+    QPrinter printer;
+    return printwithdialog(printer, [&](QPrinter& p) { return printonto(p, lines, fontsize); });
 }
 
-printresult QtDialogs::printpage(const std::vector<std::string>& rows, int fontsize) {
-    return printwithdialog(
-        parent_, [&](QPrinter& printer) { return printpageonto(printer, rows, fontsize); });
+printresult QtDialogs::printpage(const std::vector<std::string>& rows, int fontsize,
+                                 papersize paper) {
+    QPrinter printer;
+    printer.setPageSize(QPageSize(paper == papersize::a4 ? QPageSize::A4 : QPageSize::Letter));
+    return printwithdialog(printer, [&](QPrinter& p) { return printpageonto(p, rows, fontsize); });
 }
 
 std::optional<std::string> QtDialogs::inputbox(const std::string& prompt, const std::string& title,

@@ -65,8 +65,13 @@ UrlReply QtInternet::OpenURL(const std::string& url) {
         return result;
     }
     QNetworkAccessManager manager;
+    // A redirection would carry the log-ins in the query to another host: it stays a failure.
+    manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     QNetworkReply* reply = manager.get(QNetworkRequest(target));
+    // The reply is held no further than one byte past the longest taken.
+    reply->setReadBufferSize(static_cast<qint64>(maxreplybytes) + 1);
     bool timedout = false;
+    bool toolong = false;
     {
         QEventLoop loop;
         QTimer timer;
@@ -76,6 +81,17 @@ UrlReply QtInternet::OpenURL(const std::string& url) {
             reply->abort();
             loop.quit();
         });
+        const auto measure = [&] {
+            const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+            if (reply->bytesAvailable() > static_cast<qint64>(maxreplybytes) ||
+                (length.isValid() && length.toULongLong() > maxreplybytes)) {
+                toolong = true;
+                reply->abort();
+                loop.quit();
+            }
+        };
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, measure);
+        QObject::connect(reply, &QNetworkReply::readyRead, &loop, measure);
         QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
         InputShutter shutter;
         timer.start(timeout_);
@@ -85,12 +101,14 @@ UrlReply QtInternet::OpenURL(const std::string& url) {
     result.status = status.isValid() ? status.toInt() : 0;
     if (timedout)
         result.failure = urlfailure::timedout;
+    else if (toolong || reply->bytesAvailable() > static_cast<qint64>(maxreplybytes))
+        result.failure = urlfailure::toolong;
     else if (result.status != 0 && (result.status < 200 || result.status > 299))
         result.failure = urlfailure::httpstatus;
     else if (reply->error() != QNetworkReply::NoError || result.status == 0)
         result.failure = urlfailure::noconnection;
     else
-        result.body = fromqt(QString::fromUtf8(reply->readAll()));
+        result.body = fromutf8(reply->readAll().toStdString());
     return result;
 }
 

@@ -57,3 +57,14 @@ TEST(EqslReply, TheResultLineOrElseTheLastErrorOrElseTheLastWarning) {
     EXPECT_EQ(readeqslreply(std::string(2'000'000, 'x') + "Error: late <BR>").message,
               "Error: late");
 }
+
+TEST(EqslReply, TheTextShownIsCutTo200CharactersWithControlCharactersAsBlanks) {
+    // 195 characters after the marker and five to drop: exactly 200 are kept.
+    const std::string fits = "Error:" + std::string(194, 'a');
+    EXPECT_EQ(readeqslreply(fits + " <BR>").message, fits);
+    EXPECT_EQ(readeqslreply(fits + "bcdefg <BR>").message, fits);
+    EXPECT_EQ(readeqslreply("Warning:\ta\x01z\x7f\x81\x8d\x8f\x90\x9d\x80\xe9 <BR>\n").message,
+              "Warning: a z      \x80\xe9");
+    // A stretch shorter than its five characters' cut leaves part of the marker.
+    EXPECT_EQ(readeqslreply("Error:\r\n").message, "E");
+}

@@ -1,8 +1,16 @@
 #include "callbook/labels.h"
 #include "core/state.h"
+#include "platform/fileio.h"
+#include "platform/qtdialogs.h"
 #include "support/logfixture.h"
+#include "support/tempfolder.h"
+
+#include <QPrinter>
 
 #include <gtest/gtest.h>
+
+#include <sstream>
+#include <tuple>
 
 using namespace tsl;
 using namespace tsl::test;
@@ -192,4 +200,40 @@ TEST_F(Labels, RequestsCheckBeforeTheyWrite) {
     nocall.call = "  ";
     EXPECT_TRUE(requestaddresslabel(*s, nocall, dialogs, status));
     EXPECT_EQ(cell(4, 3), line40("John Smith,   "));
+}
+
+namespace {
+// Width and height in points of the first page of a PDF file.
+std::pair<double, double> pagesize(const std::string& pdf) {
+    const auto at = pdf.find("/MediaBox [");
+    if (at == std::string::npos) return {0, 0};
+    std::istringstream box(pdf.substr(at + 11, 80));
+    double left = 0, bottom = 0, right = 0, top = 0;
+    box >> left >> bottom >> right >> top;
+    return {right - left, top - bottom};
+}
+} // namespace
+
+TEST_F(Labels, TheSheetPrintsOnItsStocksPaper) {
+    TempFolder folder;
+    QtDialogs printer;
+    std::string pdf;
+    // The operator takes the printer the dialog offers, as a PDF file.
+    printer.setprinterchoice([&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(pdf));
+        return true;
+    });
+    // US Letter is 8.5 x 11 inches, A4 210 x 297 mm.
+    for (const auto& [k, width, height] :
+         {std::tuple{3, 612.0, 792.0}, std::tuple{5, 595.3, 841.9}, std::tuple{1, 612.0, 792.0}}) {
+        pdf = folder.path() + "stock" + std::to_string(k) + ".pdf";
+        stock(k, "1");
+        ASSERT_TRUE(makeqsolabel(*s, panel, printer, status));
+        printcurrentlabels(*s, printer);
+        EXPECT_EQ(s->pendinglabels, 0) << k;
+        const auto [w, h] = pagesize(readwholefile(pdf).value_or(""));
+        EXPECT_NEAR(w, width, 1.0) << k;
+        EXPECT_NEAR(h, height, 1.0) << k;
+    }
 }

@@ -156,3 +156,15 @@ TEST_F(SetLabel, EnterInTheStartingLabelBoxIsDoneWithItsValue) {
     EXPECT_EQ(s->labels.labelstartrow, 22);
     EXPECT_EQ(box("remain")->text(), "10");
 }
+
+TEST_F(SetLabel, TheRemainingLabelsCaptionStandsOnOneLineBesideItsBox) {
+    const auto* caption = form->findChild<QLabel*>("Label3");
+    const QLineEdit* remain = box("remain");
+    const QFontMetrics metrics = caption->fontMetrics();
+    EXPECT_LT(caption->height(), 2 * metrics.lineSpacing());
+    EXPECT_GE(caption->width(), metrics.horizontalAdvance(caption->text()));
+    const QRect c = caption->geometry();
+    const QRect b = remain->geometry();
+    EXPECT_LT(c.right(), b.left());
+    EXPECT_TRUE(c.top() < b.bottom() && b.top() < c.bottom());
+}

@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -120,4 +121,30 @@ TEST_F(EqslForm, InAReadOnlyFolderTheOldFileStaysAndTheFormSaysSo) {
     EXPECT_EQ(dialogs.shown[1].text.rfind("eqsl.ini could not be removed: ", 0), 0u);
     EXPECT_EQ(ini(), "\"me\",\"secret\"\r\n");
     EXPECT_FALSE(s->eqslenabled);
+}
+
+TEST_F(EqslForm, ThePasswordShowsAsDotsAndEscapeOrTheFrameLeaveAsReturnDoes) {
+    open("\"me\",\"secret\"\r\n");
+    EXPECT_EQ(form->findChild<QLineEdit*>("pw")->echoMode(), QLineEdit::Password);
+    form->show();
+    form->findChild<QLineEdit*>("un")->setText("  other ");
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(s->eqsluser, "other");
+    EXPECT_EQ(ini(), "\"other\",\"secret\"\r\n");
+
+    // Values Return refuses keep the form open, by Escape or by the frame.
+    form = std::make_unique<eQSLform>(*s, dialogs, window.get());
+    form->show();
+    form->findChild<QLineEdit*>("pw")->setText("se\"cret");
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    form->close();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(ini(), "\"other\",\"secret\"\r\n");
+    form->findChild<QRadioButton*>("Option2")->setChecked(true);
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(s->eqslenabled);
+    EXPECT_FALSE(onatnextstart());
 }

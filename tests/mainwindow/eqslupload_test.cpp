@@ -1,10 +1,15 @@
 #include "platform/codepage.h"
+#include "platform/fileio.h"
 #include "support/localserver.h"
 #include "support/startedlog.h"
 
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 using namespace tsl;
 using namespace tsl::test;
@@ -135,4 +140,48 @@ TEST_F(EqslUpload, NoSecondSaveWhileARequestWaits) {
     postclick(button);
     QCoreApplication::processEvents();
     EXPECT_EQ(s->qsocount, 4);
+}
+
+TEST_F(EqslUpload, TheServersTextIsCutToItsFirst200CharactersAndCleaned) {
+    server.answer("Error: \x01"
+                  "caf\xff" +
+                  std::string(300, 'y') + " <BR>\r\nmore");
+    ASSERT_TRUE(save());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "Message from eQSL server:\r\nError:  caf?" + std::string(188, 'y'));
+}
+
+TEST_F(EqslUpload, HostileServersEndEachSaveWithTheFailureAndQuitWritesTheLog) {
+    LocalServer elsewhere; // where a redirection points: it must hear nothing
+    elsewhere.answer("Result: 1 out of 1");
+    const std::vector<std::function<void()>> hostile = {
+        [&] { server.answerlong("Error: ", 50'000'000, false); },
+        [&] { server.answerendlessly(); },
+        [&] { server.redirect(elsewhere.url() + "/qslcard/importADIF.cfm"); },
+        [&] { server.answer("Result: 1 out of 1", 500); },
+        [&] { server.reset(); },
+    };
+    for (std::size_t i = 0; i < hostile.size(); ++i) {
+        hostile[i]();
+        ASSERT_TRUE(save("W" + std::to_string(i + 1) + "AW")) << i;
+    }
+    ASSERT_EQ(dialogs.shown.size(), hostile.size());
+    for (const auto& box : dialogs.shown)
+        EXPECT_EQ(box.text, "eQSO Internet access timed out.\r\n"
+                            "You may not be connected to the internet\r\n"
+                            "or the eQSL Server is busy.");
+    EXPECT_TRUE(elsewhere.requests.empty());
+    for (std::size_t q = 3; q <= 7; ++q)
+        EXPECT_EQ(s->qsos[q].qsls, 0) << q;
+
+    // The program goes on: the next upload is marked, and Quit writes every QSO.
+    server.answer("Result: 1 out of 1");
+    ASSERT_TRUE(save("W6AW"));
+    EXPECT_EQ(s->qsos[8].qsls, 1);
+    window->quit_Click();
+    EXPECT_TRUE(window->quitting());
+    const std::string log = readwholefile(folder.path() + "qsodata.dat").value_or("");
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_NE(log.find("W" + std::to_string(i) + "AW"), std::string::npos) << i;
 }

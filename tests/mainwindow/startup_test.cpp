@@ -226,3 +226,21 @@ TEST_F(Startup, TheQrzCdSourceAsksTheLibraryForItsDrive) {
                   a.message.empty() ? "Using QRZ Databases in drive E:" : "");
     }
 }
+
+TEST_F(Startup, LeftoversOfCutOffWritesGoAndEveryOtherFileStays) {
+    const char* leftovers[] = {"netlist.dat.YkTxbU", "eqsl.ini.iqWpVK",
+                               "qsodata.dat.Q1w2E3", "tsl.ini.tessalog-partial-x9Y8z7",
+                               "hamcall.ini.aBcDeF", "qsodata.bak.ZZzz00"};
+    const char* kept[] = {"qsodata.bak",        "qsodata.dat.backup", "netlist.dat.before",
+                          "qsodata.dat.BACKUP", "dxcc.dat.YkTxbU",    "qsodata-kept.dat.YkTxbU",
+                          "tsl.ini.old"};
+    for (const char* name : leftovers)
+        folder.write(name, "x");
+    for (const char* name : kept)
+        folder.write(name, "x");
+    ASSERT_NE(start(), nullptr);
+    for (const char* name : leftovers)
+        EXPECT_FALSE(fileexists(folder.path() + name)) << name;
+    for (const char* name : kept)
+        EXPECT_TRUE(fileexists(folder.path() + name)) << name;
+}

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -127,4 +128,66 @@ TEST(FileIo, RecordsAreReadWholeByNumberAndCounted) {
                                  std::numeric_limits<std::int64_t>::max()})
         EXPECT_EQ(readrecord(file, n, 6), std::nullopt) << n;
     EXPECT_EQ(filerecordsread() - before, 1u);
+}
+
+TEST(FileIo, OnlyTheWritersTemporaryFilesAreTakenForLeftovers) {
+    TempFolder folder;
+    for (int i = 0; i < 50; ++i) {
+        const std::string name =
+            QFileInfo(QString::fromStdString(temporarypath(folder.path() + "qsodata.dat")))
+                .fileName()
+                .toStdString();
+        EXPECT_TRUE(iswriteleftover(name, "qsodata.dat")) << name;
+        EXPECT_FALSE(iswriteleftover(name, "qsodata.da")) << name;
+    }
+    // What the writer of earlier versions left: the name, a dot, six of mixed case.
+    for (const auto& [name, own] :
+         {std::pair{"netlist.dat.YkTxbU", "netlist.dat"}, std::pair{"eqsl.ini.iqWpVK", "eqsl.ini"},
+          std::pair{"tsl.ini.a1B2c3", "tsl.ini"},
+          std::pair{"qsodata.dat.tessalog-partial-0a9Zz1", "qsodata.dat"}})
+        EXPECT_TRUE(iswriteleftover(name, own)) << name;
+    // The user's files.
+    for (const char* name :
+         {"qsodata.dat", "qsodata.bak", "qsodata.dat.backup", "qsodata.dat.before",
+          "qsodata.dat.BACKUP", "qsodata.dat.123456", "qsodata.dat.abc123", "qsodata.dat.Ab1Cd",
+          "qsodata.dat.Ab1Cd2e", "qsodata.dat.Ab-Cd2", "qsodata.datXYkTxbU", "qsodata.dat..YkTxb",
+          "old.qsodata.dat.YkTxbU", "qsodata.dat.tessalog-partial-0a9Z", "qsodata.dat.bak.YkTxbU"})
+        EXPECT_FALSE(iswriteleftover(name, "qsodata.dat")) << name;
+}
+
+TEST(FileIo, RemovingLeftoversLeavesEveryOtherFile) {
+    TempFolder folder;
+    for (const char* name : {"netlist.dat.YkTxbU", "eqsl.ini.iqWpVK", "qsodata.dat", "qsodata.bak",
+                             "qsodata.dat.backup", "netlist.dat.before", "other.dat.YkTxbU"})
+        folder.write(name, "x");
+    folder.write(QFileInfo(QString::fromStdString(temporarypath(folder.path() + "tsl.ini")))
+                     .fileName()
+                     .toStdString(),
+                 "x");
+    QDir dir(QString::fromStdString(folder.path()));
+    ASSERT_TRUE(dir.mkdir("qsodata.dat.QwErTy"));
+    ASSERT_TRUE(QFile::link(dir.filePath("qsodata.bak"), dir.filePath("eqsl.ini.AbCdEf")));
+    removewriteleftovers(folder.path(), {"qsodata.dat", "netlist.dat", "eqsl.ini", "tsl.ini"});
+    QStringList left = entries(folder.path());
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"eqsl.ini.AbCdEf", "netlist.dat.before", "other.dat.YkTxbU",
+                                 "qsodata.bak", "qsodata.dat", "qsodata.dat.QwErTy",
+                                 "qsodata.dat.backup"}));
+}
+
+TEST(FileIo, APrivateFileIsTheOwnersAndARewriteKeepsAFilesPermissions) {
+    TempFolder folder;
+    const auto permissions = [&](const char* name) {
+        return QFile::permissions(QString::fromStdString(folder.path() + name)) &
+               QFileDevice::Permissions(0x7077);
+    };
+    EXPECT_EQ(writeprivatefile(folder.path() + "eqsl.ini", "\"me\",\"pw\"\r\n"), "");
+    EXPECT_EQ(permissions("eqsl.ini"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    folder.write("tsl.ini", "old");
+    const auto chosen = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QFile::setPermissions(QString::fromStdString(folder.path() + "tsl.ini"), chosen);
+    EXPECT_EQ(writefilesafely(folder.path() + "tsl.ini", "new"), "");
+    EXPECT_EQ(permissions("tsl.ini"), chosen);
+    EXPECT_EQ(readwholefile(folder.path() + "tsl.ini"), "new");
+    EXPECT_EQ(entries(folder.path()), (QStringList{"eqsl.ini", "tsl.ini"}));
 }

@@ -69,3 +69,42 @@ TEST_F(Internet, UserInputWhileWaitingIsDropped) {
     click(); // the same click once the wait is over
     EXPECT_EQ(clicks, 1);
 }
+
+TEST_F(Internet, AReplyIsTakenUpTo64KilobytesAndALongerOneIsAFailure) {
+    internet.settimeout(20s); // a reply cut short ends well before this
+    for (const bool announced : {true, false}) {
+        server.answerlong("Error: ", maxreplybytes, announced);
+        const UrlReply whole = get("/x");
+        ASSERT_TRUE(whole.ok()) << announced;
+        EXPECT_EQ(whole.body.size(), maxreplybytes);
+        EXPECT_EQ(whole.body.substr(0, 9), "Error: xx");
+
+        server.answerlong("Error: ", maxreplybytes + 1, announced);
+        EXPECT_EQ(get("/x").failure, urlfailure::toolong) << announced;
+    }
+    // 50 MB of one line: the request fails without the client taking the reply in.
+    const std::size_t before = server.bodysent();
+    server.answerlong("Error: ", 50'000'000, false);
+    const UrlReply huge = get("/x");
+    EXPECT_EQ(huge.failure, urlfailure::toolong);
+    EXPECT_TRUE(huge.body.empty());
+    EXPECT_LT(server.bodysent() - before, 50'000'000u);
+}
+
+TEST_F(Internet, HostileAnswersAreFailures) {
+    server.answerendlessly();
+    EXPECT_EQ(get("/x").failure, urlfailure::timedout);
+
+    // A redirection is never followed: the log-ins in the query stay here.
+    LocalServer elsewhere;
+    elsewhere.answer("Result: 1 out of 1");
+    server.redirect(elsewhere.url() + "/qslcard/importADIF.cfm?password=secret");
+    const UrlReply moved = get("/x?password=secret");
+    EXPECT_EQ(moved.failure, urlfailure::httpstatus);
+    EXPECT_EQ(moved.status, 302);
+    EXPECT_TRUE(elsewhere.requests.empty());
+    EXPECT_EQ(server.requests.size(), 2u);
+
+    server.reset();
+    EXPECT_EQ(get("/x").failure, urlfailure::noconnection);
+}

@@ -43,6 +43,7 @@ class ScriptedDialogs : public Dialogs {
     struct printedpage {
         std::vector<std::string> rows;
         int fontsize;
+        papersize paper;
     };
     std::vector<printedpage> pages;
     int pagerequests = 0;
@@ -104,9 +105,10 @@ class ScriptedDialogs : public Dialogs {
         return printanswer;
     }
 
-    printresult printpage(const std::vector<std::string>& rows, int fontsize) override {
+    printresult printpage(const std::vector<std::string>& rows, int fontsize,
+                          papersize paper) override {
         ++pagerequests;
-        if (printanswer == printresult::printed) pages.push_back({rows, fontsize});
+        if (printanswer == printresult::printed) pages.push_back({rows, fontsize, paper});
         return printanswer;
     }
 
