@@ -75,6 +75,7 @@ TEST_F(Labels, StockOneAddressThenQsoLabel) {
                   blanks(4) + " " + blanks(40) + "\n";
     expected[7] = " USA" + blanks(37) + " Tnx QSO 73" + blanks(30) + " " + blanks(40) + "\n";
     EXPECT_EQ(labelpagerows(*s), expected);
+    EXPECT_EQ(blank3.size(), 124u);
     EXPECT_EQ(place(), std::make_pair(4, 5));
     EXPECT_EQ(s->pendinglabels, 2);
     EXPECT_EQ(status.last(), "28 labels left on page");

@@ -52,6 +52,7 @@ struct SetLabel : ::testing::Test {
 } // namespace
 
 TEST_F(SetLabel, AStockAndAGoodStartingLabelAreDone) {
+    EXPECT_EQ(form->windowTitle(), "Tessalog  K1ABC ");
     EXPECT_EQ(messages(), "Select a label type");
     EXPECT_EQ(box("startlbl")->text(), "1");
     click("type3");

@@ -5,6 +5,7 @@
 #include "support/readonlyfolder.h"
 #include "support/startedlog.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -48,15 +49,20 @@ struct EqslForm : ::testing::Test, StartedLog {
 
 TEST_F(EqslForm, TheSetupMenuOpensItModallyShowingTheLoginOnlyWhileTheUploadIsOn) {
     open("\"me\",\"secret\"\r\n");
+    QAction* item = window->findChild<QAction*>("gosetupeQSL");
+    ASSERT_TRUE(item->isEnabled());
     QString shown;
+    QString caption;
     bool guarded = false;
     whenmodal([&](QWidget* w) {
         shown = w->objectName();
+        caption = w->windowTitle();
         guarded = window->modalformopen;
         w->findChild<QPushButton*>("goback")->click();
     });
     trigger("gosetupeQSL");
     EXPECT_EQ(shown, "eQSLform");
+    EXPECT_EQ(caption, "Setup eQSL");
     EXPECT_TRUE(guarded);
     EXPECT_FALSE(window->modalformopen);
 

@@ -97,6 +97,7 @@ TEST_F(EqslUpload, OnlyTheLastErrorLineIsShownLessFiveCharacters) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
               "Message from eQSL server:\r\nError: Bad call for the caf\xe9");
+    EXPECT_EQ(dialogs.shown[0].title, "Tessalog ");
     EXPECT_EQ(s->qsos[3].qsls, 0);
     EXPECT_EQ(window->statustext(), "QSO added. 3 QSOs");
 }

@@ -3,6 +3,8 @@
 #include "mainwindow/entryrules.h"
 #include "mainwindow/windowtest.h"
 
+#include <QAction>
+
 #include <gtest/gtest.h>
 
 using namespace tsl;
@@ -41,6 +43,8 @@ struct LabelCommands : WindowTest {
 
 TEST_F(LabelCommands, BeforeAnyStockEveryRequestIsRefused) {
     begin(3, 0);
+    for (const char* name : {"qsolabel", "addresslabel", "goprintlabels", "gosetlabel"})
+        EXPECT_TRUE(window->findChild<QAction*>(name)->isEnabled()) << name;
     trigger("qsolabel");
     trigger("addresslabel");
     trigger("goprintlabels");
@@ -60,6 +64,7 @@ TEST_F(LabelCommands, ADoubleClickOnABlankRowOpensNothingAndIgnoreWritesNothing)
     doubleclick(5);
     EXPECT_EQ(window->quicklabelswindow(), nullptr);
     doubleclick(2);
+    EXPECT_EQ(window->quicklabelswindow()->windowTitle(), "Print Labels");
     EXPECT_FALSE(window->quicklabelswindow()->isModal());
     press("ignore");
     EXPECT_EQ(s->pendinglabels, 0);

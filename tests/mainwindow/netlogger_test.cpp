@@ -8,6 +8,7 @@
 #include "support/readonlyfolder.h"
 #include "support/startedlog.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
@@ -72,6 +73,7 @@ struct Nets : ::testing::Test, StartedLog {
 } // namespace
 
 TEST_F(Nets, ThePickerRefusesANetWithoutBandOrMode) {
+    EXPECT_TRUE(window->findChild<QAction*>("gonets")->isEnabled());
     trigger("gonets");
     ASSERT_NE(picker(), nullptr);
     EXPECT_FALSE(s->netinprogress); // only "Do Net" starts the net
@@ -282,6 +284,8 @@ TEST_F(Nets, AClickOnANoteEditsItThroughTheInputBox) {
     }
     ASSERT_EQ(dialogs.prompts.size(), 4u);
     EXPECT_EQ(dialogs.prompts[0].prompt, "Enter / Edit Info on Call");
+    EXPECT_EQ(dialogs.prompts[0].title, s->apptitle + "N\xd8"
+                                                      "CALL");
     EXPECT_EQ(dialogs.prompts[0].defaultanswer, "old");
     clickcell(3, 0);
     clickcell(3, 3);
