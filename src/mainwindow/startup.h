@@ -9,6 +9,7 @@ namespace tsl {
 
 struct AppState;
 class Dialogs;
+class HamCallCdLibrary;
 class InternetAccess;
 class QrzCdLibrary;
 class logbook;
@@ -19,8 +20,9 @@ inline constexpr const char* programtitle = "Tessalog ";
 // shown, or nothing when a file the program cannot run without is missing or unreadable
 // (its message has then been shown). A usable "services.ini" in the folder replaces the
 // base URLs of the internet requests. The QRZ CD library is asked for its CD when that is
-// the call-book source.
+// the call-book source; the window's call-book lookups use both CD libraries.
 std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess& internet,
-                              QrzCdLibrary& qrzcd, const std::string& apppath);
+                              QrzCdLibrary& qrzcd, HamCallCdLibrary& hamcallcd,
+                              const std::string& apppath);
 
 } // namespace tsl

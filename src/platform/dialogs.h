@@ -19,6 +19,9 @@ enum class msganswer { ok = 1, cancel = 2, yes = 6, no = 7 };
 
 enum class printresult { printed, cancelled, failed };
 
+// How an input box shows what is typed: as it is, or as dots for a password.
+enum class inputecho { normal, password };
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -39,9 +42,11 @@ class Dialogs {
     // of the printable area, each at its left edge; a line feed ends its row.
     virtual printresult printpage(const std::vector<std::string>& rows, int fontsize) = 0;
     // An input box with its prompt, title and default answer: the answer as typed, or
-    // nothing when it was cancelled (an empty answer is an empty text).
+    // nothing when it was cancelled (an empty answer is an empty text). A password box
+    // shows dots for what is typed.
     virtual std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
-                                                const std::string& defaultanswer) = 0;
+                                                const std::string& defaultanswer,
+                                                inputecho echo = inputecho::normal) = 0;
 };
 
 } // namespace tsl

@@ -20,7 +20,8 @@ class QtDialogs : public Dialogs {
     int showform(QDialog& form) override;
     printresult printpage(const std::vector<std::string>& rows, int fontsize) override;
     std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
-                                        const std::string& defaultanswer) override;
+                                        const std::string& defaultanswer,
+                                        inputecho echo = inputecho::normal) override;
 
   private:
     QWidget* parent_ = nullptr;

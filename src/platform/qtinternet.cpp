@@ -89,8 +89,11 @@ UrlReply QtInternet::OpenURL(const std::string& url) {
         result.failure = urlfailure::httpstatus;
     else if (reply->error() != QNetworkReply::NoError || result.status == 0)
         result.failure = urlfailure::noconnection;
-    else
-        result.body = fromqt(QString::fromUtf8(reply->readAll()));
+    else {
+        const QByteArray received = reply->readAll();
+        result.bytes = received.toStdString();
+        result.body = fromqt(QString::fromUtf8(received));
+    }
     return result;
 }
 

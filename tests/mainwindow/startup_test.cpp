@@ -6,6 +6,7 @@
 #include "support/datafiles.h"
 #include "support/localserver.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedhamcallcd.h"
 #include "support/scriptedqrzcd.h"
 #include "support/tempfolder.h"
 
@@ -28,6 +29,7 @@ struct Startup : ::testing::Test {
     ScriptedDialogs dialogs;
     LocalInternet internet;
     ScriptedQrzCd qrzcd;
+    ScriptedHamCallCd hamcallcd;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
 
     Startup() {
@@ -38,7 +40,7 @@ struct Startup : ::testing::Test {
         folder.write("qsldata.ini", "1,\"\"\r\n");
     }
 
-    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, qrzcd, folder.path()); }
+    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, qrzcd, hamcallcd, folder.path()); }
 
     void remove(const char* name) { QFile::remove(QString::fromStdString(folder.path() + name)); }
 
