@@ -217,6 +217,15 @@ TEST_F(Lookup, RecordsPastTheEndOrCutShortAreMissesNeverEarlierRecords) {
     EXPECT_FALSE(zipfound("06111"));
 }
 
+TEST_F(Lookup, ABlankInsideAPositionIsSkippedForTheLocatorTheLineAndTheDistance) {
+    callbooklookup r;
+    lookupzip(*s, "06112", r);
+    EXPECT_EQ(r.lines, Lines{"Blank Inside,  FN31  ,  72.73W  41.6N"});
+    EXPECT_EQ(r.gs, "FN31  ");
+    EXPECT_FLOAT_EQ(s->dxlat, 41.6f);
+    EXPECT_FLOAT_EQ(s->dxlatnorth, 41.6f);
+}
+
 TEST_F(Lookup, NothingIsReadWhileAFileIsNotOpen) {
     s->zipfile.reset();
     EXPECT_FALSE(found("W1AW"));
