@@ -9,8 +9,8 @@
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
 #include "platform/fileio.h"
-#include "platform/internet.h"
 #include "platform/hamcallcd.h"
+#include "platform/internet.h"
 #include "platform/qrzcd.h"
 
 #include <QDir>
@@ -88,7 +88,9 @@ void BM_StartUpWith100000Qsos(benchmark::State& st) {
     for (auto _ : st) {
         auto state = std::make_unique<tsl::AppState>();
         std::unique_ptr<tsl::logbook> window;
-        f.ours([&] { window = tsl::Main(*state, log.dialogs, offline, qrzcd, hamcallcd, log.s->apppath); });
+        f.ours([&] {
+            window = tsl::Main(*state, log.dialogs, offline, qrzcd, hamcallcd, log.s->apppath);
+        });
         if (!window || state->qsocount != 100000) st.SkipWithError("not started");
         st.SetIterationTime(f.last());
     }

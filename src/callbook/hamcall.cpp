@@ -76,9 +76,9 @@ Parsed<hamcallrecord> readhamcallrecord(std::string_view bytes) {
 }
 
 std::string hamcallrequest(const AppState& s, const std::string& call) {
-    return "/call?username=" + queryvalue(s.hamcalluser) + "&password=" +
-           queryvalue(s.hamcallpassword) + "&rawlookup=1&callsign=" + queryvalue(call) +
-           "&program=Tessalog";
+    return "/call?username=" + queryvalue(s.hamcalluser) +
+           "&password=" + queryvalue(s.hamcallpassword) +
+           "&rawlookup=1&callsign=" + queryvalue(call) + "&program=Tessalog";
 }
 
 void lookuphamcallcd(AppState& s, const callbookservices& services, const std::string& call,
@@ -99,10 +99,10 @@ void lookuphamcallcd(AppState& s, const callbookservices& services, const std::s
     }
     if (*n <= 0 && *n != hamcallnotfound) return;
     // A length beyond the room offered, or a record without a tag, is no record.
-    const auto record = *n > 0 && *n <= hamcallrecordsize &&
-                                static_cast<std::size_t>(*n) <= buffer.size()
-                            ? readhamcallrecord(std::string_view(buffer).substr(0, *n))
-                            : Parsed<hamcallrecord>(parseerror{"not found"});
+    const auto record =
+        *n > 0 && *n <= hamcallrecordsize && static_cast<std::size_t>(*n) <= buffer.size()
+            ? readhamcallrecord(std::string_view(buffer).substr(0, *n))
+            : Parsed<hamcallrecord>(parseerror{"not found"});
     if (!record) {
         out.lines.push_back(notfoundline);
         return;

@@ -40,7 +40,7 @@ void lookuphamcallcd(AppState& state, const callbookservices& services, const st
 // Source 5: the call looked up online. A reply "ERROR..." is shown in a message box, and it
 // and "NOT FOUND..." give the line that the call was not found; a failed request or a reply
 // that is no tagged record gives the time-out message.
-void lookuphamcallonline(AppState& state, const callbookservices& services,
-                         const std::string& call, callbooklookup& result);
+void lookuphamcallonline(AppState& state, const callbookservices& services, const std::string& call,
+                         callbooklookup& result);
 
 } // namespace tsl

@@ -100,8 +100,7 @@ std::string positiontext(float value, char positive, char negative) {
     return singletext(value == 0 ? 0.0f : value) + positive;
 }
 
-callbooklookup lookupcall(AppState& s, const callbookservices& services,
-                          const std::string& call) {
+callbooklookup lookupcall(AppState& s, const callbookservices& services, const std::string& call) {
     clearresult(s);
     callbooklookup r;
     const std::string trimmed = trimblanks(call);

@@ -27,8 +27,8 @@ template <class W> W* named(W* widget, const char* name) {
 }
 
 constexpr std::array<const char*, 6> captions = {
-    "No Call Book Info",      "Orvex na.dat and zip.dat files", "Buckmaster Ham Call CD",
-    "QRZ CD",                 "QRZ Online Server",              "Buckmaster Online Server",
+    "No Call Book Info", "Orvex na.dat and zip.dat files", "Buckmaster Ham Call CD", "QRZ CD",
+    "QRZ Online Server", "Buckmaster Online Server",
 };
 
 // A folder's name for a message: the file-system bytes as the program's code page shows them.
@@ -58,7 +58,8 @@ pickqsldata::pickqsldata(AppState& state, Dialogs& dialogs, InternetAccess& inte
         const auto n = static_cast<std::size_t>(k);
         source[n] = new QRadioButton(captions[n], Frame1);
         source[n]->setObjectName("source" + QString::number(k));
-        connect(source[n], &QRadioButton::clicked, this, [this, k] { pickqsldata_source_Click(k); });
+        connect(source[n], &QRadioButton::clicked, this,
+                [this, k] { pickqsldata_source_Click(k); });
     }
     for (std::size_t k = 0; k < source.size(); ++k)
         choices->addWidget(source[k]);
@@ -99,9 +100,8 @@ void pickqsldata::pickqsldata_Form_Load() {
     formloading = true;
     ms->setText(toqt(state_.callbooksourcestatus));
     // A source number the form has no option for means none.
-    const int chosen = state_.callbooksource >= 0 && state_.callbooksource <= 5
-                           ? state_.callbooksource
-                           : 0;
+    const int chosen =
+        state_.callbooksource >= 0 && state_.callbooksource <= 5 ? state_.callbooksource : 0;
     source[static_cast<std::size_t>(chosen)]->setChecked(true);
     if (state_.nocallsdat) source[1]->hide();
     if (source[2]->isChecked()) {
@@ -137,11 +137,10 @@ bool pickqsldata::asklogin(const char* service, const std::string& file, std::st
     const std::string newuser =
         dialogs_.inputbox(std::string("Enter user name for ") + service, state_.apptitle, user)
             .value_or(user);
-    const std::string newpassword =
-        dialogs_
-            .inputbox(std::string("Enter password for ") + service, state_.apptitle, password,
-                      inputecho::password)
-            .value_or(password);
+    const std::string newpassword = dialogs_
+                                        .inputbox(std::string("Enter password for ") + service,
+                                                  state_.apptitle, password, inputecho::password)
+                                        .value_or(password);
     for (const auto& [value, what] :
          {std::pair{&newuser, "user name"}, std::pair{&newpassword, "password"}})
         if (!fitsquoteditem(*value)) {

@@ -63,7 +63,8 @@ void lookupqrzcd(AppState& s, const callbookservices& services, const std::strin
     };
     const auto drive = services.qrzcd.QRZInit("");
     if (!drive) return failed();
-    if (*drive == qrzcdinuse) return tell(s, services.dialogs, "QRZ CD is in use by another application.");
+    if (*drive == qrzcdinuse)
+        return tell(s, services.dialogs, "QRZ CD is in use by another application.");
     if (*drive == qrzcdnotfound) return tell(s, services.dialogs, "QRZ Databases not found.");
     const std::string cleaned = normalizecall(call);
     std::string record(qrzrecordsize, ' ');

@@ -155,9 +155,9 @@ void lookupqrzonline(AppState& s, const callbookservices& services, const std::s
         return;
     }
     InternetAccess& internet = services.internet;
-    const UrlReply reply = internet.OpenURL(internet.urls.qrz + "/bin/xml?s=" +
-                                            queryvalue(s.qrzkey) +
-                                            ";callsign=" + queryvalue(normalizecall(call)));
+    const UrlReply reply =
+        internet.OpenURL(internet.urls.qrz + "/bin/xml?s=" + queryvalue(s.qrzkey) +
+                         ";callsign=" + queryvalue(normalizecall(call)));
     if (!reply.ok()) return showqrzfailure(s, services.dialogs);
     const auto found = readqrzreply(reply.bytes);
     if (!found) {

@@ -40,7 +40,9 @@ struct Startup : ::testing::Test {
         folder.write("qsldata.ini", "1,\"\"\r\n");
     }
 
-    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, qrzcd, hamcallcd, folder.path()); }
+    std::unique_ptr<logbook> start() {
+        return Main(*s, dialogs, internet, qrzcd, hamcallcd, folder.path());
+    }
 
     void remove(const char* name) { QFile::remove(QString::fromStdString(folder.path() + name)); }
 
@@ -227,4 +229,24 @@ TEST_F(Startup, TheQrzCdSourceAsksTheLibraryForItsDrive) {
         EXPECT_EQ(s->callbooksourcestatus,
                   a.message.empty() ? "Using QRZ Databases in drive E:" : "");
     }
+}
+
+TEST_F(Startup, QrzOnlineLogsInOnceAtStartUpAndNotWithoutItsFile) {
+    LocalServer server;
+    server.answer("<QRZDatabase><Session><Key>startkey</Key></Session></QRZDatabase>");
+    folder.write("services.ini",
+                 "\"" + server.url() + "\",\"" + server.url() + "\",\"" + server.url() + "\"\r\n");
+    folder.write("qsldata.ini", "4,\"\"\r\n");
+    ASSERT_NE(start(), nullptr);
+    EXPECT_TRUE(server.requests.empty());
+    EXPECT_FALSE(s->qrzkeyvalid);
+
+    folder.write("qrz.ini", "\"me\",\"pw\"\r\n");
+    s = std::make_unique<AppState>();
+    ASSERT_NE(start(), nullptr);
+    ASSERT_EQ(server.requests.size(), 1u);
+    EXPECT_EQ(server.requests[0].path, "/bin/xml");
+    EXPECT_EQ(server.requests[0].query, "username=me;password=pw");
+    EXPECT_EQ(s->qrzkey, "startkey");
+    EXPECT_TRUE(s->qrzkeyvalid);
 }
