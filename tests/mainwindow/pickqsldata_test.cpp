@@ -324,18 +324,23 @@ TEST_F(PickQslData, ADriveThatCannotBeReadIsRefused) {
 
 TEST_F(PickQslData, InAReadOnlyFolderTheOldFileStaysAndTheChoiceHolds) {
     const std::string before = file("qsldata.ini");
+    dialogs.inputs = {"me", "pw"};
     std::vector<std::string> messages;
     {
         ReadOnlyFolder locked(folder.path());
         messages = use([&](pickqsldata& f) {
-            option(f, 0)->click();
+            option(f, 5)->click();
             returnclick(f);
         });
     }
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].rfind("The call-book source could not be stored in qsldata.ini: ", 0),
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].rfind("The log-in could not be stored in hamcall.ini: ", 0), 0u);
+    EXPECT_EQ(messages[1].rfind("The call-book source could not be stored in qsldata.ini: ", 0),
               0u);
-    EXPECT_TRUE(messages[0].ends_with("\r\nIt is used until the program ends.")) << messages[0];
-    EXPECT_EQ(s->callbooksource, 0);
+    for (const std::string& message : messages)
+        EXPECT_TRUE(message.ends_with("\r\nIt is used until the program ends.")) << message;
+    EXPECT_EQ(s->callbooksource, 5);
+    EXPECT_EQ(s->hamcalluser, "me");
     EXPECT_EQ(file("qsldata.ini"), before);
+    EXPECT_EQ(file("hamcall.ini"), "<none>");
 }
