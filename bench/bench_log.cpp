@@ -9,6 +9,7 @@
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
 #include "platform/fileio.h"
+#include "platform/hamcallcd.h"
 #include "platform/internet.h"
 #include "platform/qrzcd.h"
 
@@ -26,7 +27,7 @@ using tsl::bench::Figures;
 class Offline : public tsl::InternetAccess {
   public:
     tsl::UrlReply OpenURL(const std::string&) override {
-        return {tsl::urlfailure::noconnection, 0, {}};
+        return {tsl::urlfailure::noconnection, 0, {}, {}};
     }
 };
 
@@ -82,11 +83,14 @@ void BM_StartUpWith100000Qsos(benchmark::State& st) {
     tsl::writefilesafely(log.s->apppath + "qsldata.ini", "1,\"\"\r\n");
     Offline offline;
     tsl::AbsentQrzCd qrzcd;
+    tsl::AbsentHamCallCd hamcallcd;
     Figures f;
     for (auto _ : st) {
         auto state = std::make_unique<tsl::AppState>();
         std::unique_ptr<tsl::logbook> window;
-        f.ours([&] { window = tsl::Main(*state, log.dialogs, offline, qrzcd, log.s->apppath); });
+        f.ours([&] {
+            window = tsl::Main(*state, log.dialogs, offline, qrzcd, hamcallcd, log.s->apppath);
+        });
         if (!window || state->qsocount != 100000) st.SkipWithError("not started");
         st.SetIterationTime(f.last());
     }

@@ -44,8 +44,8 @@ class SilentDialogs : public Dialogs {
     printresult printpage(const std::vector<std::string>&, int, papersize) override {
         return printresult::cancelled;
     }
-    std::optional<std::string> inputbox(const std::string&, const std::string&,
-                                        const std::string&) override {
+    std::optional<std::string> inputbox(const std::string&, const std::string&, const std::string&,
+                                        inputecho = inputecho::normal) override {
         return std::nullopt;
     }
     // A form is closed at once, as if cancelled (0 is a rejected dialog's result).

@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
+#include "platform/hamcallcd.h"
 #include "platform/qrzcd.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtinternet.h"
@@ -19,9 +20,10 @@ int main(int argc, char* argv[]) {
     tsl::QtDialogs dialogs;
     tsl::QtInternet internet;
     tsl::AbsentQrzCd qrzcd;
+    tsl::AbsentHamCallCd hamcallcd;
     const std::string apppath =
         QCoreApplication::applicationDirPath().toLocal8Bit().toStdString() + "/";
-    auto window = tsl::Main(*state, dialogs, internet, qrzcd, apppath);
+    auto window = tsl::Main(*state, dialogs, internet, qrzcd, hamcallcd, apppath);
     if (!window) return 1;
     dialogs.setparent(window.get());
     return QApplication::exec();

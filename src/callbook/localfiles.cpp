@@ -58,8 +58,8 @@ std::string ziprecordkey(const std::string& record) {
 // until the misses run out, and a probe of the record just read compares it again without
 // reading it.
 template <class Record>
-std::optional<Record> searchrecords(QFile& file, std::int64_t first, std::int64_t last,
-                                    std::size_t length, const std::string& key,
+std::optional<Record> searchrecords(const recordreader& readrecordat, std::int64_t first,
+                                    std::int64_t last, const std::string& key,
                                     std::string (*keyof)(const std::string&),
                                     Parsed<Record> (*read)(const std::string&)) {
     std::int64_t lo = first;
@@ -70,7 +70,7 @@ std::optional<Record> searchrecords(QFile& file, std::int64_t first, std::int64_
     for (int misses = 0;;) {
         if (mid != probed) {
             probed = mid;
-            const auto bytes = mid <= last ? readrecord(file, mid, length) : std::nullopt;
+            const auto bytes = mid <= last ? readrecordat(mid) : std::nullopt;
             const std::string recordkey = bytes ? keyof(*bytes) : std::string();
             if (bytes && recordkey == key)
                 if (auto record = read(*bytes)) return std::move(*record);
@@ -135,20 +135,34 @@ float callbooknumber(const std::string& text) {
     return static_cast<float>(v);
 }
 
+std::optional<callsrecord> searchcallsrecords(const recordreader& read, std::int64_t callscount,
+                                              const std::string& key) {
+    if (callscount < 1) return std::nullopt;
+    return searchrecords<callsrecord>(read, 2, callscount + 1, key, callsrecordkey,
+                                      readcallsrecordbytes);
+}
+
+std::optional<ziprecord> searchziprecords(const recordreader& read, std::int64_t zipcount,
+                                          const std::string& key) {
+    if (zipcount < 1) return std::nullopt;
+    return searchrecords<ziprecord>(read, 1, zipcount, key, ziprecordkey, readziprecordbytes);
+}
+
 std::optional<callsrecord> searchcallsdat(AppState& s, const std::string& call) {
     s.lookuphit = false;
-    if (!filesopen(s) || s.callscount < 1) return std::nullopt;
-    auto found = searchrecords<callsrecord>(*s.callsfile, 2, std::int64_t{s.callscount} + 1,
-                                            callsrecordlength, callskey(call), callsrecordkey,
-                                            readcallsrecordbytes);
+    if (!filesopen(s)) return std::nullopt;
+    auto found = searchcallsrecords(
+        [&](std::int64_t n) { return readrecord(*s.callsfile, n, callsrecordlength); },
+        s.callscount, callskey(call));
     s.lookuphit = found.has_value();
     return found;
 }
 
 void lookupzip(AppState& s, const std::string& zip, callbooklookup& result) {
-    if (!filesopen(s) || s.zipcount < 1) return;
-    const auto found = searchrecords<ziprecord>(*s.zipfile, 1, s.zipcount, ziprecordlength,
-                                                zipkey(zip), ziprecordkey, readziprecordbytes);
+    if (!filesopen(s)) return;
+    const auto found =
+        searchziprecords([&](std::int64_t n) { return readrecord(*s.zipfile, n, ziprecordlength); },
+                         s.zipcount, zipkey(zip));
     if (!found) return;
     makegridsquare(s, found->longitude, found->latitude);
     s.dxlon = -callbooknumber(found->longitude);

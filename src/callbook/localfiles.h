@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -48,6 +49,20 @@ std::string zipkey(const std::string& zip);
 // The number a text of the call book begins with, blanks skipped wherever they stand; 0
 // when it does not begin with a number or lies beyond a single-precision number.
 float callbooknumber(const std::string& text);
+
+// Reads record number n (counted from 1) of a file of fixed-length records: nothing when
+// the file holds no whole record there.
+using recordreader = std::function<std::optional<std::string>(std::int64_t)>;
+
+// The searches by halving over the records of a whole file, "calls.dat" (records 2 to
+// callscount + 1) and "zip.dat" (1 to zipcount), for a search key as callskey and zipkey
+// give it: the record that holds the key, or nothing after at most searchmisses reads.
+// A probe that finds no whole record is a miss that moves upward; no probe lies before the
+// first record or more than one past the last.
+std::optional<callsrecord> searchcallsrecords(const recordreader& read, std::int64_t callscount,
+                                              const std::string& key);
+std::optional<ziprecord> searchziprecords(const recordreader& read, std::int64_t zipcount,
+                                          const std::string& key);
 
 // The record of the call in "calls.dat", or nothing. Sets lookuphit on a hit and clears
 // it otherwise; finds nothing while the call book's files are not both open.

@@ -1,8 +1,12 @@
 #include "lookup.h"
 
 #include "core/awards.h"
+#include "core/numbers.h"
 #include "core/text.h"
+#include "hamcall.h"
 #include "localfiles.h"
+#include "qrzcd.h"
+#include "qrzonline.h"
 #include "setupfiles.h"
 
 #include <algorithm>
@@ -82,7 +86,21 @@ std::string licenceclass(char letter) {
     }
 }
 
-callbooklookup lookupcall(AppState& s, const std::string& call) {
+std::string showntext(std::string_view text, std::size_t most) {
+    std::string shown(text.substr(0, most));
+    for (char& c : shown) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7f) c = ' ';
+    }
+    return shown;
+}
+
+std::string positiontext(float value, char positive, char negative) {
+    if (value < 0) return singletext(-value) + negative;
+    return singletext(value == 0 ? 0.0f : value) + positive;
+}
+
+callbooklookup lookupcall(AppState& s, const callbookservices& services, const std::string& call) {
     clearresult(s);
     callbooklookup r;
     const std::string trimmed = trimblanks(call);
@@ -90,9 +108,20 @@ callbooklookup lookupcall(AppState& s, const std::string& call) {
     case callbookfiles:
         lookupcallsdat(s, trimmed, r);
         break;
+    case callbookhamcallcd:
+        lookuphamcallcd(s, services, trimmed, r);
+        break;
+    case callbookqrzcd:
+        if (s.qrzcdready) lookupqrzcd(s, services, trimmed, r);
+        break;
+    case callbookqrzonline:
+        lookupqrzonline(s, services, trimmed, r);
+        break;
+    case callbookhamcallonline:
+        lookuphamcallonline(s, services, trimmed, r);
+        break;
     default:
-        // No source chosen, or one not readable here: the HamCall CD, the QRZ CD (which
-        // needs qrzcdready as well) and the two online services find nothing.
+        // No source chosen.
         break;
     }
     if (!s.editingqso) preselectawards(s, r);

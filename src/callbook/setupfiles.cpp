@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "qrzcd.h"
+#include "qrzonline.h"
 
 #include <QUrl>
 
@@ -69,7 +70,7 @@ void loadqsldata(AppState& state, Dialogs& dialogs, QrzCdLibrary& qrzcd) {
     if (state.callbooksource == callbookqrzcd && !qrzcdcheck(state, dialogs, qrzcd)) recover();
 }
 
-void loadcallbooklogin(AppState& state) {
+void loadcallbooklogin(AppState& state, InternetAccess& internet) {
     if (state.callbooksource == callbookhamcallonline) {
         const auto login = readlogin(state.apppath + "hamcall.ini");
         state.hamcalluser = login ? login->user : "";
@@ -78,6 +79,7 @@ void loadcallbooklogin(AppState& state) {
         const auto login = readlogin(state.apppath + "qrz.ini");
         state.qrzuser = login ? login->user : "";
         state.qrzpassword = login ? login->password : "";
+        if (login) qrzlogin(state, internet, state.qrzuser, state.qrzpassword);
     }
 }
 
@@ -106,6 +108,12 @@ std::string writelogin(const std::string& path, const std::string& user,
     ListWriter out;
     out.text(user).text(password).endline();
     return writeprivatefile(path, out.bytes());
+}
+
+std::string writeqsldata(const std::string& path, int16_t source, const std::string& cdpath) {
+    ListWriter out;
+    out.integer(source).text(cdpath).endline();
+    return writefilesafely(path, out.bytes());
 }
 
 namespace {

@@ -4,14 +4,11 @@
 // (the eQSL log-in, whose presence turns the upload on); the writer of the log-in files; and
 // "services.ini", which may point the online services at other addresses.
 
+#include "core/parsed.h"
 #include "platform/internet.h"
 
-#include <optional>
-#include <string>
-
-#include "core/parsed.h"
-
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tsl {
@@ -48,8 +45,9 @@ Parsed<loginfile> readloginbytes(const std::string& bytes);
 void loadqsldata(AppState& state, Dialogs& dialogs, QrzCdLibrary& qrzcd);
 
 // Reads the log-in of the chosen online service ("hamcall.ini" for HamCall online,
-// "qrz.ini" for QRZ online); silent when the file is missing.
-void loadcallbooklogin(AppState& state);
+// "qrz.ini" for QRZ online, which then logs in); silent when the file is missing or the
+// log-in fails, and without "qrz.ini" nothing is sent.
+void loadcallbooklogin(AppState& state, InternetAccess& internet);
 
 // Reads "eqsl.ini" and turns the eQSL upload on; silent when the file is missing.
 void loadeqsllogin(AppState& state);
@@ -62,6 +60,10 @@ bool fitsquoteditem(const std::string& value);
 // by the owner only. Empty on success, else why (the old file is then untouched).
 std::string writelogin(const std::string& path, const std::string& user,
                        const std::string& password);
+
+// Writes "qsldata.ini": the source as a number and the path as a quoted item. Empty on
+// success, else why (the old file is then untouched).
+std::string writeqsldata(const std::string& path, int16_t source, const std::string& cdpath);
 
 // The base URLs of "services.ini": three quoted items, HamCall, QRZ and eQSL in that order,
 // each an http or https address. Nothing when the file holds anything else.

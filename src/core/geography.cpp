@@ -17,8 +17,10 @@ int16_t whole16(double value) {
 } // namespace
 
 void makegridsquare(AppState& s, const std::string& longitude, const std::string& latitude) {
-    s.dxlonwest = static_cast<float>(leadingnumber(longitude));
-    s.dxlatnorth = static_cast<float>(leadingnumber(latitude));
+    // The numbers as the call book's other readers take them: blanks inside are skipped,
+    // and a value beyond a single-precision number reads as 0.
+    s.dxlonwest = tosingle(numberoftext(longitude)).value_or(0);
+    s.dxlatnorth = tosingle(numberoftext(latitude)).value_or(0);
     const float w = s.dxlonwest;
     const float n = s.dxlatnorth;
     std::string square = "    ";

@@ -9,8 +9,8 @@ namespace tsl {
 struct AppState;
 
 // The 4-character locator (in a 6-character field) of a place west of Greenwich and north
-// of the equator, from its longitude (west positive) and latitude texts; sets dxlonwest,
-// dxlatnorth and gridsquare.
+// of the equator, from its longitude (west positive) and latitude texts, read with blanks
+// inside skipped ("4 1.6" is 41.6); sets dxlonwest, dxlatnorth and gridsquare.
 void makegridsquare(AppState& state, const std::string& longitude, const std::string& latitude);
 
 // Arc-cosine in radians, 0 to pi; arguments outside -1..1 are taken as -1 or 1.

@@ -207,6 +207,12 @@ struct AppState {
     std::string qrzpassword;
     std::string eqsluser;
     std::string eqslpassword;
+    // The QRZ online session: the key of the last log-in, and whether that log-in gave one.
+    std::string qrzkey;
+    bool qrzkeyvalid = false;
+    // A CD library that failed has been told once in this run.
+    bool hamcallcdfailuretold = false;
+    bool qrzcdfailuretold = false;
 
     // The other station's position and locator
     float dxlat = 0; // degrees, south negative

@@ -73,10 +73,11 @@ void logbook::showdistance(const char* nopositionmessage) {
 
 void logbook::lookupcallbook(const std::string& call) {
     if (state_.nocallbook && state_.callbooksource < 2) return;
-    const callbooklookup found = lookupcall(state_, call);
+    const callbooklookup found = lookupcall(state_, lookupservices(), call);
     for (const std::string& line : found.lines)
         callshow->addItem(toqt(line));
     if (found.gs) gs->setText(toqt(*found.gs));
+    if (found.via) via->setText(toqt(*found.via));
     // The award first, as its choice fills the entry list; the slots keep the focus where
     // it is while the program fills them.
     const bool filling = fillingslots_;

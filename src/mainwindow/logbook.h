@@ -26,7 +26,9 @@ struct AppState;
 struct qsorecord;
 class Dialogs;
 class FlexGrid;
+class HamCallCdLibrary;
 class InternetAccess;
+class QrzCdLibrary;
 
 class EntryRules;
 struct labelpanel;
@@ -43,6 +45,9 @@ class logbook : public QMainWindow, public StatusLine {
 
     // Runs once, when start-up first names the window.
     void logbook_Form_Load();
+
+    // The CD libraries of the call-book lookups; until they are set, both are absent.
+    void setcdlibraries(QrzCdLibrary& qrzcd, HamCallCdLibrary& hamcallcd);
 
     // What start-up applies once the settings and the tables are loaded.
     void applysettings();
@@ -156,6 +161,8 @@ class logbook : public QMainWindow, public StatusLine {
     class showreports* reportwindow() const;
     void goawardstotrack_Click();
     void logbook_gosetupeQSL_Click();
+    // The call-book source form, shown modally; the main window shows again after it.
+    void logbook_goqsldata_Click();
     void showhelp_Click();
     // The find commands: the finder lists the QSOs of the call, of calls beginning with the
     // call box's text, or of the entity chosen; each refuses an empty question.
@@ -291,6 +298,8 @@ class logbook : public QMainWindow, public StatusLine {
     // Looks the call up when a call-book source is usable and shows what was found: its
     // lines, the locator and the award slots it picks.
     void lookupcallbook(const std::string& call);
+    // What the call-book sources use: the dialogs, the internet layer and the CD libraries.
+    struct callbookservices lookupservices();
     void priorqsoinfo(bool keepslots);
     void dupecheck();
     void putmemberaward(int16_t award, int32_t number);
@@ -311,6 +320,8 @@ class logbook : public QMainWindow, public StatusLine {
     AppState& state_;
     Dialogs& dialogs_;
     InternetAccess& internet_;
+    QrzCdLibrary* qrzcd_ = nullptr;
+    HamCallCdLibrary* hamcallcd_ = nullptr;
     std::unique_ptr<EntryRules> rules_;
     std::optional<std::string> loadedcall_;
     // True while the program itself fills the award slots: the focus stays where it is.

@@ -106,7 +106,8 @@ void logbook::buildmenu() {
 
     QMenu* setupmenu = submenu(nullptr, bar, "gosetup1", "Se&tup");
     item(setupmenu, "gosetup", "Setup", this, &L::gosetup_Click);
-    item(setupmenu, "goqsldata", "Select Source of Call Book Info");
+    item(setupmenu, "goqsldata", "Select Source of Call Book Info", this,
+         &L::logbook_goqsldata_Click);
     item(setupmenu, "goawardstotrack", "Select Awards To Track", this, &L::goawardstotrack_Click);
     item(setupmenu, "gosetupeQSL", "Setup eQSL", this, &L::logbook_gosetupeQSL_Click);
 

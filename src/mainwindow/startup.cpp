@@ -29,13 +29,15 @@ const std::vector<std::string> ownfiles = {
 } // namespace
 
 std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess& internet,
-                              QrzCdLibrary& qrzcd, const std::string& apppath) {
+                              QrzCdLibrary& qrzcd, HamCallCdLibrary& hamcallcd,
+                              const std::string& apppath) {
     auto splash = std::make_unique<flash>(toqt(programtitle));
     splash->flash_Form_Load();
     state.apptitle = programtitle;
 
     // Naming the main window loads it: its load handler sees the values in force now.
     auto window = std::make_unique<logbook>(state, dialogs, internet);
+    window->setcdlibraries(qrzcd, hamcallcd);
     window->setWindowTitle(toqt(state.apptitle));
     window->logbook_Form_Load();
 
@@ -48,12 +50,13 @@ std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess&
     window->filltablelists();
     readrefdatafiles(state);
 
-    loadqsldata(state, dialogs, qrzcd);
-    if (state.callbooksource == callbookqrzonline || state.callbooksource == callbookhamcallonline)
-        loadcallbooklogin(state);
-    loadeqsllogin(state);
+    // The services' addresses first: the QRZ log-in of start-up goes to them.
     if (const auto services = readwholefile(apppath + "services.ini"))
         if (const auto urls = parseservices(*services)) internet.urls = *urls;
+    loadqsldata(state, dialogs, qrzcd);
+    if (state.callbooksource == callbookqrzonline || state.callbooksource == callbookhamcallonline)
+        loadcallbooklogin(state, internet);
+    loadeqsllogin(state);
     loadtenten(state);
     loadarlhs(state);
 

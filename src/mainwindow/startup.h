@@ -9,6 +9,7 @@ namespace tsl {
 
 struct AppState;
 class Dialogs;
+class HamCallCdLibrary;
 class InternetAccess;
 class QrzCdLibrary;
 class logbook;
@@ -20,8 +21,9 @@ inline constexpr const char* programtitle = "Tessalog ";
 // (its message has then been shown). A usable "services.ini" in the folder replaces the
 // base URLs of the internet requests. Leftovers of cut-off writes of the program's own files
 // are removed from the folder first. The QRZ CD library is asked for its CD when that is the
-// call-book source.
+// call-book source; the window's call-book lookups use both CD libraries.
 std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess& internet,
-                              QrzCdLibrary& qrzcd, const std::string& apppath);
+                              QrzCdLibrary& qrzcd, HamCallCdLibrary& hamcallcd,
+                              const std::string& apppath);
 
 } // namespace tsl

@@ -21,6 +21,9 @@ enum class printresult { printed, cancelled, failed };
 // The paper a page is laid out for: US Letter or ISO A4.
 enum class papersize { letter, a4 };
 
+// How an input box shows what is typed: as it is, or as dots for a password.
+enum class inputecho { normal, password };
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -43,9 +46,11 @@ class Dialogs {
     virtual printresult printpage(const std::vector<std::string>& rows, int fontsize,
                                   papersize paper) = 0;
     // An input box with its prompt, title and default answer: the answer as typed, or
-    // nothing when it was cancelled (an empty answer is an empty text).
+    // nothing when it was cancelled (an empty answer is an empty text). A password box
+    // shows dots for what is typed.
     virtual std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
-                                                const std::string& defaultanswer) = 0;
+                                                const std::string& defaultanswer,
+                                                inputecho echo = inputecho::normal) = 0;
 };
 
 } // namespace tsl

@@ -46,8 +46,9 @@ enum class urlfailure { none, noconnection, timedout, httpstatus, toolong };
 
 struct UrlReply {
     urlfailure failure = urlfailure::none;
-    int status = 0;   // the HTTP status, when one arrived
-    std::string body; // the reply body in the program's code page
+    int status = 0;    // the HTTP status, when one arrived
+    std::string body;  // the reply body in the program's code page
+    std::string bytes; // the reply body as it arrived, for replies that are not UTF-8 text
     bool ok() const { return failure == urlfailure::none; }
 };
 

@@ -104,9 +104,10 @@ printresult QtDialogs::printpage(const std::vector<std::string>& rows, int fonts
 }
 
 std::optional<std::string> QtDialogs::inputbox(const std::string& prompt, const std::string& title,
-                                               const std::string& defaultanswer) {
+                                               const std::string& defaultanswer, inputecho echo) {
     QInputDialog box(parent_);
     box.setInputMode(QInputDialog::TextInput);
+    box.setTextEchoMode(echo == inputecho::password ? QLineEdit::Password : QLineEdit::Normal);
     box.setWindowTitle(toqt(title));
     box.setLabelText(toqt(prompt));
     // A long default answer comes back whole.

@@ -30,7 +30,8 @@ class QtDialogs : public Dialogs {
     printresult printpage(const std::vector<std::string>& rows, int fontsize,
                           papersize paper) override;
     std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
-                                        const std::string& defaultanswer) override;
+                                        const std::string& defaultanswer,
+                                        inputecho echo = inputecho::normal) override;
 
   private:
     printresult printwithdialog(QPrinter& printer, const std::function<bool(QPrinter&)>& print);

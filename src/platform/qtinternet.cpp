@@ -107,8 +107,10 @@ UrlReply QtInternet::OpenURL(const std::string& url) {
         result.failure = urlfailure::httpstatus;
     else if (reply->error() != QNetworkReply::NoError || result.status == 0)
         result.failure = urlfailure::noconnection;
-    else
-        result.body = fromutf8(reply->readAll().toStdString());
+    else {
+        result.bytes = reply->readAll().toStdString();
+        result.body = fromutf8(result.bytes);
+    }
     return result;
 }
 

@@ -3,7 +3,10 @@
 #include "core/memberlists.h"
 #include "platform/fileio.h"
 #include "support/callbookfiles.h"
+#include "support/localserver.h"
 #include "support/logfixture.h"
+#include "support/scriptedhamcallcd.h"
+#include "support/scriptedqrzcd.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +20,10 @@ using Lines = std::vector<std::string>;
 // The default awards (states, provinces and the county awards tracked) and the local call
 // book as source 1.
 struct Lookup : ::testing::Test, LoadedLog {
+    LocalInternet internet;
+    ScriptedQrzCd qrzcd;
+    ScriptedHamCallCd hamcallcd;
+    callbookservices services{dialogs, internet, qrzcd, hamcallcd};
     Lookup() {
         folder.write("calls.dat", handmadecalls());
         folder.write("zip.dat", generatedzip());
@@ -25,7 +32,7 @@ struct Lookup : ::testing::Test, LoadedLog {
     }
     callbooklookup look(const std::string& call) {
         s->usecountryposition = true;
-        return lookupcall(*s, call);
+        return lookupcall(*s, services, call);
     }
     std::uint64_t reads = 0; // records read by the last search
     bool found(const std::string& call) {
@@ -137,6 +144,8 @@ TEST_F(Lookup, ACountyAwardOutsideTheTableOrUntrackedPicksNoCounty) {
 }
 
 TEST_F(Lookup, OtherSourcesAndCallsNotFoundOnlyClearTheResult) {
+    // The CD libraries are absent, the online services unreachable and QRZ not logged in:
+    // only QRZ online says something in the list.
     for (int source : {1, 0, 2, 3, 4, 5, 6, -1}) {
         s->callbooksource = 1;
         look("W1AW");
@@ -144,7 +153,9 @@ TEST_F(Lookup, OtherSourcesAndCallsNotFoundOnlyClearTheResult) {
         s->qrzcdready = true;
         // Not found after a US call: no longer in the USA, so no call-book distance.
         const auto r = look(source == 1 ? "G4ABC" : "W1AW");
-        EXPECT_TRUE(r.lines.empty() && !r.slot0) << source;
+        EXPECT_EQ(r.lines, source == 4 ? Lines{"Invalid QRZ username / password"} : Lines{})
+            << source;
+        EXPECT_FALSE(r.slot0) << source;
         EXPECT_EQ(r.address.name, "") << source;
         EXPECT_EQ(s->gridsquare, "      ") << source;
         EXPECT_FALSE(s->callbookfound || s->lookuphit || s->callbookusa) << source;
@@ -204,6 +215,15 @@ TEST_F(Lookup, RecordsPastTheEndOrCutShortAreMissesNeverEarlierRecords) {
     EXPECT_FALSE(found("WB2MIS"));
     EXPECT_TRUE(found("W9JNK"));
     EXPECT_FALSE(zipfound("06111"));
+}
+
+TEST_F(Lookup, ABlankInsideAPositionIsSkippedForTheLocatorTheLineAndTheDistance) {
+    callbooklookup r;
+    lookupzip(*s, "06112", r);
+    EXPECT_EQ(r.lines, Lines{"Blank Inside,  FN31  ,  72.73W  41.6N"});
+    EXPECT_EQ(r.gs, "FN31  ");
+    EXPECT_FLOAT_EQ(s->dxlat, 41.6f);
+    EXPECT_FLOAT_EQ(s->dxlatnorth, 41.6f);
 }
 
 TEST_F(Lookup, NothingIsReadWhileAFileIsNotOpen) {

@@ -2,6 +2,7 @@
 #include "callbook/setupfiles.h"
 #include "core/state.h"
 #include "platform/fileio.h"
+#include "support/localserver.h"
 #include "support/scripteddialogs.h"
 #include "support/scriptedqrzcd.h"
 #include "support/tempfolder.h"
@@ -23,6 +24,7 @@ struct SetupFiles : ::testing::Test {
     TempFolder folder;
     ScriptedDialogs dialogs;
     ScriptedQrzCd qrzcd;
+    LocalInternet internet;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
     SetupFiles() {
         setstartvalues(*s, folder.path(), 1000);
@@ -94,18 +96,18 @@ TEST_F(SetupFiles, OnlineLoginsAreReadForTheirOwnSourceOnly) {
     folder.write("hamcall.ini", "\"hcuser\",\"hcpass\"\r\n");
     folder.write("qrz.ini", "\"qrzuser\",\"qrzpass\"\r\n");
     s->callbooksource = callbookhamcallcd;
-    loadcallbooklogin(*s);
+    loadcallbooklogin(*s, internet);
     EXPECT_EQ(s->hamcalluser, "");
     EXPECT_EQ(s->qrzuser, "");
 
     s->callbooksource = callbookhamcallonline;
-    loadcallbooklogin(*s);
+    loadcallbooklogin(*s, internet);
     EXPECT_EQ(s->hamcalluser, "hcuser");
     EXPECT_EQ(s->hamcallpassword, "hcpass");
     EXPECT_EQ(s->qrzuser, "");
 
     s->callbooksource = callbookqrzonline;
-    loadcallbooklogin(*s);
+    loadcallbooklogin(*s, internet);
     EXPECT_EQ(s->qrzuser, "qrzuser");
     EXPECT_EQ(s->qrzpassword, "qrzpass");
 }
@@ -113,7 +115,7 @@ TEST_F(SetupFiles, OnlineLoginsAreReadForTheirOwnSourceOnly) {
 TEST_F(SetupFiles, AMissingLoginFileLeavesTheLoginEmpty) {
     s->callbooksource = callbookhamcallonline;
     s->hamcalluser = "stale";
-    loadcallbooklogin(*s);
+    loadcallbooklogin(*s, internet);
     EXPECT_EQ(s->hamcalluser, "");
     EXPECT_EQ(s->hamcallpassword, "");
 }

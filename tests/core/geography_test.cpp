@@ -63,4 +63,10 @@ TEST(GridSquare, FromZipCodePosition) {
     EXPECT_EQ(s->gridsquare.str().substr(0, 2), "IJ"); // the tests are strict
     makegridsquare(*s, "20", "1e30");                  // a hostile reply: no digit, no overflow
     EXPECT_EQ(s->gridsquare.str().substr(1, 3), "R0 ");
+    makegridsquare(*s, "7 2.73", "4 1.6"); // blanks inside a number are skipped
+    EXPECT_EQ(s->gridsquare.str(), "FN31  ");
+    EXPECT_FLOAT_EQ(s->dxlatnorth, 41.6f);
+    makegridsquare(*s, "1e39", "-1e39"); // beyond a single-precision number: 0
+    EXPECT_EQ(s->dxlonwest, 0);
+    EXPECT_EQ(s->dxlatnorth, 0);
 }

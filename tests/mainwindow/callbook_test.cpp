@@ -1,4 +1,5 @@
 #include "platform/codepage.h"
+#include "platform/flexgrid.h"
 #include "support/callbookfiles.h"
 #include "support/startedlog.h"
 
@@ -50,4 +51,35 @@ TEST_F(CallBook, AUsCallFillsTheLocatorAndBothSlotsWithoutMovingTheFocus) {
     EXPECT_FALSE(lines().contains("225 Main St"));
     EXPECT_NE(window->statustext(), "No Longitude or latitude for Call");
     EXPECT_FALSE(edit("distance")->text().isEmpty());
+}
+
+TEST_F(CallBook, AHamCallHitKeepsTheSquareAndRouteOfAStoredQsoBeingEdited) {
+    LocalServer server;
+    qsorecord q = qso("W1AW");
+    q.grid = "FN42";
+    q.qslvia = "K1VIA";
+    append(q);
+    start();
+    ASSERT_NE(window, nullptr);
+    internet.pointat(server);
+    s->callbooksource = 5;
+    const auto tag = [](int field) { return std::string(1, static_cast<char>(field)); };
+    server.answer("W1AW" + tag(184) + "Hiram" + tag(192) + "CT" + tag(202) + "FN31pr" + tag(208) +
+                  "N1ABC" + "\n");
+
+    window->showqsorow(1, 1);
+    auto* grid = window->grid();
+    emit grid->clicked(grid->model()->index(0, 0));
+    ASSERT_TRUE(s->editingqso);
+    leavecall("W1AW");
+    EXPECT_TRUE(lines().contains("Hiram  "));
+    EXPECT_EQ(edit("gs")->text().trimmed(), "FN42");
+    EXPECT_EQ(edit("via")->text().trimmed(), "K1VIA");
+    EXPECT_EQ(server.requests.size(), 2u); // the click and the call box
+
+    // A new QSO (of a call not logged before) takes both from the call book.
+    window->logbook_ignore_Click();
+    leavecall("W1XYZ");
+    EXPECT_EQ(edit("gs")->text(), "FN31pr");
+    EXPECT_EQ(edit("via")->text(), "N1ABC");
 }

@@ -5,6 +5,7 @@
 #include "support/datafiles.h"
 #include "support/localserver.h"
 #include "support/logfixture.h"
+#include "support/scriptedhamcallcd.h"
 #include "support/scriptedqrzcd.h"
 
 #include <QApplication>
@@ -22,13 +23,14 @@ namespace {
 struct EntryChecks : ::testing::Test, LoadedLog {
     LocalInternet internet;
     ScriptedQrzCd qrzcd;
+    ScriptedHamCallCd hamcallcd;
     std::unique_ptr<logbook> window;
 
     void SetUp() override {
         folder.write("qsldata.ini", "1,\"\"\r\n");
         s = std::make_unique<AppState>();
         s->localnow = [] { return QDateTime(QDate(2024, 8, 25), QTime(14, 30)); };
-        window = Main(*s, dialogs, internet, qrzcd, folder.path());
+        window = Main(*s, dialogs, internet, qrzcd, hamcallcd, folder.path());
         ASSERT_NE(window, nullptr);
         window->activateWindow();
     }
@@ -154,7 +156,7 @@ TEST_F(EntryChecks, AnEntityListOfASharedPrefixSaysSo) {
                                  dxccline("B", {"XX"}, " ", "Beta", 3, "AF"));
     window.reset();
     s = std::make_unique<AppState>();
-    window = Main(*s, dialogs, internet, qrzcd, folder.path());
+    window = Main(*s, dialogs, internet, qrzcd, hamcallcd, folder.path());
     ASSERT_NE(window, nullptr);
     window->dxcclookup("XX1AB");
     EXPECT_EQ(lines(), (QStringList{"Alpha", "Beta", "Multiple DXCC found"}));

@@ -6,6 +6,7 @@
 #include "platform/flexgrid.h"
 #include "support/localserver.h"
 #include "support/logfixture.h"
+#include "support/scriptedhamcallcd.h"
 #include "support/scriptedqrzcd.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@ namespace {
 struct LogOnScreen : ::testing::Test, LoadedLog {
     LocalInternet internet;
     ScriptedQrzCd qrzcd;
+    ScriptedHamCallCd hamcallcd;
     std::unique_ptr<logbook> window;
     FlexGrid* grid = nullptr;
 
@@ -38,7 +40,7 @@ struct LogOnScreen : ::testing::Test, LoadedLog {
         s = std::make_unique<AppState>();
         s->localnow = [] { return QDateTime(QDate(2024, 8, 25), QTime(14, 30)); };
         dialogs.shown.clear();
-        window = Main(*s, dialogs, internet, qrzcd, folder.path());
+        window = Main(*s, dialogs, internet, qrzcd, hamcallcd, folder.path());
         ASSERT_NE(window, nullptr);
         grid = window->findChild<FlexGrid*>("showem");
     }
@@ -149,7 +151,7 @@ TEST_F(LogOnScreen, ResetClearsTheContactAndKeepsTheStationFields) {
 TEST_F(LogOnScreen, AnUnreadableLogStartsEmptyAndIsKept) {
     folder.write("qsodata.dat", "\"only\",\"three\",\"items\"\r\n");
     folder.write("qsldata.ini", "1,\"\"\r\n");
-    window = Main(*s, dialogs, internet, qrzcd, folder.path());
+    window = Main(*s, dialogs, internet, qrzcd, hamcallcd, folder.path());
     ASSERT_NE(window, nullptr);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].text.find("line 1"), std::string::npos);

@@ -6,6 +6,7 @@
 #include "support/datafiles.h"
 #include "support/localserver.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedhamcallcd.h"
 #include "support/scriptedqrzcd.h"
 #include "support/tempfolder.h"
 
@@ -28,6 +29,7 @@ struct Startup : ::testing::Test {
     ScriptedDialogs dialogs;
     LocalInternet internet;
     ScriptedQrzCd qrzcd;
+    ScriptedHamCallCd hamcallcd;
     std::unique_ptr<AppState> s = std::make_unique<AppState>();
 
     Startup() {
@@ -38,7 +40,9 @@ struct Startup : ::testing::Test {
         folder.write("qsldata.ini", "1,\"\"\r\n");
     }
 
-    std::unique_ptr<logbook> start() { return Main(*s, dialogs, internet, qrzcd, folder.path()); }
+    std::unique_ptr<logbook> start() {
+        return Main(*s, dialogs, internet, qrzcd, hamcallcd, folder.path());
+    }
 
     void remove(const char* name) { QFile::remove(QString::fromStdString(folder.path() + name)); }
 
@@ -243,4 +247,24 @@ TEST_F(Startup, LeftoversOfCutOffWritesGoAndEveryOtherFileStays) {
         EXPECT_FALSE(fileexists(folder.path() + name)) << name;
     for (const char* name : kept)
         EXPECT_TRUE(fileexists(folder.path() + name)) << name;
+}
+
+TEST_F(Startup, QrzOnlineLogsInOnceAtStartUpAndNotWithoutItsFile) {
+    LocalServer server;
+    server.answer("<QRZDatabase><Session><Key>startkey</Key></Session></QRZDatabase>");
+    folder.write("services.ini",
+                 "\"" + server.url() + "\",\"" + server.url() + "\",\"" + server.url() + "\"\r\n");
+    folder.write("qsldata.ini", "4,\"\"\r\n");
+    ASSERT_NE(start(), nullptr);
+    EXPECT_TRUE(server.requests.empty());
+    EXPECT_FALSE(s->qrzkeyvalid);
+
+    folder.write("qrz.ini", "\"me\",\"pw\"\r\n");
+    s = std::make_unique<AppState>();
+    ASSERT_NE(start(), nullptr);
+    ASSERT_EQ(server.requests.size(), 1u);
+    EXPECT_EQ(server.requests[0].path, "/bin/xml");
+    EXPECT_EQ(server.requests[0].query, "username=me;password=pw");
+    EXPECT_EQ(s->qrzkey, "startkey");
+    EXPECT_TRUE(s->qrzkeyvalid);
 }

@@ -44,12 +44,14 @@ inline std::string zipline(const std::string& key, const std::string& county,
     return " " + padded(key, 5) + padded(county, 25) + padded(lat, 5) + padded(lon, 6) + " \r\n";
 }
 
-// The zip codes 06111, 06824 and 60000 under their keys (each digit's nines' complement,
-// in reverse order): odd keys, which the even keys of the filler records never meet.
+// The zip codes 06111, 06824, 60000 and 06112 under their keys (each digit's nines'
+// complement, in reverse order): odd keys, which the even keys of the filler records never
+// meet.
 inline std::vector<std::string> handmadezips() {
     return {zipline("88839", "HARTFORD", "41.69", "72.73"),
             zipline("57139", "Fairfield", "41.14", "73.26"),
-            zipline("99993", "COOK\tCOUNTY", "ab.cd", "87.65")};
+            zipline("99993", "COOK\tCOUNTY", "ab.cd", "87.65"),
+            zipline("78839", "Blank Inside", "4 1.6", "72.73")};
 }
 
 // 42171 records in key order: the hand-made ones and even keys from "00000" up.

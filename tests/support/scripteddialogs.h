@@ -20,6 +20,7 @@ struct shownprompt {
     std::string prompt;
     std::string title;
     std::string defaultanswer;
+    inputecho echo = inputecho::normal;
 };
 
 struct shownbox {
@@ -80,8 +81,9 @@ class ScriptedDialogs : public Dialogs {
     std::vector<shownprompt> prompts;
 
     std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
-                                        const std::string& defaultanswer) override {
-        prompts.push_back({prompt, title, defaultanswer});
+                                        const std::string& defaultanswer,
+                                        inputecho echo = inputecho::normal) override {
+        prompts.push_back({prompt, title, defaultanswer, echo});
         if (inputs.empty()) return std::nullopt;
         auto a = inputs.front();
         inputs.pop_front();

@@ -6,6 +6,7 @@
 #include "mainwindow/startup.h"
 #include "support/localserver.h"
 #include "support/logfixture.h"
+#include "support/scriptedhamcallcd.h"
 #include "support/scriptedqrzcd.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@ namespace tsl::test {
 struct StartedLog : LoadedLog {
     LocalInternet internet;
     ScriptedQrzCd qrzcd;
+    ScriptedHamCallCd hamcallcd;
     std::unique_ptr<logbook> window;
 
     // Writes the QSOs appended so far as the log file and starts the program on it.
@@ -31,7 +33,7 @@ struct StartedLog : LoadedLog {
         s = std::make_unique<AppState>();
         s->localnow = clock;
         dialogs.shown.clear();
-        window = Main(*s, dialogs, internet, qrzcd, folder.path());
+        window = Main(*s, dialogs, internet, qrzcd, hamcallcd, folder.path());
     }
     // A log of n QSOs to the calls Q1, Q2 ...
     void start(int n) {
