@@ -79,6 +79,50 @@ TEST_F(CsvImport, EveryKindOfItemLandsInItsField) {
     EXPECT_EQ(fieldsof(2), "W2XYZ|United States of America|0|||20240826|09:30|0|0|3|100|599|579|0|"
                            "0|W2AW|||0|2|AF-999 plain");
     EXPECT_EQ(slotsof(qso(2)), std::vector{slot(s->tentenaward, 0)});
+
+    const qsorecord& q = s->qsos[1];
+    EXPECT_EQ(q.call.trimmedright(), "K1ABC");
+    EXPECT_EQ(q.dxcc, entity("United States of America"));
+    EXPECT_EQ(q.date, "20240825");
+    EXPECT_EQ(q.time, "14:30");
+    EXPECT_EQ(q.band, 8);
+    EXPECT_EQ(q.mode, 1);
+    EXPECT_EQ(q.power, 5.5f);
+    EXPECT_EQ(q.qslvia.trimmedright(), "W1AW");
+    EXPECT_EQ(q.qsls, 1);
+    EXPECT_EQ(q.qslr, 1);
+    EXPECT_EQ(q.rsts, "5  ");
+    EXPECT_EQ(q.rstr, "59 ");
+    EXPECT_EQ(q.ituz, "08");
+    EXPECT_EQ(q.cqz, "4 "); // the state's zone, written after the CQ zone item
+    EXPECT_EQ(q.continent, 5);
+    EXPECT_EQ(q.grid, "FN42ab");
+    EXPECT_EQ(q.wab.trimmedright(), "SU12");
+    EXPECT_EQ(q.qth, 2);
+    EXPECT_EQ(q.prop, 3);
+    // Each part of the comment is joined with a blank, none stands before the first.
+    EXPECT_EQ(q.comments.trimmedright(), "EU-005 TX Smith, John");
+    const std::pair<int16_t, int32_t> wanted[] = {
+        {s->iotaeuropeaward, 4}, {s->tentenaward, 12345}, {s->wasaward, 42}, {0, 0}, {0, 0}};
+    for (std::size_t k = 0; k < 5; ++k) {
+        EXPECT_EQ(q.awards[k], wanted[k].first) << k;
+        EXPECT_EQ(q.entries[k], wanted[k].second) << k;
+    }
+
+    const qsorecord& r = s->qsos[2];
+    EXPECT_EQ(r.time, "09:30");
+    EXPECT_EQ(r.band, 0);
+    EXPECT_EQ(r.mode, 0); // "cw" is no mode's name
+    EXPECT_EQ(r.power, 100);
+    EXPECT_EQ(r.qsls, 0);
+    EXPECT_EQ(r.qslr, 0);
+    EXPECT_EQ(r.rsts, "599");
+    EXPECT_EQ(r.ituz, "  ");
+    EXPECT_EQ(r.continent, 0);
+    EXPECT_EQ(r.comments.trimmedright(), "AF-999 plain");
+    EXPECT_EQ(r.awards[0], s->tentenaward);
+    EXPECT_EQ(r.entries[0], 0);
+    EXPECT_EQ(r.awards[1], 0);
 }
 
 TEST_F(CsvImport, DatesOfEachFormatWithTwoDigitYearsByTheEntryRule) {
@@ -206,5 +250,5 @@ TEST_F(CsvImport, ImportedTextsSurviveTheLogFile) {
     ASSERT_EQ(s->qsocount, 2);
     EXPECT_EQ(s->qsos[1].comments.trimmedright(), "say  hi  now");
     EXPECT_EQ(s->qsos[1].wab.trimmedright(), "");
-    expectroundtrip();
+    expectroundtrip(true);
 }

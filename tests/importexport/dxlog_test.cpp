@@ -183,5 +183,10 @@ TEST_F(Dxlog, OtherRecordLengthsAndShortFilesAreRefused) {
                       std::to_string(size) + " bytes of 641.");
         EXPECT_EQ(status.last(), "No records imported from DXLog.");
     }
+    s->chosenfile = folder.path() + "none.dbf";
+    EXPECT_FALSE(importdxlog(*s, status, dialogs, 1).ok);
+    EXPECT_EQ(dialogs.shown.back().text,
+              "DXLog file, " + s->chosenfile +
+                  ", not found or it is corrupted.\r\nThe file does not exist.");
     EXPECT_EQ(s->qsocount, 3);
 }

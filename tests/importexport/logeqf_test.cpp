@@ -132,5 +132,11 @@ TEST_F(Logeqf, APieceAfterTheLastRecordCountsOnlyWhenItReachesTheNetNumber) {
     EXPECT_EQ(
         status.last(),
         "0 records imported from LogEQF. 1 skipped: record 1 (K1BIG): the power is too large.");
+    s->chosenfile = folder.path() + "none.log";
+    EXPECT_FALSE(importlogeqf(*s, status, dialogs).ok);
+    EXPECT_EQ(dialogs.shown.at(0).text,
+              "LogEQF file, " + s->chosenfile +
+                  " not found or it is corrupted.\r\nThe file does not exist.");
+    EXPECT_EQ(status.last(), "No records imported from " + s->chosenfile + ".");
     EXPECT_EQ(s->qsocount, 8);
 }

@@ -45,6 +45,32 @@ TEST_F(NetLogger, BothPassesReadTheHandMadeExport) {
               "NoCall|None|0|||20240826|09:05|6|0|1|100|599|599|0|1||FN03||0|0|Ann Toronto   12.5");
     // ON is no state; 12.5 rounds to 12.
     EXPECT_EQ(slotsof(qso(2)), std::vector{slot(s->omissaward, 12)});
+    const qsorecord& a = qso(1);
+    EXPECT_EQ(a.date, "20240825");
+    EXPECT_EQ(a.call.trimmedright(), "K1ABC");
+    EXPECT_EQ(a.dxcc, entity("United States of America"));
+    EXPECT_EQ(a.band, 8);
+    EXPECT_EQ(a.mode, s->ssbmodeindex); // "usb"
+    EXPECT_EQ(a.rsts, "59 ");
+    EXPECT_EQ(a.rstr, "57 ");
+    EXPECT_EQ(a.grid, "FN42ab");
+    EXPECT_EQ(a.qsls, 1);
+    EXPECT_EQ(a.qslr, 0);
+    EXPECT_EQ(a.qslvia.trimmedright(), "W1QSL");
+    EXPECT_EQ(a.comments.trimmedright(), "Smith Bob Boston Middlesex hello 1234");
+    EXPECT_EQ(slotsof(a), (std::vector{slot(s->wasaward, 20), slot(s->ccnaward, 1234)}));
+    EXPECT_EQ(a.prop, 1);
+    EXPECT_EQ(a.power, 100.0f);
+    const qsorecord& b = qso(2);
+    EXPECT_EQ(b.time, "09:05");
+    EXPECT_EQ(b.call.trimmedright(), "NoCall");
+    EXPECT_EQ(b.dxcc, 0); // no entity for a QSO without a call
+    EXPECT_EQ(b.band, 6);
+    EXPECT_EQ(b.mode, 0); // "PSK31" is no mode name
+    EXPECT_EQ(b.qslr, 1);
+    EXPECT_EQ(b.comments.trimmedright(), "Ann Toronto   12.5");
+    EXPECT_EQ(slotsof(b),
+              std::vector{slot(s->omissaward, 12)}); // ON is no state; 12.5 rounds to 12
     expectroundtrip();
 }
 
@@ -107,6 +133,9 @@ TEST_F(NetLogger, AFileThatCannotBeConvertedChangesNothing) {
         EXPECT_EQ(dialogs.shown[0].title, s->apptitle + " " + s->mycall.str());
         EXPECT_EQ(status.last(), "No records imported from NetLogger");
     }
+    s->chosenfile = folder.path() + "absent.adi";
+    importnetlogger(*s, status, dialogs);
+    EXPECT_NE(dialogs.shown.back().text.find("The file does not exist."), std::string::npos);
     choose("<EOH><A:1>" + std::string(20000, 'x') + "<eor>");
     importnetlogger(*s, status, dialogs);
     EXPECT_NE(dialogs.shown.back().text.find("Line 1 is longer than 10000"), std::string::npos);

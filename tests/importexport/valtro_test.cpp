@@ -68,5 +68,10 @@ TEST_F(Valtro, ShortFilesPiecesAndTooLargeNumbersAreSaid) {
     EXPECT_EQ(status.last(),
               "0 records imported from Valtro.log. The file of 5 bytes is shorter than its header "
               "record.");
+    s->chosenfile = folder.path() + "none.dat";
+    EXPECT_FALSE(importvaltro(*s, status, dialogs).ok);
+    EXPECT_EQ(dialogs.shown.at(0).text,
+              s->chosenfile + " not found or it is corrupted.\r\nThe file does not exist.");
+    EXPECT_EQ(status.last(), "0 No records imported from " + s->chosenfile + ".");
     EXPECT_EQ(s->qsocount, 1);
 }

@@ -43,6 +43,25 @@ struct ImportForm : WindowTest {
 
 } // namespace
 
+TEST_F(ImportForm, OpensWithItsInitialChoices) {
+    begin(0);
+    open();
+    EXPECT_EQ(fromqt(form->windowTitle()), "User defined data import " + s->mycall.str());
+    for (int k = 0; k < customimport::fieldcombos; ++k)
+        EXPECT_EQ(box("myfield" + QString::number(k))->currentText(), "Ignore") << k;
+    EXPECT_EQ(box("myfield20")->count(), 21);
+    EXPECT_EQ(box("dateformatcombo")->currentText(), "YYYYMMDD");
+    EXPECT_EQ(box("timecombo")->currentText(), "HH:MM");
+    EXPECT_EQ(box("bandcombo")->currentText(), "Use Frequency");
+    EXPECT_EQ(box("defaultqth")->currentText(), "Home");
+    EXPECT_EQ(box("defaultprop")->currentText(), "Terrestrial");
+    EXPECT_EQ(box("Defaultmode")->currentText(), "CW  ");
+    EXPECT_EQ(box("Defaultmode")->count(), s->modecount + 1);
+    EXPECT_EQ(form->findChild<QLineEdit*>("defaultpower")->text(), "100");
+    EXPECT_EQ(form->findChild<QLineEdit*>("numfields")->text(), "");
+    EXPECT_EQ(form->fieldcount(), 0);
+}
+
 TEST_F(ImportForm, AFieldCountOutsideItsRangeIsRefusedOnTheForm) {
     begin(0);
     open();

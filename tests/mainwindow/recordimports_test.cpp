@@ -26,6 +26,7 @@ TEST_F(RecordImports, TheTwoDxlogItemsGiveTheirHintFirst) {
     dialogs.answers = {msganswer::cancel};
     trigger("pubdodxlog0");
     ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Import Files");
     EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::okcancel);
     EXPECT_EQ(dialogs.shown[0].text,
               "The file you want to import is the file with the suffix of your call and "
