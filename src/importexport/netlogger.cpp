@@ -106,7 +106,7 @@ netloggerconversion convertnetlogger(std::string_view b) {
     return result;
 }
 
-netloggerread readnetlogger(const AppState& s, std::string_view text, int32_t room) {
+netloggerread readnetlogger(const AppState& s, std::string_view text) {
     netloggerread result;
     int32_t n = 0;
     for (const std::string_view raw : textlines(text)) {
@@ -157,7 +157,7 @@ netloggerread readnetlogger(const AppState& s, std::string_view text, int32_t ro
                      trimmed(21);
         q.prop = s.defaultprop;
         q.power = 100.0f;
-        result.keep(q, room);
+        result.add(q, "QSO " + std::to_string(n));
     }
     return result;
 }
@@ -178,18 +178,13 @@ importoutcome importnetlogger(AppState& s, StatusLine& status, Dialogs& dialogs)
         !why.empty())
         return fail("netlogger.tmp cannot be written: " + why);
 
-    const netloggerread read = readnetlogger(s, converted.text, roomleft(s));
-    ImportLog log("Log of netlogger import");
-    for (const qsorecord& q : read.records)
-        log.add(s, q);
-    for (const std::string& skip : read.skipped)
-        log.note("Skipped " + skip);
-    const std::string lognotwritten = log.writeandtell(s, "lognetlogger.log");
-    const importoutcome outcome =
-        appendimported(s, read.records, read.leftout, read.skipped.size());
-    status.setstatus(std::to_string(outcome.imported) + " records imported from NetLogger." +
-                     skippedsentence(read.skipped) + leftouttext(read.leftout) + lognotwritten);
-    return outcome;
+    importending ending;
+    ending.logname = "lognetlogger.log";
+    ending.logtitle = "Log of netlogger import";
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from NetLogger." + more;
+    };
+    return finishimport(s, status, readnetlogger(s, converted.text), ending);
 }
 
 } // namespace tsl

@@ -30,7 +30,7 @@ netloggerconversion convertnetlogger(std::string_view bytes);
 using netloggerread = importread;
 
 // The second pass: one QSO per line of exactly 22 items.
-netloggerread readnetlogger(const AppState& state, std::string_view text, int32_t room);
+netloggerread readnetlogger(const AppState& state, std::string_view text);
 
 // Converts the file `chosenfile`, writes "netlogger.tmp", appends its QSOs to the log and
 // writes "lognetlogger.log". A file that cannot be converted changes nothing and says why.

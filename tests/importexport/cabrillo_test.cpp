@@ -210,10 +210,10 @@ TEST_F(Cabrillo, BadInputImportsNothingAndSaysWhy) {
         {"", ""},
         {"START-OF-LOG: 3.0\r\nNAME: Andreas Kr\xC3\xBCger\r\nEND-OF-LOG:\r\n", ""},
         {std::string("\x00\xFF\x01junk\r\r\n\n", 10), ""},
-        {"QSO: " + std::string(100000, 'x'), " 1 QSO lines were skipped: not readable as QSOs of "
+        {"QSO: " + std::string(100000, 'x'), " 1 QSO line was skipped: not readable as QSOs of "
                                              "this contest kind. Skipped line 1: no date "
                                              "yyyy-mm-dd."},
-        {qtc + "\r\n", " 1 QSO lines were skipped: not readable as QSOs of this contest kind. "
+        {qtc + "\r\n", " 1 QSO line was skipped: not readable as QSOs of this contest kind. "
                        "Skipped line 1: a QTC line not in its columns."},
     };
     for (const auto& [text, skipped] : files) {

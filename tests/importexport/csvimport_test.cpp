@@ -1,4 +1,5 @@
 #include "importexport/csvimport.h"
+#include "importexport/importframe.h"
 #include "importfixture.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,7 @@ struct CsvImport : ImportTest {
         l.currentyear = 2024;
         return l;
     }
-    csvread read(const std::string& text, const csvlayout& l, int32_t room = maxqsos) const {
-        return readcsv(*s, text, l, room);
-    }
+    csvread read(const std::string& text, const csvlayout& l) const { return readcsv(*s, text, l); }
     csvresult import(const std::string& text, const csvlayout& l) {
         folder.write("in.csv", text);
         s->chosenfile = folder.path() + "in.csv";
@@ -183,16 +182,17 @@ TEST_F(CsvImport, AwardValuesFillFiveSlotsAndTheRestAreCounted) {
     }
     EXPECT_EQ(q.awards[5], 0);
     EXPECT_EQ(r.awardsleftout, 2);
-    import("eu-005,TX,1,2,3,4\r\n",
-           layout({csviota, csvstate, csvtenten, csvtenten, csvtenten, csvtenten}));
+    import("eu-005,TX,1,2,3,4,20240101,W1AW\r\n", layout({csviota, csvstate, csvtenten, csvtenten,
+                                                          csvtenten, csvtenten, csvdate, csvcall}));
     EXPECT_EQ(status.last(),
               "1 records imported from CSV file. 2 award values past the five a QSO keeps were "
               "left out.");
 }
 
 TEST_F(CsvImport, ARecordWithANumberTooLargeIsSkippedAndNamed) {
-    const csvresult r = import("A1A,1\r\nB1B,99999999999\r\nC1C,3\r\nD1D,1e40\r\n",
-                               layout({csvcall, csvtenten, csvpower}, 2));
+    const csvresult r = import("A1A,1,20240101\r\nB1B,99999999999,20240101\r\nC1C,3,20240101\r\n"
+                               "D1D,1e40,20240101\r\n",
+                               layout({csvcall, csvtenten, csvdate, csvpower}, 3));
     EXPECT_EQ(r.imported, 2);
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(s->qsos[2].call.trimmedright(), "C1C");
@@ -208,7 +208,8 @@ TEST_F(CsvImport, ARecordWithANumberTooLargeIsSkippedAndNamed) {
 }
 
 TEST_F(CsvImport, AFileEndingInsideARecordKeepsTheRecordsBeforeIt) {
-    const csvresult r = import("A1A,1,x\r\nB1B,2", layout({csvcall, csvcomment, csvwab}));
+    const csvresult r =
+        import("A1A,1,x,20240101\r\nB1B,2", layout({csvcall, csvcomment, csvwab, csvdate}));
     EXPECT_TRUE(r.opened);
     EXPECT_EQ(r.imported, 1);
     EXPECT_EQ(r.error, "Error processing Record: 2, Field: 3");
@@ -238,15 +239,20 @@ TEST_F(CsvImport, BadFilesAndBadItems) {
     ASSERT_EQ(r.records.size(), 1u);
     EXPECT_EQ(r.records[0].call, "XXXXXXXXXXXX");
     EXPECT_EQ(r.records[0].comments, huge.substr(0, 60));
-    const csvread full = read("A1A\r\nB1B\r\nC1C\r\n", layout({csvcall}), 1);
-    EXPECT_EQ(full.records.size(), 1u);
-    EXPECT_EQ(full.leftout, 2);
+    // Room for one: the frame keeps the first and counts the others as left out.
+    const csvread full =
+        read("A1A,20240101\r\nB1B,20240101\r\nC1C,20240101\r\n", layout({csvcall, csvdate}));
+    importread records;
+    records.records = full.records;
+    const checkedread room = checkread(records, 1);
+    EXPECT_EQ(room.kept.size(), 1u);
+    EXPECT_EQ(room.leftout, 2);
 }
 
 TEST_F(CsvImport, ImportedTextsSurviveTheLogFile) {
     s->qsos[1].wab = "left over";
-    import("W1AW,say \"hi\"\tnow,FN42\r\nK2ABC,\"in \"\"quotes\",EU-005\r\n",
-           layout({csvcall, csvcomment, csvgridsquare}));
+    import("W1AW,say \"hi\"\tnow,FN42,20240101\r\nK2ABC,\"in \"\"quotes\",EU-005,20240101\r\n",
+           layout({csvcall, csvcomment, csvgridsquare, csvdate}));
     ASSERT_EQ(s->qsocount, 2);
     EXPECT_EQ(s->qsos[1].comments.trimmedright(), "say  hi  now");
     EXPECT_EQ(s->qsos[1].wab.trimmedright(), "");

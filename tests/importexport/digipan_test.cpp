@@ -55,7 +55,7 @@ TEST_F(DigiPan, LineEndsOfEveryKindGiveTheSameQsos) {
 
 TEST_F(DigiPan, AFrequencyTooLargeSkipsItsLine) {
     const std::string line = "a;K1A;200408251430;x;x;x;x;9e300;x;;5;5;x;x;a;b;c;\r\n";
-    const digipanread r = readdigipan(*s, line + "a;K2A;20040825;x;x;x;x;1;x;;5;5;x;x;a;b;c;", 10);
+    const digipanread r = readdigipan(*s, line + "a;K2A;20040825;x;x;x;x;1;x;;5;5;x;x;a;b;c;");
     ASSERT_EQ(r.records.size(), 1u);
     EXPECT_EQ(r.records[0].call.trimmedright(), "K2A");
     EXPECT_EQ(r.skipped, std::vector<std::string>{"line 1 (K1A): the frequency is too large"});

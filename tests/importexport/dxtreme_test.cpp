@@ -14,8 +14,12 @@ struct Dxtreme : ImportTest {
         for (const char* name : {"dxsl_1.dat", "dxsl_2.dat", "dxsl_3.dat"})
             folder.copyfrom(std::string(TESSALOG_TESTDATA_DIR) + "/dxtreme", name);
     }
-    // One QSO of 30 lines, "x" on every line but those given.
-    static std::string qsolines(const std::map<int, std::string>& given) {
+    // One QSO of 30 lines on 2 January 2024 at 12:30, "x" on every other line but those
+    // given.
+    static std::string qsolines(std::map<int, std::string> given) {
+        for (const auto& [k, text] :
+             std::map<int, std::string>{{7, "1"}, {8, "2"}, {9, "24"}, {10, "12"}, {12, "30"}})
+            given.try_emplace(k, text);
         std::string text;
         for (int k = 1; k <= 30; ++k)
             text +=
@@ -95,7 +99,7 @@ TEST_F(Dxtreme, TheStationLogsOfTheProgramFolder) {
 TEST_F(Dxtreme, YearsTakeTheEntryPanelsCentury) {
     const auto date = [&](const std::string& year) {
         const dxtremeread r =
-            readdxtreme(*s, qsolines({{1, "K1A"}, {7, "1"}, {8, "2"}, {9, year}}), 2024, 10);
+            readdxtreme(*s, qsolines({{1, "K1A"}, {7, "1"}, {8, "2"}, {9, year}}), 2024);
         return r.records.at(0).date.str();
     };
     EXPECT_EQ(date("4"), "20040102");

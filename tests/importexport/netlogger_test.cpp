@@ -104,7 +104,7 @@ TEST_F(NetLogger, TheFirstPassStartsBehindTheFirstTagOfTheFile) {
 TEST_F(NetLogger, LinesOfAnotherItemCountAndHugeNumbersAreSkippedAndNamed) {
     const std::string text = tmpline("W1AW") + "20240101,1200,K2XX,only four\r\n" +
                              tmpline("W3AW", "Geratol", "99999999999") + tmpline("W4AW", "ccn");
-    const netloggerread r = readnetlogger(*s, text, 100);
+    const netloggerread r = readnetlogger(*s, text);
     ASSERT_EQ(r.records.size(), 2u);
     EXPECT_EQ(r.records[1].call.trimmedright(), "W4AW");
     EXPECT_EQ(slotsof(r.records[1]), std::vector{slot(s->ccnaward, 7)});

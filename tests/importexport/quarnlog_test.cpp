@@ -18,7 +18,7 @@ struct Quarnlog : ImportTest {
         const std::string group = call + "\r\n" + state + "\r\n" + info +
                                   "\r\n01/01/20\r\n12:00\r\n5\r\n5\r\nN\r\nN\r\n" + checkin +
                                   "\r\n";
-        const quarnread r = readquarnlog(*s, group, choice, 10);
+        const quarnread r = readquarnlog(*s, group, choice);
         return r.records.empty() ? qsorecord{} : r.records[0];
     }
 };
