@@ -87,8 +87,10 @@ std::string buildrecord(const AppState& s, std::string_view record, CountryNames
         const std::string t = trimblanks(text);
         return t.empty() ? t : t + " ";
     };
-    q.date = field(0, 8);
-    const std::string time = field(8, 4);
+    // The date and time are taken byte by byte, as they stand: read as UTF-8, a character of
+    // several bytes would shift the digits behind it.
+    q.date = safetext(midtext(record, 0, 8));
+    const std::string time = safetext(midtext(record, 8, 4));
     q.time = midtext(time, 0, 2) + ":" + midtext(time, 2, 2);
     const std::string call = importedcall(trimblanks(field(20, 12)));
     recordstate r;

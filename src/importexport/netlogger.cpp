@@ -110,11 +110,16 @@ netloggerread readnetlogger(const AppState& s, std::string_view text) {
     netloggerread result;
     int32_t n = 0;
     for (const std::string_view raw : textlines(text)) {
+        // Blanks after the last end of record, or the end-of-file mark of old programs, make
+        // a line of their own that holds no QSO.
+        const std::string_view rest = trimmedview(raw);
+        if (rest.empty() || rest == "\x1A") continue;
         ++n;
         const std::string line = importedtext(std::string(raw));
         const auto items = splititems(line);
-        const auto item = [&](std::size_t k) { return std::string(items[k - 1]); };
+        // ADIF allows blanks after a value: every item is read without those at its ends.
         const auto trimmed = [&](std::size_t k) { return trimblanks(items[k - 1]); };
+        const auto item = trimmed;
         const std::string call = items.size() >= 3 ? importedcall(trimmed(3)) : std::string();
         const std::string where =
             "QSO " + std::to_string(n) + (call.empty() ? "" : " (" + call + ")");

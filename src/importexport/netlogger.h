@@ -29,7 +29,8 @@ netloggerconversion convertnetlogger(std::string_view bytes);
 
 using netloggerread = importread;
 
-// The second pass: one QSO per line of exactly 22 items.
+// The second pass: one QSO per line of exactly 22 items, each read without the blanks at its
+// ends. A line that is blank, or holds only the end-of-file byte 1A, is no QSO.
 netloggerread readnetlogger(const AppState& state, std::string_view text);
 
 // Converts the file `chosenfile`, writes "netlogger.tmp", appends its QSOs to the log and

@@ -69,6 +69,8 @@ std::string buildrecord(const AppState& s, std::string_view record, int currenty
 
 valtroread readvaltro(const AppState& s, std::string_view bytes, int currentyear) {
     valtroread result;
+    // The end-of-file mark of old programs after the last record is no piece of one.
+    if (bytes.size() % recordbytes == 1 && bytes.back() == '\x1A') bytes.remove_suffix(1);
     if (bytes.size() < recordbytes) {
         result.noheader = true;
         result.trailing = bytes.size();

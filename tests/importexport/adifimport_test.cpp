@@ -257,3 +257,22 @@ TEST_F(AdifImport, TheParserTakesBytesAndLeavesTheLogAlone) {
     EXPECT_EQ(odd.records[0].band, 8);
     EXPECT_EQ(odd.records[0].mode, 1);
 }
+
+TEST_F(AdifImport, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    const importresult r =
+        import(head + adifqso("<CALL:3>K1A<TIME_ON:4>1200") +
+               adifqso("<CALL:3>K2A<QSO_DATE:8>NOTADATE") + adifqso("<CALL:3>K3A<TIME_ON:4>9x70") +
+               adifqso(std::string("<CALL:4>K4\0A", 12)) + adifqso("<CALL:3>K5A"));
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.imported, 2);
+    EXPECT_EQ(r.skipped, 3);
+    EXPECT_EQ(s->qsos[2].call.trimmedright(), "K5A"); // no time in the file
+    // Of the QSOs without a mode only those the log took are counted.
+    EXPECT_EQ(status.last(),
+              "2 records imported from ADIF file. 2 QSOs came in without a mode. 3 skipped: QSO 2 "
+              "(K2A): the date \"NOTADATE\" is no day of the calendar; QSO 3 (K3A): the time "
+              "\"9x:70\" is no time of day; QSO 4 (K4 A): the call \"K4 A\" is not one word.");
+    EXPECT_NE(adiflog().find("\"Skipped QSO 2 (K2A): the date 'NOTADATE' is no day of the "
+                             "calendar\"\r\n"),
+              std::string::npos);
+}

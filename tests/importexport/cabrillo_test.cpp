@@ -271,3 +271,32 @@ TEST_F(Cabrillo, RecordsStartBlankAndTextsSurviveTheLogFile) {
         import(name, kind);
     expectroundtrip(true);
 }
+
+TEST_F(Cabrillo, ALineWhoseCallColumnHoldsNoCallIsSplitAtBlanks) {
+    // Long enough for the kind's columns, but a call begins before the call column or the
+    // column holds several words: read in columns, these stored a piece of another field.
+    importtext(
+        "QSO: 14000 CW 2020-07-25 1200 GM/DL1ABC/P 59 0001 EU-008 GM/DL2XYZ/P 59 0002 EU-123 "
+        "0\r\n",
+        5);
+    importtext("QSO: 14080 RY 2020-03-21 1200 DL1ABC/P 599 0001 1200 VK2/DL2XYZ/P 599 0005 1201 "
+               "0\r\n",
+               6);
+    // The words after the last field of the kind's exchange are not read.
+    importtext("QSO: 14000 CW 2024-05-25 1201 N0CALL 599 001 K1ABC 599 003 and some more words "
+               "after it\r\n",
+               2);
+    ASSERT_EQ(s->qsocount, 3);
+    expectqsos(1, {{8, cw, "20200725", "12:00", "GM/DL2XYZ/P", "59", "59",
+                    "Info Rcvd: GM/DL2XYZ/P 59 0002 EU-123", 100, s->iotaeuropeaward, 121},
+                   {8, rtty, "20200321", "12:00", "VK2/DL2XYZ/P", "599", "599",
+                    "Info Rcvd: VK2/DL2XYZ/P 599 0005 1201"},
+                   {8, cw, "20240525", "12:01", "K1ABC", "599", "599", "Info Rcvd: 599 003"}});
+    EXPECT_EQ(status.last(), "1 records imported from Cabrillo file.");
+    // A line in columns whose call column is blank still gives "NOCALL".
+    const std::string blankcall = "QSO: 21000 CW 2016-07-09 1354 DJ3EI         599 28     " +
+                                  std::string(13, ' ') + " 599 MA  ";
+    importtext(blankcall + "\r\n", 2);
+    ASSERT_EQ(s->qsocount, 4);
+    EXPECT_EQ(qso(4).call.trimmedright(), "NOCALL");
+}

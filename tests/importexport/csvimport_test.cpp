@@ -258,3 +258,18 @@ TEST_F(CsvImport, ImportedTextsSurviveTheLogFile) {
     EXPECT_EQ(s->qsos[1].wab.trimmedright(), "");
     expectroundtrip(true);
 }
+
+TEST_F(CsvImport, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    csvlayout l = layout({csvcall, csvdate, csvtime});
+    l.hhmm = true;
+    const csvresult r = import("K1A,20240101,1200\r\nK2A,20240230,1200\r\nK3A,20240101,2575\r\n" +
+                                   std::string("K4\0A,20240101,1200\r\nK5A,0825,1200\r\n", 34),
+                               l);
+    EXPECT_EQ(r.imported, 1);
+    EXPECT_EQ(r.error, "");
+    EXPECT_EQ(status.last(),
+              "1 records imported from CSV file. 4 records were skipped. Skipped record 2 (K2A): "
+              "the date \"20240230\" is no day of the calendar; record 3 (K3A): the time \"25:75\" "
+              "is no time of day; record 4 (K4 A): the call \"K4 A\" is not one word; record 5 "
+              "(K5A): the date \"00000000\" is no day of the calendar.");
+}

@@ -73,3 +73,18 @@ TEST_F(DigiPan, AnEmptyFileImportsNothingAndAMissingOneIsTold) {
     EXPECT_EQ(status.last(), "No Records imported from DigiPan.");
     EXPECT_EQ(s->qsocount, 0);
 }
+
+TEST_F(DigiPan, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    const auto line = [](const std::string& call, const std::string& when) {
+        return "a;" + call + ";" + when + ";x;x;x;x;14070150;x;;599;579;x;x;a;b;c;\r\n";
+    };
+    choose(line("K1A", "200408251430") + line("K2A", "200413251430") + line("K3A", "200408259x70") +
+           line(std::string("K4\0A", 4), "200408251430") + line("K5A", "20040825"));
+    EXPECT_TRUE(importdigipan(*s, status, dialogs).ok);
+    ASSERT_EQ(s->qsocount, 2);
+    EXPECT_EQ(qso(2).call.trimmedright(), "K5A"); // no time in the file
+    EXPECT_EQ(status.last(),
+              "2 records imported from DigiPan. 3 skipped: line 2 (K2A): the date \"20041325\" is "
+              "no day of the calendar; line 3 (K3A): the time \"9x:70\" is no time of day; line 4 "
+              "(K4 A): the call \"K4 A\" is not one word.");
+}

@@ -195,3 +195,22 @@ TEST_F(Dxlog, OtherRecordLengthsAndShortFilesAreRefused) {
                   ", not found or it is corrupted.\r\nThe file does not exist.");
     EXPECT_EQ(s->qsocount, 3);
 }
+
+TEST_F(Dxlog, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    run(dxlogfile({record119({{"call", "K1A"}}), record119({{"call", "K2A"}, {"date", "20040931"}}),
+                   record119({{"call", "K3A"}, {"time", "2400"}}),
+                   record119({{"call", std::string("K4\0A", 4)}})}),
+        1);
+    ASSERT_EQ(s->qsocount, 1);
+    EXPECT_EQ(status.last(),
+              "1 records imported from " + s->chosenfile +
+                  ". 3 skipped: record 2 (K2A): the date \"20040931\" is no day of the calendar; "
+                  "record 3 (K3A): the time \"24:00\" is no time of day; record 4 (K4 A): the "
+                  "call \"K4 A\" is not one word.");
+    EXPECT_EQ(programfile("dxlogimport.log"),
+              "\"Log of DXLog import\"\r\n\"Date     Time  Call       DXCC\"\r\n"
+              "\"20040825 14:30 K1A          United States of America\"\r\n"
+              "\"Skipped record 2 (K2A): the date '20040931' is no day of the calendar\"\r\n"
+              "\"Skipped record 3 (K3A): the time '24:00' is no time of day\"\r\n"
+              "\"Skipped record 4 (K4 A): the call 'K4 A' is not one word\"\r\n");
+}

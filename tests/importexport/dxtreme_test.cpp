@@ -130,3 +130,18 @@ TEST_F(Dxtreme, NoStationLogAtAllIsToldWithTheFolder) {
     EXPECT_EQ(status.last(), "No records imported from DXtreme.");
     EXPECT_EQ(s->qsocount, 2);
 }
+
+TEST_F(Dxtreme, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    folder.write("dxsl_2.dat", qsolines({{1, "K1A"}}) + qsolines({{1, "K2A"}, {7, "13"}}) +
+                                   qsolines({{1, "K3A"}, {12, "61"}}) +
+                                   qsolines({{1, std::string("K4\0A", 4)}}));
+    importdxtreme(*s, status, dialogs);
+    ASSERT_EQ(s->qsocount, 1);
+    EXPECT_EQ(qso(1).call.trimmedright(), "K1A");
+    const std::string text = status.last();
+    EXPECT_NE(text.find(" 3 skipped: dxsl_2.dat QSO 2 (K2A): the date \"20241302\" is no day of "
+                        "the calendar; dxsl_2.dat QSO 3 (K3A): the time \"12:61\" is no time of "
+                        "day; dxsl_2.dat QSO 4 (K4 A): the call \"K4 A\" is not one word."),
+              std::string::npos)
+        << text;
+}

@@ -151,3 +151,46 @@ TEST_F(NetLogger, TheLogStopsAtItsCapacity) {
     EXPECT_EQ(status.last(), "1 records imported from NetLogger. The log is full at 100000 QSOs: "
                              "1 QSOs were left out.");
 }
+
+namespace {
+
+// A QSO of the 22 values as NetLogger writes it, a blank after each value and after its end
+// of record, which ADIF allows.
+std::string blankedqso(const std::string& date, const std::string& time, const std::string& call) {
+    const std::string values[22] = {date, time,   call, "Bob", "59", "57",   "CW", "20m",
+                                    "",   "14.0", "",   "MA",  "",   "FN42", "S",  "R",
+                                    "",   "",     "",   "",    "",   ""};
+    std::string text;
+    for (std::size_t k = 0; k < 22; ++k)
+        text += "<F" + std::to_string(k) + ":" + std::to_string(values[k].size()) + ">" +
+                values[k] + " ";
+    return text + "<eor> ";
+}
+
+} // namespace
+
+TEST_F(NetLogger, BlanksAfterValuesAndAnEndOfFileMarkAreNoFault) {
+    choose("<EOH> " + blankedqso("20240101", "1200", "K1A") +
+           blankedqso("20240102", "1300", "K2A") + blankedqso("20241332", "1200", "K3A") +
+           blankedqso("20240103", "2460", "K4A") + blankedqso("20240104", "1200", "K5 A") +
+           blankedqso("20240105", "1200", std::string("K6\0A", 4)) + "\r\n\x1A");
+    EXPECT_TRUE(importnetlogger(*s, status, dialogs).ok);
+    ASSERT_EQ(s->qsocount, 3);
+    for (const int32_t k : {1, 2}) {
+        EXPECT_EQ(qso(k).qsls, 1) << k;
+        EXPECT_EQ(qso(k).qslr, 1) << k;
+        EXPECT_EQ(qso(k).grid, "FN42  ") << k;
+    }
+    EXPECT_EQ(qso(1).date, "20240101");
+    EXPECT_EQ(qso(2).date, "20240102");
+    EXPECT_EQ(qso(2).time, "13:00");
+    // The first pass drops a NUL, as it drops quotes and commas.
+    EXPECT_EQ(qso(3).call.trimmedright(), "K6A");
+    EXPECT_EQ(status.last(), "3 records imported from NetLogger. 3 skipped: QSO 3 (K3A): the date "
+                             "\"20241332\" is no day of the calendar; QSO 4 (K4A): the time "
+                             "\"24:60\" is no time of day; QSO 5 (K5 A): the call \"K5 A\" is not "
+                             "one word.");
+    EXPECT_NE(programfile("lognetlogger.log")
+                  .find("\"Skipped QSO 5 (K5 A): the call 'K5 A' is not one word\"\r\n"),
+              std::string::npos);
+}

@@ -126,3 +126,18 @@ TEST_F(Quarnlog, AMissingFileIsToldWithItsReason) {
     EXPECT_EQ(status.last(), "0 No records imported from CCN / QUARNLOG.");
     EXPECT_EQ(s->qsocount, 2);
 }
+
+TEST_F(Quarnlog, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    const auto group = [](const std::string& call, const std::string& date,
+                          const std::string& time) {
+        return call + "\r\nTX\r\ninfo\r\n" + date + "\r\n" + time + "\r\n5\r\n5\r\nN\r\nN\r\n1\r\n";
+    };
+    import(group("K1A", "01/01/20", "12:00") + group("K2A", "13/45/20", "12:00") +
+           group("K3A", "01/01/20", "25:00") + group(std::string("K4\0A", 4), "01/01/20", "12:00"));
+    ASSERT_EQ(s->qsocount, 1);
+    EXPECT_EQ(qso(1).call.trimmedright(), "K1A");
+    EXPECT_EQ(status.last(), "1 records imported from CCN / QUARNLOG. 3 skipped: QSO 2 (K2A): the "
+                             "date \"20201345\" is no day of the calendar; QSO 3 (K3A): the time "
+                             "\"25:00\" is no time of day; QSO 4 (K4 A): the call \"K4 A\" is not "
+                             "one word.");
+}

@@ -101,3 +101,20 @@ TEST_F(Win1010, AMissingFileIsToldWithItsName) {
                   ", not found or it is corrupted.\r\nThe file does not exist.");
     EXPECT_EQ(status.last(), "0 No records imported from WIN 1010 CSV file.");
 }
+
+TEST_F(Win1010, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    const auto qsoline = [](const std::string& call, const std::string& time,
+                            const std::string& date) {
+        return "a," + call + ",b,c," + time + ",C," + date + ",d,e,0,,5,5,0,0,20\r\n";
+    };
+    choose(qsoline("W1AW", "1200", "01/01/20") + qsoline("W2AW", "1200", "ab/cd/ef") +
+           qsoline("W3AW", "9x7", "01/01/20") +
+           qsoline(std::string("W4\0AW", 5), "1200", "01/01/20"));
+    importwin1010(*s, status, dialogs);
+    ASSERT_EQ(s->qsocount, 1);
+    EXPECT_EQ(qso(1).call.trimmedright(), "W1AW");
+    EXPECT_EQ(status.last(), "WIN 1010 CSV 1 records imported. 3 skipped: QSO 2 (W2AW): the date "
+                             "\"20efabcd\" is no day of the calendar; QSO 3 (W3AW): the time "
+                             "\"09:x7\" is no time of day; QSO 4 (W4 AW): the call \"W4 AW\" is "
+                             "not one word.");
+}
