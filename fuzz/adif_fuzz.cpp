@@ -9,16 +9,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tsl;
-    static std::vector<qsorecord> room(30);
-    const adifcontents read = parseadif(
-        fuzz::fuzzstate(), std::string_view(reinterpret_cast<const char*>(data), size), room);
+    const adifcontents read =
+        parseadif(fuzz::fuzzstate(), std::string_view(reinterpret_cast<const char*>(data), size));
     if (!read.header) {
-        fuzz::require(read.qsos == 0 && read.leftout == 0);
+        fuzz::require(read.records.empty() && read.malformed == 0);
         return 0;
     }
-    fuzz::require(static_cast<std::size_t>(read.qsos) <= room.size());
-    fuzz::require(read.leftout == 0 || static_cast<std::size_t>(read.qsos) == room.size());
-    fuzz::require(read.nomode <= read.qsos);
-    fuzz::checkrecords(std::vector<qsorecord>(room.begin(), room.begin() + read.qsos));
+    fuzz::checkrecords(fuzz::checkstored(fuzz::fuzzstate(), read.records, 0, 30));
     return 0;
 }

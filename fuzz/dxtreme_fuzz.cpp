@@ -6,10 +6,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tsl;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const dxtremeread read = readdxtreme(fuzz::fuzzstate(), bytes, 2024, 50);
-    fuzz::require(read.records.size() + static_cast<std::size_t>(read.leftout) +
-                      read.skipped.size() <=
-                  textlines(bytes).size() / 30);
-    fuzz::checkrecords(read.records);
+    const dxtremeread read = readdxtreme(fuzz::fuzzstate(), bytes, 2024);
+    fuzz::require(read.records.size() + read.skipped.size() <= textlines(bytes).size() / 30);
+    fuzz::require(read.where.size() == read.records.size());
+    fuzz::checkread50(read);
     return 0;
 }

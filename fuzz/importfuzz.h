@@ -6,6 +6,7 @@
 #include "core/qsorecord.h"
 #include "core/state.h"
 #include "core/tables.h"
+#include "importcheck.h"
 
 #include <cstdlib>
 #include <string>
@@ -43,6 +44,14 @@ inline void checkrecords(const std::vector<qsorecord>& records) {
         require(line.size() >= 2 && line.find('\n') == line.size() - 1);
         require(q.awards[5] == 0);
     }
+}
+
+// What the import frame stores of a read, with room for 50 QSOs, checked as checkstored
+// does; those QSOs also as checkrecords does.
+inline std::vector<qsorecord> checkread50(const importread& read) {
+    std::vector<qsorecord> kept = checkstored(fuzzstate(), read, 50);
+    checkrecords(kept);
+    return kept;
 }
 
 } // namespace tsl::fuzz

@@ -684,20 +684,18 @@ std::string_view valueat(std::string_view bytes, std::size_t pos, std::size_t le
 
 } // namespace
 
-adifcontents parseadif(const AppState& s, std::string_view bytes, std::span<qsorecord> room) {
+adifcontents parseadif(const AppState& s, std::string_view bytes) {
     adifcontents out;
     std::size_t pos = adifheaderend(bytes);
     if (pos == std::string_view::npos) return out;
     out.header = true;
 
     AdifReader reader(s);
-    // Each QSO is built in its place in the room; those past it in a record of their own.
-    qsorecord pastroom;
-    auto place = [&]() -> qsorecord& {
-        return static_cast<std::size_t>(out.qsos) < room.size()
-                   ? room[static_cast<std::size_t>(out.qsos)]
-                   : pastroom;
-    };
+    // Each QSO is built in its place at the end of the records; a QSO of today's loggers
+    // takes some hundred bytes, so most files never make the records grow.
+    std::vector<qsorecord>& records = out.records;
+    records.reserve(std::min<std::size_t>(bytes.size() / 256 + 1, maxqsos + 1));
+    auto place = [&]() -> qsorecord& { return records.emplace_back(); };
     reader.startqso(place());
     static const FieldNames fieldnames;
     std::string tagtext, valuetext;
@@ -708,13 +706,7 @@ adifcontents parseadif(const AppState& s, std::string_view bytes, std::span<qsor
         if (t.kind == adiftag::end) break;
         pos = t.next;
         if (t.kind == adiftag::eor) {
-            const qsorecord& q = reader.closeqso();
-            if (static_cast<std::size_t>(out.qsos) < room.size()) {
-                ++out.qsos;
-                if (q.mode == 0) ++out.nomode;
-            } else {
-                ++out.leftout;
-            }
+            reader.closeqso();
             reader.startqso(place());
             continue;
         }
@@ -736,20 +728,19 @@ adifcontents parseadif(const AppState& s, std::string_view bytes, std::span<qsor
         pos = findbyte(bytes, pos + t.length, '<');
     }
     out.unfinished = reader.current().touched;
+    records.pop_back(); // the QSO begun after the last <EOR>
     return out;
 }
 
 namespace {
 
+// The result text up to the skipped QSOs, the QSOs left out and the import log.
 std::string resulttext(const importresult& r) {
     std::string text = std::to_string(r.imported) + " records imported from ADIF file.";
     if (r.unfinished) text += " The last QSO had no <EOR> and was left out.";
     if (r.nomode > 0) text += " " + std::to_string(r.nomode) + " QSOs came in without a mode.";
     if (r.malformed > 0)
         text += " " + std::to_string(r.malformed) + " unreadable tags were skipped.";
-    if (r.leftout > 0)
-        text += " The log is full at " + std::to_string(maxqsos) +
-                " QSOs: " + std::to_string(r.leftout) + " QSOs were left out.";
     return text;
 }
 
@@ -757,9 +748,8 @@ std::string resulttext(const importresult& r) {
 
 importresult importadif(AppState& s, StatusLine& status, Dialogs& dialogs) {
     importresult result;
-    ImportLog log("General ADIF import");
     auto fail = [&](const std::string& reason) {
-        log.write(s, "adif.log");
+        ImportLog("General ADIF import").write(s, "adif.log");
         dialogs.msgbox("ADIF file, " + s.chosenfile + ", not found or it is corrupted.\r\n" +
                            reason,
                        msgbuttons::ok, msgicon::none, s.apptitle + " " + s.mycall.str());
@@ -769,23 +759,27 @@ importresult importadif(AppState& s, StatusLine& status, Dialogs& dialogs) {
 
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail("The file cannot be opened.");
-    // The QSOs are built after the last one in use, and become part of the log at the end.
-    const auto first = static_cast<std::size_t>(s.qsocount) + 1;
-    const adifcontents contents = parseadif(
-        s, *file, std::span(s.qsos).subspan(first, static_cast<std::size_t>(maxqsos) + 1 - first));
+    adifcontents contents = parseadif(s, *file);
     if (!contents.header) return fail("It has no <EOH> at the end of its header.");
 
-    log.reserve(static_cast<std::size_t>(contents.qsos));
-    for (int32_t i = 0; i < contents.qsos; ++i)
-        log.add(s, s.qsos[first + static_cast<std::size_t>(i)]);
-    s.qsocount += contents.qsos;
-    result.ok = true;
-    result.imported = contents.qsos;
-    result.leftout = contents.leftout;
+    importread read;
+    read.records = std::move(contents.records);
     result.unfinished = contents.unfinished;
     result.malformed = contents.malformed;
-    result.nomode = contents.nomode;
-    status.setstatus(resulttext(result) + log.writeandtell(s, "adif.log"));
+    importending ending;
+    ending.logname = "adif.log";
+    ending.logtitle = "General ADIF import";
+    ending.text = [&](int32_t imported, const std::string& more) {
+        // The QSOs without a mode among those the log took, the last ones of the log now.
+        for (int32_t k = s.qsocount - imported + 1; k <= s.qsocount; ++k)
+            if (s.qsos[static_cast<std::size_t>(k)].mode == 0) ++result.nomode;
+        result.imported = imported;
+        return resulttext(result) + more;
+    };
+    const importoutcome outcome = finishimport(s, status, read, ending);
+    result.ok = true;
+    result.leftout = outcome.leftout;
+    result.skipped = outcome.skipped;
     return result;
 }
 

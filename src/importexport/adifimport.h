@@ -4,9 +4,9 @@
 #include "core/qsorecord.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tsl {
 
@@ -16,17 +16,15 @@ class StatusLine;
 
 // What the bytes of an ADIF file hold.
 struct adifcontents {
-    bool header = false;     // the header ends in "<EOH>": nothing is read without it
-    int32_t qsos = 0;        // complete QSOs read into the room given, in file order
-    int32_t leftout = 0;     // complete QSOs past that room
-    bool unfinished = false; // the file ended inside a QSO, which was left out
-    int32_t malformed = 0;   // tags that could not be read and were skipped
-    int32_t nomode = 0;      // QSOs kept whose mode fits none of the mode table
+    bool header = false;            // the header ends in "<EOH>": nothing is read without it
+    std::vector<qsorecord> records; // the complete QSOs, in file order
+    bool unfinished = false;        // the file ended inside a QSO, which was left out
+    int32_t malformed = 0;          // tags that could not be read and were skipped
 };
 
-// Reads the complete QSOs of an ADIF file's bytes into `room`, as many as it takes, each
-// with its DXCC entity and award slots from the tables of `state`.
-adifcontents parseadif(const AppState& state, std::string_view bytes, std::span<qsorecord> room);
+// Reads the complete QSOs of an ADIF file's bytes, each with its DXCC entity and award
+// slots from the tables of `state`.
+adifcontents parseadif(const AppState& state, std::string_view bytes);
 
 struct importresult {
     bool ok = false;
@@ -35,6 +33,7 @@ struct importresult {
     bool unfinished = false; // the file ended inside a QSO, which was left out
     int32_t malformed = 0;   // tags that could not be read and were skipped
     int32_t nomode = 0;      // QSOs whose mode fits none of the mode table
+    int32_t skipped = 0;     // QSOs that could not be stored
 };
 
 // Appends the QSOs of the file `chosenfile` to the log and writes "adif.log". A file that

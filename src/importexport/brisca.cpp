@@ -28,7 +28,7 @@ int16_t bandofmetres(const AppState& s, int16_t metres) {
 
 } // namespace
 
-Parsed<briscaread> readbrisca(const AppState& s, std::string_view bytes, int32_t room) {
+Parsed<briscaread> readbrisca(const AppState& s, std::string_view bytes) {
     const auto header = dbaseheaderof(bytes);
     if (!header)
         return parseerror{"The file is too short for a dBase header: " +
@@ -44,7 +44,7 @@ Parsed<briscaread> readbrisca(const AppState& s, std::string_view bytes, int32_t
         return parseerror{"The record length, " + std::to_string(header->recordlength) +
                           ", is below " + std::to_string(shortestrecord) + "."};
     briscaread result;
-    readdbaserecords(bytes, header->headerlength, header->recordlength, 11, room, result,
+    readdbaserecords(bytes, header->headerlength, header->recordlength, 11, result,
                      [&](std::string_view record, qsorecord& q) -> std::string {
                          const auto field = [&](std::size_t at, std::size_t width) {
                              return importedtext(midtext(record, at, width));
@@ -87,17 +87,19 @@ importoutcome importbrisca(AppState& s, StatusLine& status, Dialogs& dialogs) {
     };
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail(unreadablereason(s.chosenfile));
-    const Parsed<briscaread> parsed = readbrisca(s, *file, roomleft(s));
-    const std::string lognotwritten =
-        writedbaselog(s, parsed, "Log of Brisca import", "briscaimport.log");
-    if (!parsed) return fail(parsed.error());
-    const briscaread& read = *parsed;
-    const importoutcome outcome =
-        appendimported(s, read.records, read.leftout, read.skipped.size());
-    status.setstatus(std::to_string(outcome.imported) + " records imported from Brisca." +
-                     promisedsentence(read) + skippedsentence(read.skipped) +
-                     leftouttext(read.leftout) + lognotwritten);
-    return outcome;
+    const Parsed<briscaread> parsed = readbrisca(s, *file);
+    if (!parsed) {
+        writerefusedlog(s, parsed.error(), "Log of Brisca import", "briscaimport.log");
+        return fail(parsed.error());
+    }
+    importending ending;
+    ending.logname = "briscaimport.log";
+    ending.logtitle = "Log of Brisca import";
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from Brisca." + more;
+    };
+    ending.before = promisedsentence(*parsed);
+    return finishimport(s, status, *parsed, ending);
 }
 
 } // namespace tsl

@@ -17,7 +17,7 @@ using briscaread = dbaseread;
 
 // The QSOs of the file's bytes, the records where the header puts them. Refused when the
 // header is cut short or its lengths cannot be true.
-Parsed<briscaread> readbrisca(const AppState& state, std::string_view bytes, int32_t room);
+Parsed<briscaread> readbrisca(const AppState& state, std::string_view bytes);
 
 // Appends the QSOs of the file `chosenfile` to the log and writes "briscaimport.log"; a
 // file that cannot be read changes nothing and says why.

@@ -105,6 +105,22 @@ bool iscall(std::string_view t) {
     return digit;
 }
 
+// Where each kind's QSO lines hold the received call: its first column and its width.
+constexpr std::array<std::pair<std::size_t, std::size_t>, 7> callcolumns = {
+    {{56, 10}, {56, 10}, {56, 13}, {56, 13}, {62, 10}, {61, 13}, {56, 10}}};
+
+// A QSO line laid out in the kind's columns: long enough, a date and a time in theirs, a
+// blank just before the call column, and in it a call or nothing. A line whose fields stand
+// elsewhere would give a piece of another field as its call.
+bool qsoincolumns(std::string_view line, int kind) {
+    const auto k = static_cast<std::size_t>(kind);
+    if (!incolumns(line, minimumlength[k])) return false;
+    const auto [first, width] = callcolumns[k];
+    if (line[first - 2] != ' ') return false;
+    const std::string call = trimblanks(col(line, first, width));
+    return call.empty() || iscall(call);
+}
+
 // An IOTA reference "XX-nnn".
 bool isiota(std::string_view t) {
     auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
@@ -221,6 +237,23 @@ bool splitequal(std::vector<std::string_view> w, std::vector<std::string_view>& 
     return true;
 }
 
+// The words of each kind's exchange after a call, where the kind fixes them (0 where not):
+// serial, precedence, check and section; grid; RST and one more; RST, serial and time.
+constexpr std::array<std::size_t, 7> exchangewords = {4, 1, 2, 2, 0, 0, 3};
+
+// Exchanges of the kind's own size on both sides; words after the received one are not
+// read.
+bool splitfixed(const std::vector<std::string_view>& w, std::size_t size,
+                std::vector<std::string_view>& sent, std::string_view& call,
+                std::vector<std::string_view>& received) {
+    if (size == 0 || w.size() < 2 * size + 2) return false;
+    sent.assign(w.begin() + 1, w.begin() + 1 + static_cast<std::ptrdiff_t>(size));
+    call = w[size + 1];
+    received.assign(w.begin() + static_cast<std::ptrdiff_t>(size) + 2,
+                    w.begin() + static_cast<std::ptrdiff_t>(2 * size) + 2);
+    return true;
+}
+
 // A QSO line not in the kind's columns, read field by field; nothing, with the reason in
 // why, when it holds no readable QSO.
 std::optional<qsofields> qsowords(std::string_view line, int kind, std::string& why) {
@@ -238,8 +271,14 @@ std::optional<qsofields> qsowords(std::string_view line, int kind, std::string& 
     const std::vector<std::string_view> rest(w.begin() + 4, w.end());
     std::vector<std::string_view> sent, received;
     std::string_view call;
-    const bool split =
+    bool split =
         kind == 5 ? splitiota(rest, sent, call, received) : splitequal(rest, sent, call, received);
+    if (!(split && iscall(call)) && kind != 5) {
+        sent.clear();
+        received.clear();
+        split =
+            splitfixed(rest, exchangewords[static_cast<std::size_t>(kind)], sent, call, received);
+    }
     if (!split || !iscall(call)) {
         why = "no received call";
         return std::nullopt;
@@ -350,17 +389,11 @@ qsorecord contestqso(const AppState& s, const qsofields& f, int kind, EntryIndex
     return q;
 }
 
-std::string resulttext(const cabrilloread& r) {
-    std::string text = std::to_string(r.records.size()) + " records imported from Cabrillo file.";
-    if (!r.skipped.empty()) {
-        std::vector<std::string> named;
-        for (const cabrilloskip& k : r.skipped)
-            named.push_back("line " + std::to_string(k.line) + ": " + k.reason);
-        text += " " + std::to_string(r.skipped.size()) +
-                " QSO lines were skipped: not readable as QSOs of this contest kind. " +
-                "Skipped " + namedskips(named);
-    }
-    return text + leftouttext(r.leftout);
+std::string skippedlines(const std::vector<std::string>& named) {
+    if (named.empty()) return "";
+    return " " + std::to_string(named.size()) +
+           (named.size() == 1 ? " QSO line was skipped" : " QSO lines were skipped") +
+           ": not readable as QSOs of this contest kind. Skipped " + namedskips(named);
 }
 
 } // namespace
@@ -382,7 +415,7 @@ sectionmatch sectiontoaward(const AppState& s, const std::string& section) {
     return m;
 }
 
-cabrilloread readcabrillo(const AppState& s, std::string_view bytes, int kind, int32_t room) {
+cabrilloread readcabrillo(const AppState& s, std::string_view bytes, int kind) {
     cabrilloread out;
     if (kind < 0 || kind > 6) return out;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
@@ -399,7 +432,7 @@ cabrilloread readcabrillo(const AppState& s, std::string_view bytes, int kind, i
         std::optional<qsofields> f;
         std::string why;
         if (head == "QSO:") {
-            if (incolumns(line, minimumlength[static_cast<std::size_t>(kind)]))
+            if (qsoincolumns(line, kind))
                 f = qsocolumns(line, kind);
             else
                 f = qsowords(line, kind, why);
@@ -413,10 +446,9 @@ cabrilloread readcabrillo(const AppState& s, std::string_view bytes, int kind, i
         }
         if (!f) {
             out.skipped.push_back({number, why});
-        } else if (out.records.size() < static_cast<std::size_t>(std::max(room, 0))) {
-            out.records.push_back(contestqso(s, *f, kind, entries));
         } else {
-            ++out.leftout;
+            out.records.push_back(contestqso(s, *f, kind, entries));
+            out.lines.push_back(number);
         }
     }
     return out;
@@ -432,13 +464,23 @@ cabrilloresult importcabrillo(AppState& s, StatusLine& status, Dialogs& dialogs,
         status.setstatus("No records imported from " + s.chosenfile);
         return result;
     }
-    const cabrilloread read = readcabrillo(s, *file, kind, roomleft(s));
-    appendtolog(s, read.records);
+    cabrilloread read = readcabrillo(s, *file, kind);
+    importread named;
+    named.records = std::move(read.records);
+    for (const int32_t line : read.lines)
+        named.where.push_back("line " + std::to_string(line));
+    for (const cabrilloskip& k : read.skipped)
+        named.skipped.push_back("line " + std::to_string(k.line) + ": " + k.reason);
+    importending ending;
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from Cabrillo file." + more;
+    };
+    ending.skippedtext = skippedlines;
+    const importoutcome outcome = finishimport(s, status, named, ending);
     result.ok = true;
-    result.imported = static_cast<int32_t>(read.records.size());
-    result.leftout = read.leftout;
-    result.skipped = static_cast<int32_t>(read.skipped.size());
-    status.setstatus(resulttext(read));
+    result.imported = outcome.imported;
+    result.leftout = outcome.leftout;
+    result.skipped = outcome.skipped;
     return result;
 }
 

@@ -34,16 +34,16 @@ struct cabrilloskip {
 };
 
 struct cabrilloread {
-    std::vector<qsorecord> records;    // at most the room asked for
-    int32_t leftout = 0;               // readable QSOs past that room
+    std::vector<qsorecord> records;    // every QSO read, in file order
+    std::vector<int32_t> lines;        // the line of each, 1 for the file's first
     std::vector<cabrilloskip> skipped; // QSO (and QTC) lines that hold no readable QSO
 };
 
 // The QSOs of a Cabrillo file's bytes, read as the contest kind lays them out; a kind
-// outside 0..6 reads nothing. A "QSO:" line in the kind's columns is read by columns, any
-// other is split at blanks. Header lines, "X-QSO:" lines and blank lines are passed over.
-cabrilloread readcabrillo(const AppState& state, std::string_view bytes, int contestkind,
-                          int32_t room);
+// outside 0..6 reads nothing. A "QSO:" line is read by the kind's columns when they hold
+// its fields (a blank before the call column, and a call or nothing in it); any other is
+// split at blanks. Header lines, "X-QSO:" lines and blank lines are passed over.
+cabrilloread readcabrillo(const AppState& state, std::string_view bytes, int contestkind);
 
 struct cabrilloresult {
     bool ok = false;

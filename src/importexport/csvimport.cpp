@@ -245,26 +245,6 @@ void CsvRecord::apply(int field, const std::string& v, int32_t item) {
     }
 }
 
-std::string resulttext(const csvread& r) {
-    std::string text = std::to_string(r.records.size()) + " records imported from CSV file.";
-    if (r.brokenrecord > 0)
-        text += " The file ends inside record " + std::to_string(r.brokenrecord) +
-                ", which was left out.";
-    if (!r.skipped.empty()) {
-        std::vector<std::string> named;
-        for (const csvskip& k : r.skipped)
-            named.push_back("record " + std::to_string(k.record) + ", " +
-                            (k.item > 0 ? "item " + std::to_string(k.item) : "default power") +
-                            ": " + k.reason);
-        text += " " + std::to_string(r.skipped.size()) + " records were skipped. " + "Skipped " +
-                namedskips(named);
-    }
-    if (r.awardsleftout > 0)
-        text += " " + std::to_string(r.awardsleftout) +
-                " award values past the five a QSO keeps were left out.";
-    return text + leftouttext(r.leftout);
-}
-
 } // namespace
 
 std::string csvdatevalue(const AppState& s, const std::string& v, int format, int currentyear) {
@@ -340,7 +320,7 @@ int16_t csvbandvalue(const AppState& s, const std::string& value, bool metres) {
     return 0;
 }
 
-csvread readcsv(const AppState& s, std::string bytes, const csvlayout& layout, int32_t room) {
+csvread readcsv(const AppState& s, std::string bytes, const csvlayout& layout) {
     csvread out;
     CsvItems in(std::move(bytes));
     EntryIndex entries(s, 6);
@@ -363,11 +343,10 @@ csvread readcsv(const AppState& s, std::string bytes, const csvlayout& layout, i
         if (!q) {
             out.skipped.push_back(
                 {r, *record.toolargeitem(), "the number is too large for its field"});
-        } else if (out.records.size() < static_cast<std::size_t>(std::max(room, 0))) {
-            out.records.push_back(*q);
-            out.awardsleftout += record.awardsleftout();
         } else {
-            ++out.leftout;
+            out.records.push_back(*q);
+            out.numbers.push_back(r);
+            out.awardsleftout += record.awardsleftout();
         }
     }
     return out;
@@ -380,14 +359,37 @@ csvresult importcsv(AppState& s, StatusLine& status, const csvlayout& layout) {
         result.error = "Error processing Record: 0, Field: 0. " + unreadablereason(s.chosenfile);
         return result;
     }
-    const csvread read = readcsv(s, *file, layout, roomleft(s));
-    appendtolog(s, read.records);
+    csvread read = readcsv(s, *file, layout);
+    importread named;
+    named.records = std::move(read.records);
+    for (const int32_t r : read.numbers)
+        named.where.push_back("record " + std::to_string(r));
+    for (const csvskip& k : read.skipped)
+        named.skipped.push_back("record " + std::to_string(k.record) + ", " +
+                                (k.item > 0 ? "item " + std::to_string(k.item) : "default power") +
+                                ": " + k.reason);
+    importending ending;
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from CSV file." + more;
+    };
+    if (read.brokenrecord > 0)
+        ending.before = " The file ends inside record " + std::to_string(read.brokenrecord) +
+                        ", which was left out.";
+    ending.skippedtext = [](const std::vector<std::string>& skips) -> std::string {
+        if (skips.empty()) return "";
+        return " " + std::to_string(skips.size()) + " records were skipped. Skipped " +
+               namedskips(skips);
+    };
+    if (read.awardsleftout > 0)
+        ending.after = " " + std::to_string(read.awardsleftout) +
+                       " award values past the five a QSO keeps were left out.";
+    const importoutcome outcome = finishimport(s, status, named, ending);
     result.opened = true;
-    result.imported = static_cast<int32_t>(read.records.size());
+    result.imported = outcome.imported;
+    result.leftout = outcome.leftout;
     if (read.brokenrecord > 0)
         result.error = "Error processing Record: " + std::to_string(read.brokenrecord) +
                        ", Field: " + std::to_string(read.brokenitem);
-    status.setstatus(resulttext(read));
     return result;
 }
 

@@ -71,8 +71,8 @@ struct csvskip {
 };
 
 struct csvread {
-    std::vector<qsorecord> records; // at most the room asked for
-    int32_t leftout = 0;            // complete records past that room
+    std::vector<qsorecord> records; // every complete record read, in file order
+    std::vector<int32_t> numbers;   // the number of each, 1 for the file's first
     std::vector<csvskip> skipped;   // records holding a number too large for its field
     int32_t awardsleftout = 0;      // award values past the slots a QSO keeps
     // Where the file ended inside a record: its number and the first item missing.
@@ -81,7 +81,7 @@ struct csvread {
 };
 
 // The records of a file's bytes: each the next fieldcount items, whatever lines they lie on.
-csvread readcsv(const AppState& state, std::string bytes, const csvlayout& layout, int32_t room);
+csvread readcsv(const AppState& state, std::string bytes, const csvlayout& layout);
 
 // One conversion of the table, apart for tests: a date item by the layout's date format
 // ("00000000" for a value of the wrong length).
@@ -93,7 +93,8 @@ int16_t csvbandvalue(const AppState& state, const std::string& value, bool metre
 struct csvresult {
     bool opened = false; // the file was read and its complete records appended
     int32_t imported = 0;
-    std::string error; // the form's error text; empty when the whole file was read
+    int32_t leftout = 0; // records the full log could not take
+    std::string error;   // the form's error text; empty when the whole file was read
 };
 
 // Appends the records of the file `chosenfile` to the log; the count goes to the status line.

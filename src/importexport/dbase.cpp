@@ -25,8 +25,7 @@ std::optional<dbaseheader> dbaseheaderof(std::string_view bytes) {
 }
 
 void readdbaserecords(std::string_view bytes, std::size_t start, std::size_t length,
-                      std::size_t callwidth, int32_t room, dbaseread& result,
-                      const dbasebuild& build) {
+                      std::size_t callwidth, dbaseread& result, const dbasebuild& build) {
     const auto header = dbaseheaderof(bytes);
     result.promised = header ? header->recordcount : 0;
     const std::size_t whole =
@@ -48,8 +47,15 @@ void readdbaserecords(std::string_view bytes, std::size_t start, std::size_t len
             skip(why);
             continue;
         }
-        result.keep(q, room);
+        result.add(q, "record " + std::to_string(r));
     }
+}
+
+std::string writerefusedlog(const AppState& s, const std::string& reason, const std::string& title,
+                            const std::string& name) {
+    ImportLog log(title);
+    log.note(reason);
+    return log.writeandtell(s, name);
 }
 
 std::string promisedsentence(const dbaseread& read) {

@@ -41,25 +41,12 @@ using dbasebuild = std::function<std::string(std::string_view record, qsorecord&
 // so is one that build cannot store; each is named by its number and its call (the callwidth
 // bytes after the deletion mark).
 void readdbaserecords(std::string_view bytes, std::size_t start, std::size_t length,
-                      std::size_t callwidth, int32_t room, dbaseread& result,
-                      const dbasebuild& build);
+                      std::size_t callwidth, dbaseread& result, const dbasebuild& build);
 
-// Writes the import log of a dBase import: the QSOs read and each record skipped and why, or
-// why the file was refused. Returns the sentence that says it could not be written, if so.
-template <class Read>
-std::string writedbaselog(const AppState& state, const Parsed<Read>& read, const std::string& title,
-                          const std::string& name) {
-    ImportLog log(title);
-    if (!read) {
-        log.note(read.error());
-    } else {
-        for (const qsorecord& q : read->records)
-            log.add(state, q);
-        for (const std::string& skip : read->skipped)
-            log.note("Skipped " + skip);
-    }
-    return log.writeandtell(state, name);
-}
+// Writes the import log of a dBase file that was refused: its title and why. Returns the
+// sentence that says it could not be written, if so.
+std::string writerefusedlog(const AppState& state, const std::string& reason,
+                            const std::string& title, const std::string& name);
 
 // The sentence of a result text about records the header counts and the file lacks; empty
 // when it holds them all.

@@ -22,7 +22,7 @@ constexpr std::size_t lastfield = 17;
 
 } // namespace
 
-digipanread readdigipan(const AppState& s, std::string_view bytes, int32_t room) {
+digipanread readdigipan(const AppState& s, std::string_view bytes) {
     digipanread result;
     int32_t n = 0;
     for (const std::string_view raw : textlines(bytes)) {
@@ -65,7 +65,7 @@ digipanread readdigipan(const AppState& s, std::string_view bytes, int32_t room)
         q.rstr = trimblanks(field[12]);
         q.comments =
             trimblanks(field[15]) + " " + trimblanks(field[16]) + " " + trimblanks(field[17]);
-        result.keep(q, room);
+        result.add(q, "line " + std::to_string(n));
     }
     return result;
 }
@@ -77,14 +77,16 @@ importoutcome importdigipan(AppState& s, StatusLine& status, Dialogs& dialogs) {
         return importfailed(s, dialogs, status,
                             "DigiPan file, " + s.chosenfile + ", not found\r\n" + reason,
                             "No Records imported from DigiPan.");
-    const digipanread read = readdigipan(s, *file, roomleft(s));
-    const importoutcome outcome =
-        appendimported(s, read.records, read.leftout,
-                       read.skipped.size() + static_cast<std::size_t>(read.withoutfields));
-    std::string text = std::to_string(outcome.imported) + " records imported from DigiPan.";
+    const digipanread read = readdigipan(s, *file);
+    importending ending;
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from DigiPan." + more;
+    };
     if (read.withoutfields > 0)
-        text += " " + std::to_string(read.withoutfields) + " lines without \";\" were skipped.";
-    status.setstatus(text + skippedsentence(read.skipped) + leftouttext(read.leftout));
+        ending.before =
+            " " + std::to_string(read.withoutfields) + " lines without \";\" were skipped.";
+    importoutcome outcome = finishimport(s, status, read, ending);
+    outcome.skipped += read.withoutfields;
     return outcome;
 }
 

@@ -20,7 +20,7 @@ struct digipanread : importread {
 };
 
 // The QSOs of a DigiPan log's bytes: each line holding at least 17 ";" is one.
-digipanread readdigipan(const AppState& state, std::string_view bytes, int32_t room);
+digipanread readdigipan(const AppState& state, std::string_view bytes);
 
 // Appends the QSOs of the file `chosenfile` to the log; a file that cannot be read changes
 // nothing and says why.

@@ -79,7 +79,7 @@ DxlogCountries::found DxlogCountries::find(const std::string& key) const {
     return {lookup(deletedprefixes_, plain).entity, false};
 }
 
-Parsed<dxlogread> readdxlog(const AppState& s, std::string_view bytes, int format, int32_t room) {
+Parsed<dxlogread> readdxlog(const AppState& s, std::string_view bytes, int format) {
     if (bytes.size() < dxlogheader)
         return parseerror{
             "The file is shorter than a DXLog header: " + std::to_string(bytes.size()) +
@@ -96,7 +96,7 @@ Parsed<dxlogread> readdxlog(const AppState& s, std::string_view bytes, int forma
                                                      : short119;
     const DxlogCountries countries(s);
     readdbaserecords(
-        bytes, dxlogheader, header.recordlength, 12, room, result,
+        bytes, dxlogheader, header.recordlength, 12, result,
         [&](std::string_view record, qsorecord& q) -> std::string {
             const auto field = [&](std::size_t at, std::size_t width) {
                 return importedtext(midtext(record, at, width));
@@ -152,12 +152,14 @@ importoutcome importdxlog(AppState& s, StatusLine& status, Dialogs& dialogs, int
     };
     const auto file = readwholefile(s.chosenfile);
     if (!file) return fail(unreadablereason(s.chosenfile));
-    const Parsed<dxlogread> parsed = readdxlog(s, *file, format, roomleft(s));
-    const std::string lognotwritten =
-        writedbaselog(s, parsed, "Log of DXLog import", "dxlogimport.log");
-    if (!parsed) return fail(parsed.error());
+    const Parsed<dxlogread> parsed = readdxlog(s, *file, format);
+    if (!parsed) {
+        writerefusedlog(s, parsed.error(), "Log of DXLog import", "dxlogimport.log");
+        return fail(parsed.error());
+    }
     const dxlogread& read = *parsed;
     if (read.unknownlayout) {
+        ImportLog("Log of DXLog import").write(s, "dxlogimport.log");
         dialogs.msgbox("You have an unknown DXLOg file format\r\nPlease contact me.\r\n"
                        "Its records are " +
                            std::to_string(read.recordlength) + " bytes long.",
@@ -165,14 +167,16 @@ importoutcome importdxlog(AppState& s, StatusLine& status, Dialogs& dialogs, int
         status.setstatus("0 records imported from " + s.chosenfile);
         return importoutcome{};
     }
-    const importoutcome outcome =
-        appendimported(s, read.records, read.leftout, read.skipped.size());
+    importending ending;
+    ending.logname = "dxlogimport.log";
+    ending.logtitle = "Log of DXLog import";
     // The path ends the usual text; a full stop parts it from what follows.
-    const std::string more = promisedsentence(read) + skippedsentence(read.skipped) +
-                             leftouttext(read.leftout) + lognotwritten;
-    status.setstatus(std::to_string(outcome.imported) + " records imported from " + s.chosenfile +
-                     (more.empty() ? "" : "." + more));
-    return outcome;
+    ending.text = [&s](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from " + s.chosenfile +
+               (more.empty() ? "" : "." + more);
+    };
+    ending.before = promisedsentence(read);
+    return finishimport(s, status, read, ending);
 }
 
 } // namespace tsl

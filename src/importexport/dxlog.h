@@ -42,8 +42,7 @@ struct dxlogread : dbaseread {
 // The QSOs of the file's bytes. format is the menu item's index: 0 ("DXLog Format 1") reads
 // the fields of a 119-byte record after the call one byte later than 1 does.
 // Refused when the file is shorter than a DXLog header.
-Parsed<dxlogread> readdxlog(const AppState& state, std::string_view bytes, int format,
-                            int32_t room);
+Parsed<dxlogread> readdxlog(const AppState& state, std::string_view bytes, int format);
 
 // Appends the QSOs of the file `chosenfile` to the log and writes "dxlogimport.log"; a file
 // that cannot be read changes nothing and says why.

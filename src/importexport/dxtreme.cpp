@@ -26,7 +26,7 @@ std::string twodigits(const std::string& line) {
 
 } // namespace
 
-dxtremeread readdxtreme(const AppState& s, std::string_view bytes, int currentyear, int32_t room) {
+dxtremeread readdxtreme(const AppState& s, std::string_view bytes, int currentyear) {
     dxtremeread result;
     CountryNames countries(s);
     EntryIndex iota(s, 6);
@@ -97,7 +97,7 @@ dxtremeread readdxtreme(const AppState& s, std::string_view bytes, int currentye
             comment += "-" + line(k);
         q.comments = comment;
         q.prop = s.defaultprop;
-        result.keep(q, room);
+        result.add(q, "QSO " + std::to_string(n));
         // A line 30 shorter than 20 characters is followed by one more line of the QSO.
         first += dxtremelines + (line(30).size() < 20 ? 1 : 0);
     }
@@ -105,10 +105,9 @@ dxtremeread readdxtreme(const AppState& s, std::string_view bytes, int currentye
 }
 
 importoutcome importdxtreme(AppState& s, StatusLine& status, Dialogs& dialogs) {
-    int32_t leftout = 0;
     const int currentyear = s.localnow().date().year();
-    std::vector<qsorecord> records;
-    std::vector<std::string> skipped;
+    // The QSOs of every station log, each named with its file.
+    importread all;
     std::string missing;
     std::string notes;
     int found = 0;
@@ -126,12 +125,11 @@ importoutcome importdxtreme(AppState& s, StatusLine& status, Dialogs& dialogs) {
             notes += " " + name + " was left out: " + reason;
             continue;
         }
-        const auto room = roomleft(s) - static_cast<int32_t>(records.size());
-        const dxtremeread read = readdxtreme(s, *file, currentyear, room);
-        records.insert(records.end(), read.records.begin(), read.records.end());
-        leftout += read.leftout;
+        const dxtremeread read = readdxtreme(s, *file, currentyear);
+        for (std::size_t r = 0; r < read.records.size(); ++r)
+            all.add(read.records[r], name + " " + read.where[r]);
         for (const std::string& skip : read.skipped)
-            skipped.push_back(name + " " + skip);
+            all.skipped.push_back(name + " " + skip);
         if (read.unfinished) notes += " " + name + " ends inside a QSO, which was left out.";
     }
     if (found == 0)
@@ -139,11 +137,12 @@ importoutcome importdxtreme(AppState& s, StatusLine& status, Dialogs& dialogs) {
                             "No DXtreme station log, dxsl_1.dat thru dxsl_9.dat, was found in " +
                                 s.apppath,
                             "No records imported from DXtreme.");
-    const importoutcome outcome = appendimported(s, records, leftout, skipped.size());
-    status.setstatus(std::to_string(outcome.imported) + " records imported from DXtreme." +
-                     (missing.empty() ? "" : missing + ".") + notes + skippedsentence(skipped) +
-                     leftouttext(leftout));
-    return outcome;
+    importending ending;
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from DXtreme." + more;
+    };
+    ending.before = (missing.empty() ? "" : missing + ".") + notes;
+    return finishimport(s, status, all, ending);
 }
 
 } // namespace tsl

@@ -19,8 +19,7 @@ class StatusLine;
 using dxtremeread = importread;
 
 // The QSOs of one station log's bytes.
-dxtremeread readdxtreme(const AppState& state, std::string_view bytes, int currentyear,
-                        int32_t room);
+dxtremeread readdxtreme(const AppState& state, std::string_view bytes, int currentyear);
 
 // Appends the QSOs of the nine station logs that are in the program folder to the log; a
 // missing one is named in the result text, none at all is told in a message.

@@ -11,8 +11,6 @@
 #include "platform/statusline.h"
 
 #include <algorithm>
-
-#include <algorithm>
 #include <array>
 
 namespace tsl {
@@ -42,17 +40,6 @@ importoutcome importfailed(const AppState& s, Dialogs& dialogs, StatusLine& stat
     showimportfailure(s, dialogs, message);
     status.setstatus(statustext);
     return importoutcome{};
-}
-
-importoutcome appendimported(AppState& s, const std::vector<qsorecord>& records, int32_t leftout,
-                             std::size_t skipped) {
-    appendtolog(s, records);
-    importoutcome outcome;
-    outcome.ok = true;
-    outcome.imported = static_cast<int32_t>(records.size());
-    outcome.leftout = leftout;
-    outcome.skipped = static_cast<int32_t>(skipped);
-    return outcome;
 }
 
 std::string unreadablereason(const std::string& path) {
@@ -85,9 +72,112 @@ int32_t roomleft(const AppState& s) {
     return std::max(0, maxqsos - s.qsocount);
 }
 
-void appendtolog(AppState& s, const std::vector<qsorecord>& records) {
-    for (const qsorecord& q : records)
-        s.qsos[static_cast<std::size_t>(++s.qsocount)] = q;
+namespace {
+
+bool isdigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int digitsat(std::string_view text, std::size_t from, std::size_t count) {
+    int value = 0;
+    for (std::size_t k = from; k < from + count; ++k)
+        value = value * 10 + (text[k] - '0');
+    return value;
+}
+
+bool alldigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), isdigit);
+}
+
+bool calendarday(std::string_view date) {
+    if (date.size() != 8 || !alldigits(date)) return false;
+    const int year = digitsat(date, 0, 4);
+    const int month = digitsat(date, 4, 2);
+    const int day = digitsat(date, 6, 2);
+    if (year < 1 || month < 1 || month > 12 || day < 1) return false;
+    static constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= days[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
+}
+
+bool timeofday(std::string_view time) {
+    // A file without times leaves the colon, and blanks where the digits would be.
+    if (std::none_of(time.begin(), time.end(), isdigit))
+        return std::all_of(time.begin(), time.end(), [](char c) { return c == ' ' || c == ':'; });
+    return time.size() == 5 && alldigits(time.substr(0, 2)) && time[2] == ':' &&
+           alldigits(time.substr(3, 2)) && digitsat(time, 0, 2) < 24 && digitsat(time, 3, 2) < 60;
+}
+
+// A value as a result text may show it: blanks for control characters and quotes.
+std::string shown(std::string_view text) {
+    return "\"" + safetext(trimblanks(text)) + "\"";
+}
+
+} // namespace
+
+std::string importcheck(const qsorecord& q) {
+    if (!calendarday(q.date.view()))
+        return trimmedview(q.date.view()).empty()
+                   ? "no date"
+                   : "the date " + shown(q.date.view()) + " is no day of the calendar";
+    if (!timeofday(q.time.view())) return "the time " + shown(q.time.view()) + " is no time of day";
+    const std::string_view call = trimmedview(q.call.view());
+    if (call.empty()) return "no call";
+    for (const char c : call) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 32 || u == 127) return "the call holds a control character";
+        if (c == ' ' || c == '"') return "the call " + shown(call) + " is not one word";
+    }
+    return "";
+}
+
+checkedread checkread(const importread& read, int32_t room) {
+    checkedread out;
+    out.skipped = read.skipped;
+    out.kept.reserve(std::min(read.records.size(), static_cast<std::size_t>(std::max(room, 0))));
+    for (std::size_t k = 0; k < read.records.size(); ++k) {
+        const qsorecord& q = read.records[k];
+        if (std::string why = importcheck(q); !why.empty()) {
+            std::string where =
+                k < read.where.size() ? read.where[k] : "QSO " + std::to_string(k + 1);
+            const std::string call = q.call.trimmedright();
+            if (!call.empty()) where += " (" + safetext(call) + ")";
+            out.skipped.push_back(where + ": " + why);
+        } else if (static_cast<int32_t>(out.kept.size()) < room) {
+            out.kept.push_back(k);
+        } else {
+            ++out.leftout;
+        }
+    }
+    return out;
+}
+
+importoutcome finishimport(AppState& s, StatusLine& status, const importread& read,
+                           const importending& ending) {
+    const checkedread checked = checkread(read, roomleft(s));
+    std::string lognotwritten;
+    if (!ending.logname.empty()) {
+        ImportLog log(ending.logtitle);
+        log.reserve(checked.kept.size());
+        for (const std::size_t k : checked.kept)
+            log.add(s, read.records[k], ending.logtail ? ending.logtail(k) : std::string());
+        for (const std::string& skip : checked.skipped)
+            log.note("Skipped " + skip);
+        lognotwritten = log.writeandtell(s, ending.logname);
+    }
+    for (const std::size_t k : checked.kept)
+        s.qsos[static_cast<std::size_t>(++s.qsocount)] = read.records[k];
+    importoutcome outcome;
+    outcome.ok = true;
+    outcome.imported = static_cast<int32_t>(checked.kept.size());
+    outcome.leftout = checked.leftout;
+    outcome.skipped = static_cast<int32_t>(checked.skipped.size());
+    const std::string skips =
+        ending.skippedtext ? ending.skippedtext(checked.skipped) : skippedsentence(checked.skipped);
+    const std::string more =
+        ending.before + skips + ending.after + leftouttext(checked.leftout) + lognotwritten;
+    status.setstatus(ending.text(outcome.imported, more));
+    return outcome;
 }
 
 std::string leftouttext(int32_t leftout) {

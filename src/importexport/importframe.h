@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,10 +50,6 @@ void showimportfailure(const AppState& state, Dialogs& dialogs, const std::strin
 importoutcome importfailed(const AppState& state, Dialogs& dialogs, StatusLine& status,
                            const std::string& message, const std::string& statustext);
 
-// The end of an import that read its file: the QSOs appended to the log and counted.
-importoutcome appendimported(AppState& state, const std::vector<qsorecord>& records,
-                             int32_t leftout, std::size_t skipped);
-
 // Why a file to import could not be read: it does not exist, or it cannot be read.
 std::string unreadablereason(const std::string& path);
 
@@ -64,27 +61,58 @@ std::optional<std::string> readimportfile(const std::string& path, std::string& 
 // otherwise the call, its entity, continent and zones looked up when lookup is asked.
 void putcall(const AppState& state, const std::string& call, qsorecord& q, bool lookup = true);
 
-// What a reader made of a file's bytes.
+// What a reader made of a file's bytes: every QSO it could read, in file order, and the
+// records it could not.
 struct importread {
-    std::vector<qsorecord> records;   // at most the room asked for
-    int32_t leftout = 0;              // readable QSOs past that room
+    std::vector<qsorecord> records;
+    // Where each QSO stands in the file ("line 12"), to name it when the check refuses it;
+    // empty when the QSOs are named by their number alone ("QSO 12").
+    std::vector<std::string> where;
     std::vector<std::string> skipped; // "where: why", for records that cannot be stored
     bool unfinished = false;          // the file ended inside a QSO, which was left out
-    // Keeps the QSO while the log has room for it, else counts it as left out.
-    void keep(const qsorecord& q, int32_t room) {
-        if (static_cast<int32_t>(records.size()) < room)
-            records.push_back(q);
-        else
-            ++leftout;
+    void add(const qsorecord& q, std::string at) {
+        records.push_back(q);
+        where.push_back(std::move(at));
     }
 };
 
+// Why a QSO read from a file cannot be stored; empty when it can. The date is "yyyymmdd"
+// naming a day of the calendar; the time "HH:MM" within the day, or one without any digit
+// where the file gave none; the call one word without blanks, quotes or control characters.
+std::string importcheck(const qsorecord& q);
+
+// The QSOs of a read the log takes: those that pass the check, while it has room.
+struct checkedread {
+    std::vector<std::size_t> kept;    // positions in the read's records, in file order
+    int32_t leftout = 0;              // QSOs that passed the check but found no room
+    std::vector<std::string> skipped; // the reader's, then those the check refused
+};
+checkedread checkread(const importread& read, int32_t room);
+
+// How an import ends once its reader has read the file.
+struct importending {
+    // The import log in the program folder, and its title; none when the name is empty.
+    std::string logname;
+    std::string logtitle;
+    // Text an import adds at the end of a QSO's log line, by the QSO's position in the read.
+    std::function<std::string(std::size_t)> logtail;
+    // The result text from the count and the sentences that follow it.
+    std::function<std::string(int32_t imported, const std::string& more)> text;
+    std::string before; // the reader's own sentences, before the skipped records
+    std::string after;  // and after them
+    // The sentence naming the skipped records; skippedsentence when unset.
+    std::function<std::string(const std::vector<std::string>&)> skippedtext;
+};
+
+// The steps every import shares after its reader: each QSO checked, the good ones appended
+// as far as the log has room, the import log written, the result text on the status line:
+// the count, the reader's sentences, the skipped records, the QSOs left out, the import log
+// that could not be written.
+importoutcome finishimport(AppState& state, StatusLine& status, const importread& read,
+                           const importending& ending);
+
 // How many more QSOs the log can take.
 int32_t roomleft(const AppState& state);
-
-// Appends the QSOs built apart to the log and raises qsocount by their number; the caller
-// built no more than roomleft() of them.
-void appendtolog(AppState& state, const std::vector<qsorecord>& records);
 
 // The sentence of a result text about QSOs the full log could not take; empty for none.
 std::string leftouttext(int32_t leftout);

@@ -87,8 +87,10 @@ std::string buildrecord(const AppState& s, std::string_view record, CountryNames
         const std::string t = trimblanks(text);
         return t.empty() ? t : t + " ";
     };
-    q.date = field(0, 8);
-    const std::string time = field(8, 4);
+    // The date and time are taken byte by byte, as they stand: read as UTF-8, a character of
+    // several bytes would shift the digits behind it.
+    q.date = safetext(midtext(record, 0, 8));
+    const std::string time = safetext(midtext(record, 8, 4));
     q.time = midtext(time, 0, 2) + ":" + midtext(time, 2, 2);
     const std::string call = importedcall(trimblanks(field(20, 12)));
     recordstate r;
@@ -157,7 +159,7 @@ std::string buildrecord(const AppState& s, std::string_view record, CountryNames
 
 } // namespace
 
-logeqfread readlogeqf(const AppState& s, std::string_view bytes, int32_t room) {
+logeqfread readlogeqf(const AppState& s, std::string_view bytes) {
     logeqfread result;
     CountryNames countries(s);
     EntryIndex iota(s, 6);
@@ -176,9 +178,8 @@ logeqfread readlogeqf(const AppState& s, std::string_view bytes, int32_t room) {
                                      q.call.trimmedright() + "): " + why);
             continue;
         }
-        if (static_cast<int32_t>(result.records.size()) < room)
-            result.netnumbers.push_back(importedtext(record.substr(256, 12)));
-        result.keep(q, room);
+        result.netnumbers.push_back(importedtext(record.substr(256, 12)));
+        result.add(q, "record " + std::to_string(r + 1));
     }
     return result;
 }
@@ -190,23 +191,18 @@ importoutcome importlogeqf(AppState& s, StatusLine& status, Dialogs& dialogs) {
                             "LogEQF file, " + s.chosenfile + " not found or it is corrupted.\r\n" +
                                 unreadablereason(s.chosenfile),
                             "No records imported from " + s.chosenfile + ".");
-    const logeqfread read = readlogeqf(s, *file, roomleft(s));
-    ImportLog log("Log of Log-EQF import");
-    for (std::size_t k = 0; k < read.records.size(); ++k)
-        log.add(s, read.records[k], " " + read.netnumbers[k]);
-    for (const std::string& skip : read.skipped)
-        log.note("Skipped " + skip);
-    const std::string lognotwritten = log.writeandtell(s, "logeqfimport.log");
-    const importoutcome outcome =
-        appendimported(s, read.records, read.leftout, read.skipped.size());
-    const std::string trailing = read.trailing == 0
-                                     ? ""
-                                     : " The last " + std::to_string(read.trailing) +
-                                           " bytes, too few for a record, were left out.";
-    status.setstatus(std::to_string(outcome.imported) + " records imported from LogEQF." +
-                     trailing + skippedsentence(read.skipped) + leftouttext(read.leftout) +
-                     lognotwritten);
-    return outcome;
+    const logeqfread read = readlogeqf(s, *file);
+    importending ending;
+    ending.logname = "logeqfimport.log";
+    ending.logtitle = "Log of Log-EQF import";
+    ending.logtail = [&read](std::size_t k) { return " " + read.netnumbers[k]; };
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from LogEQF." + more;
+    };
+    if (read.trailing != 0)
+        ending.before = " The last " + std::to_string(read.trailing) +
+                        " bytes, too few for a record, were left out.";
+    return finishimport(s, status, read, ending);
 }
 
 } // namespace tsl

@@ -18,13 +18,13 @@ class Dialogs;
 class StatusLine;
 
 struct logeqfread : importread {
-    std::vector<std::string> netnumbers; // the net number of each QSO kept, 12 bytes as read
+    std::vector<std::string> netnumbers; // the net number of each QSO read, 12 bytes as read
     std::size_t trailing = 0;            // bytes after the last record, too few for one
 };
 
 // The QSOs of the file's bytes. A last piece that reaches the net number is a record whose
 // missing bytes are blank; a shorter one is left out.
-logeqfread readlogeqf(const AppState& state, std::string_view bytes, int32_t room);
+logeqfread readlogeqf(const AppState& state, std::string_view bytes);
 
 // Appends the QSOs of the file `chosenfile` to the log and writes "logeqfimport.log"; a file
 // that cannot be read changes nothing and says why.

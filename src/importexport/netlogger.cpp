@@ -106,15 +106,20 @@ netloggerconversion convertnetlogger(std::string_view b) {
     return result;
 }
 
-netloggerread readnetlogger(const AppState& s, std::string_view text, int32_t room) {
+netloggerread readnetlogger(const AppState& s, std::string_view text) {
     netloggerread result;
     int32_t n = 0;
     for (const std::string_view raw : textlines(text)) {
+        // Blanks after the last end of record, or the end-of-file mark of old programs, make
+        // a line of their own that holds no QSO.
+        const std::string_view rest = trimmedview(raw);
+        if (rest.empty() || rest == "\x1A") continue;
         ++n;
         const std::string line = importedtext(std::string(raw));
         const auto items = splititems(line);
-        const auto item = [&](std::size_t k) { return std::string(items[k - 1]); };
+        // ADIF allows blanks after a value: every item is read without those at its ends.
         const auto trimmed = [&](std::size_t k) { return trimblanks(items[k - 1]); };
+        const auto item = trimmed;
         const std::string call = items.size() >= 3 ? importedcall(trimmed(3)) : std::string();
         const std::string where =
             "QSO " + std::to_string(n) + (call.empty() ? "" : " (" + call + ")");
@@ -157,7 +162,7 @@ netloggerread readnetlogger(const AppState& s, std::string_view text, int32_t ro
                      trimmed(21);
         q.prop = s.defaultprop;
         q.power = 100.0f;
-        result.keep(q, room);
+        result.add(q, "QSO " + std::to_string(n));
     }
     return result;
 }
@@ -178,18 +183,13 @@ importoutcome importnetlogger(AppState& s, StatusLine& status, Dialogs& dialogs)
         !why.empty())
         return fail("netlogger.tmp cannot be written: " + why);
 
-    const netloggerread read = readnetlogger(s, converted.text, roomleft(s));
-    ImportLog log("Log of netlogger import");
-    for (const qsorecord& q : read.records)
-        log.add(s, q);
-    for (const std::string& skip : read.skipped)
-        log.note("Skipped " + skip);
-    const std::string lognotwritten = log.writeandtell(s, "lognetlogger.log");
-    const importoutcome outcome =
-        appendimported(s, read.records, read.leftout, read.skipped.size());
-    status.setstatus(std::to_string(outcome.imported) + " records imported from NetLogger." +
-                     skippedsentence(read.skipped) + leftouttext(read.leftout) + lognotwritten);
-    return outcome;
+    importending ending;
+    ending.logname = "lognetlogger.log";
+    ending.logtitle = "Log of netlogger import";
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from NetLogger." + more;
+    };
+    return finishimport(s, status, readnetlogger(s, converted.text), ending);
 }
 
 } // namespace tsl

@@ -29,8 +29,9 @@ netloggerconversion convertnetlogger(std::string_view bytes);
 
 using netloggerread = importread;
 
-// The second pass: one QSO per line of exactly 22 items.
-netloggerread readnetlogger(const AppState& state, std::string_view text, int32_t room);
+// The second pass: one QSO per line of exactly 22 items, each read without the blanks at its
+// ends. A line that is blank, or holds only the end-of-file byte 1A, is no QSO.
+netloggerread readnetlogger(const AppState& state, std::string_view text);
 
 // Converts the file `chosenfile`, writes "netlogger.tmp", appends its QSOs to the log and
 // writes "lognetlogger.log". A file that cannot be converted changes nothing and says why.

@@ -26,8 +26,7 @@ bool markerat(const std::string& text, std::size_t p,
 
 } // namespace
 
-quarnread readquarnlog(const AppState& s, std::string_view bytes, const quarnchoice& choice,
-                       int32_t room) {
+quarnread readquarnlog(const AppState& s, std::string_view bytes, const quarnchoice& choice) {
     quarnread result;
     const auto lines = textlines(bytes);
     static constexpr std::array<int16_t, 4> bands = {2, 3, 6, 8};
@@ -83,7 +82,7 @@ quarnread readquarnlog(const AppState& s, std::string_view bytes, const quarncho
         q.power = choice.power == 0 ? 100.0f : 5.0f;
         q.qth = static_cast<int16_t>(choice.qth);
         result.awardsleftout += filler.leftout();
-        result.keep(q, room);
+        result.add(q, "QSO " + std::to_string(first / quarnlines + 1));
     }
     return result;
 }
@@ -97,17 +96,17 @@ importoutcome importquarn(AppState& s, StatusLine& status, Dialogs& dialogs,
                             "File, " + s.chosenfile + ", not found or it is corrupted.\r\n" +
                                 reason,
                             "0 No records imported from CCN / QUARNLOG.");
-    const quarnread read = readquarnlog(s, *file, choice, roomleft(s));
-    const importoutcome outcome = appendimported(s, read.records, read.leftout, 0);
-    std::string extra;
-    if (read.unfinished) extra += " The file ends inside its last QSO, which was left out.";
+    const quarnread read = readquarnlog(s, *file, choice);
+    importending ending;
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from CCN / QUARNLOG" +
+               (more.empty() ? "" : "." + more);
+    };
+    if (read.unfinished) ending.before = " The file ends inside its last QSO, which was left out.";
     if (read.awardsleftout > 0)
-        extra += " " + std::to_string(read.awardsleftout) +
-                 " award values past the five slots of their QSOs were left out.";
-    extra += leftouttext(read.leftout);
-    status.setstatus(std::to_string(outcome.imported) + " records imported from CCN / QUARNLOG" +
-                     (extra.empty() ? "" : "." + extra));
-    return outcome;
+        ending.after = " " + std::to_string(read.awardsleftout) +
+                       " award values past the five slots of their QSOs were left out.";
+    return finishimport(s, status, read, ending);
 }
 
 } // namespace tsl

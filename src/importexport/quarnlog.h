@@ -35,8 +35,7 @@ struct quarnread : importread {
     int32_t awardsleftout = 0; // award values past the slots a QSO keeps
 };
 
-quarnread readquarnlog(const AppState& state, std::string_view bytes, const quarnchoice& choice,
-                       int32_t room);
+quarnread readquarnlog(const AppState& state, std::string_view bytes, const quarnchoice& choice);
 
 // Appends the QSOs of the file `chosenfile` to the log; the count goes to the status line.
 // A file that cannot be read changes nothing and says why.

@@ -67,8 +67,10 @@ std::string buildrecord(const AppState& s, std::string_view record, int currenty
 
 } // namespace
 
-valtroread readvaltro(const AppState& s, std::string_view bytes, int currentyear, int32_t room) {
+valtroread readvaltro(const AppState& s, std::string_view bytes, int currentyear) {
     valtroread result;
+    // The end-of-file mark of old programs after the last record is no piece of one.
+    if (bytes.size() % recordbytes == 1 && bytes.back() == '\x1A') bytes.remove_suffix(1);
     if (bytes.size() < recordbytes) {
         result.noheader = true;
         result.trailing = bytes.size();
@@ -84,7 +86,7 @@ valtroread readvaltro(const AppState& s, std::string_view bytes, int currentyear
                                      "): " + why);
             continue;
         }
-        result.keep(q, room);
+        result.add(q, "record " + std::to_string(r));
     }
     return result;
 }
@@ -96,21 +98,20 @@ importoutcome importvaltro(AppState& s, StatusLine& status, Dialogs& dialogs) {
                             s.chosenfile + " not found or it is corrupted.\r\n" +
                                 unreadablereason(s.chosenfile),
                             "0 No records imported from " + s.chosenfile + ".");
-    const valtroread read = readvaltro(s, *file, s.localnow().date().year(), roomleft(s));
-    const importoutcome outcome =
-        appendimported(s, read.records, read.leftout, read.skipped.size());
-    std::string trailing;
-    if (read.noheader)
-        trailing = " The file of " + std::to_string(read.trailing) +
-                   " bytes is shorter than its header record.";
-    else if (read.trailing > 0)
-        trailing = " The last " + std::to_string(read.trailing) +
-                   " bytes, too few for a record, were left out.";
+    const valtroread read = readvaltro(s, *file, s.localnow().date().year());
+    importending ending;
     // The usual text has no full stop; one parts it from what follows.
-    const std::string more = trailing + skippedsentence(read.skipped) + leftouttext(read.leftout);
-    status.setstatus(std::to_string(outcome.imported) + " records imported from Valtro.log" +
-                     (more.empty() ? "" : "." + more));
-    return outcome;
+    ending.text = [](int32_t imported, const std::string& more) {
+        return std::to_string(imported) + " records imported from Valtro.log" +
+               (more.empty() ? "" : "." + more);
+    };
+    if (read.noheader)
+        ending.before = " The file of " + std::to_string(read.trailing) +
+                        " bytes is shorter than its header record.";
+    else if (read.trailing > 0)
+        ending.before = " The last " + std::to_string(read.trailing) +
+                        " bytes, too few for a record, were left out.";
+    return finishimport(s, status, read, ending);
 }
 
 } // namespace tsl

@@ -18,9 +18,10 @@ struct valtroread : importread {
     bool noheader = false;    // the file is shorter than its header record
 };
 
-// The QSOs of the file's bytes. Two-digit years up to the current year's last two digits
+// The QSOs of the file's bytes; a lone end-of-file byte 1A after the last record is passed
+// over. Two-digit years up to the current year's last two digits
 // are 20yy, later ones 19yy.
-valtroread readvaltro(const AppState& state, std::string_view bytes, int currentyear, int32_t room);
+valtroread readvaltro(const AppState& state, std::string_view bytes, int currentyear);
 
 // Appends the QSOs of the file `chosenfile` to the log; a file that cannot be read changes
 // nothing and says why.

@@ -61,7 +61,7 @@ std::vector<std::string> lineitems(std::string_view line) {
 
 } // namespace
 
-win1010read readwin1010(const AppState& s, std::string_view bytes, int currentyear, int32_t room) {
+win1010read readwin1010(const AppState& s, std::string_view bytes, int currentyear) {
     win1010read result;
     CountryNames countries(s);
     // The items of every non-blank line, one after the other.
@@ -120,7 +120,7 @@ win1010read readwin1010(const AppState& s, std::string_view bytes, int currentye
         q.band = bandofmetres(s, item(16));
         q.prop = s.defaultprop;
         q.power = 100.0f;
-        result.keep(q, room);
+        result.add(q, "QSO " + std::to_string(n));
     }
     return result;
 }
@@ -133,14 +133,13 @@ importoutcome importwin1010(AppState& s, StatusLine& status, Dialogs& dialogs) {
                             "WIN 1010 CSV file, " + s.chosenfile +
                                 ", not found or it is corrupted.\r\n" + reason,
                             "0 No records imported from WIN 1010 CSV file.");
-    const win1010read read = readwin1010(s, *file, s.localnow().date().year(), roomleft(s));
-    const importoutcome outcome =
-        appendimported(s, read.records, read.leftout, read.skipped.size());
-    status.setstatus(
-        "WIN 1010 CSV " + std::to_string(outcome.imported) + " records imported." +
-        (read.unfinished ? " The file ends inside its last QSO, which was left out." : "") +
-        skippedsentence(read.skipped) + leftouttext(read.leftout));
-    return outcome;
+    const win1010read read = readwin1010(s, *file, s.localnow().date().year());
+    importending ending;
+    ending.text = [](int32_t imported, const std::string& more) {
+        return "WIN 1010 CSV " + std::to_string(imported) + " records imported." + more;
+    };
+    if (read.unfinished) ending.before = " The file ends inside its last QSO, which was left out.";
+    return finishimport(s, status, read, ending);
 }
 
 } // namespace tsl

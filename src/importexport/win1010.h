@@ -20,8 +20,7 @@ using win1010read = importread;
 
 // The QSOs of the file's bytes. Two-digit years up to the current year's last two digits
 // are 20yy, later ones 19yy.
-win1010read readwin1010(const AppState& state, std::string_view bytes, int currentyear,
-                        int32_t room);
+win1010read readwin1010(const AppState& state, std::string_view bytes, int currentyear);
 
 // Appends the QSOs of the file `chosenfile` to the log; a file that cannot be read changes
 // nothing and says why.

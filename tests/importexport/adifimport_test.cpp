@@ -1,5 +1,6 @@
 #include "core/qsofile.h"
 #include "importexport/adifimport.h"
+#include "importexport/importframe.h"
 #include "platform/fileio.h"
 #include "support/logfixture.h"
 
@@ -26,8 +27,11 @@ struct AdifImport : ::testing::Test, LoadedLog {
     std::string adiflog() const { return readwholefile(s->apppath + "adif.log").value_or(""); }
 };
 
+// A QSO of the tags, on a day of its own when they name none: a QSO without a date is not
+// stored.
 std::string adifqso(const std::string& tags) {
-    return tags + "<EOR>\r\n";
+    const bool dated = tags.find("QSO_DATE") != std::string::npos;
+    return tags + (dated ? "" : "<QSO_DATE:8>20240101") + "<EOR>\r\n";
 }
 const std::string head = "made by hand\r\n<EOH>\r\n";
 
@@ -173,7 +177,7 @@ TEST_F(AdifImport, TheTimeIsTimeOnWhereverTimeOffStands) {
     EXPECT_EQ(s->qsos[1].time, "20:03");
     EXPECT_EQ(s->qsos[2].time, "10:10");
     EXPECT_EQ(s->qsos[3].time, "09:30"); // no TIME_ON: the end time stands in
-    EXPECT_NE(adiflog().find("\r\n\"         20:03 W1AW         United States of America\"\r\n"),
+    EXPECT_NE(adiflog().find("\r\n\"20240101 20:03 W1AW         United States of America\"\r\n"),
               std::string::npos);
 }
 
@@ -233,19 +237,42 @@ TEST_F(AdifImport, BandNamesOldAndNew) {
 
 TEST_F(AdifImport, TheParserTakesBytesAndLeavesTheLogAlone) {
     s->qsocount = 7;
-    std::vector<qsorecord> room(1);
-    const adifcontents two = parseadif(
-        *s, head + adifqso("<CALL:4>W1AW<MODE:2>CW") + adifqso("<CALL:4>W2AW<MODE:2>CW"), room);
+    const adifcontents two =
+        parseadif(*s, head + adifqso("<CALL:4>W1AW<MODE:2>CW") + adifqso("<CALL:4>W2AW<MODE:2>CW"));
     EXPECT_TRUE(two.header);
-    ASSERT_EQ(two.qsos, 1);
-    EXPECT_EQ(room[0].call.trimmedright(), "W1AW");
-    EXPECT_EQ(two.leftout, 1);
+    ASSERT_EQ(two.records.size(), 2u);
+    EXPECT_EQ(two.records[0].call.trimmedright(), "W1AW");
+    // Room for one: the frame keeps the first and counts the second as left out.
+    importread read;
+    read.records = two.records;
+    const checkedread room = checkread(read, 1);
+    EXPECT_EQ(room.kept, std::vector<std::size_t>{0});
+    EXPECT_EQ(room.leftout, 1);
     EXPECT_EQ(s->qsocount, 7);
-    EXPECT_FALSE(parseadif(*s, "<EOH><CALL:4>W1AW<EOR>", room).header); // <EOH> at the start
+    EXPECT_FALSE(parseadif(*s, "<EOH><CALL:4>W1AW<EOR>").header); // <EOH> at the start
     // Tags written in other ways than the plain one read the same.
     const adifcontents odd =
-        parseadif(*s, head + "junk\r\n<call:4>W1AW < BAND :3:S>20m<,MODE\r\n:2>CW<eor>", room);
-    ASSERT_EQ(odd.qsos, 1);
-    EXPECT_EQ(room[0].band, 8);
-    EXPECT_EQ(room[0].mode, 1);
+        parseadif(*s, head + "junk\r\n<call:4>W1AW < BAND :3:S>20m<,MODE\r\n:2>CW<eor>");
+    ASSERT_EQ(odd.records.size(), 1u);
+    EXPECT_EQ(odd.records[0].band, 8);
+    EXPECT_EQ(odd.records[0].mode, 1);
+}
+
+TEST_F(AdifImport, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    const importresult r =
+        import(head + adifqso("<CALL:3>K1A<TIME_ON:4>1200") +
+               adifqso("<CALL:3>K2A<QSO_DATE:8>NOTADATE") + adifqso("<CALL:3>K3A<TIME_ON:4>9x70") +
+               adifqso(std::string("<CALL:4>K4\0A", 12)) + adifqso("<CALL:3>K5A"));
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.imported, 2);
+    EXPECT_EQ(r.skipped, 3);
+    EXPECT_EQ(s->qsos[2].call.trimmedright(), "K5A"); // no time in the file
+    // Of the QSOs without a mode only those the log took are counted.
+    EXPECT_EQ(status.last(),
+              "2 records imported from ADIF file. 2 QSOs came in without a mode. 3 skipped: QSO 2 "
+              "(K2A): the date \"NOTADATE\" is no day of the calendar; QSO 3 (K3A): the time "
+              "\"9x:70\" is no time of day; QSO 4 (K4 A): the call \"K4 A\" is not one word.");
+    EXPECT_NE(adiflog().find("\"Skipped QSO 2 (K2A): the date 'NOTADATE' is no day of the "
+                             "calendar\"\r\n"),
+              std::string::npos);
 }

@@ -94,3 +94,21 @@ TEST_F(Brisca, HeadersThatCannotBeTrueAreRefused) {
     EXPECT_TRUE(run(one).ok);
     EXPECT_EQ(s->qsocount, 1);
 }
+
+TEST_F(Brisca, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    run(briscafile({{{"call", "K1A"}},
+                    {{"call", "K2A"}, {"date", "2004O825"}},
+                    {{"call", "K3A"}, {"time", "14:3x"}},
+                    {{"call", std::string("K4\0A", 4)}}},
+                   4));
+    ASSERT_EQ(s->qsocount, 1);
+    EXPECT_EQ(qso(1).call.trimmedright(), "K1A");
+    EXPECT_EQ(status.last(),
+              "1 records imported from Brisca. 3 skipped: record 2 (K2A): the date \"2004O825\" "
+              "is no day of the calendar; record 3 (K3A): the time \"14:3x\" is no time of day; "
+              "record 4 (K4 A): the call \"K4 A\" is not one word.");
+    EXPECT_NE(
+        programfile("briscaimport.log")
+            .find("\"Skipped record 2 (K2A): the date '2004O825' is no day of the calendar\""),
+        std::string::npos);
+}

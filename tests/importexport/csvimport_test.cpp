@@ -1,4 +1,5 @@
 #include "importexport/csvimport.h"
+#include "importexport/importframe.h"
 #include "importfixture.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,7 @@ struct CsvImport : ImportTest {
         l.currentyear = 2024;
         return l;
     }
-    csvread read(const std::string& text, const csvlayout& l, int32_t room = maxqsos) const {
-        return readcsv(*s, text, l, room);
-    }
+    csvread read(const std::string& text, const csvlayout& l) const { return readcsv(*s, text, l); }
     csvresult import(const std::string& text, const csvlayout& l) {
         folder.write("in.csv", text);
         s->chosenfile = folder.path() + "in.csv";
@@ -79,6 +78,50 @@ TEST_F(CsvImport, EveryKindOfItemLandsInItsField) {
     EXPECT_EQ(fieldsof(2), "W2XYZ|United States of America|0|||20240826|09:30|0|0|3|100|599|579|0|"
                            "0|W2AW|||0|2|AF-999 plain");
     EXPECT_EQ(slotsof(qso(2)), std::vector{slot(s->tentenaward, 0)});
+
+    const qsorecord& q = s->qsos[1];
+    EXPECT_EQ(q.call.trimmedright(), "K1ABC");
+    EXPECT_EQ(q.dxcc, entity("United States of America"));
+    EXPECT_EQ(q.date, "20240825");
+    EXPECT_EQ(q.time, "14:30");
+    EXPECT_EQ(q.band, 8);
+    EXPECT_EQ(q.mode, 1);
+    EXPECT_EQ(q.power, 5.5f);
+    EXPECT_EQ(q.qslvia.trimmedright(), "W1AW");
+    EXPECT_EQ(q.qsls, 1);
+    EXPECT_EQ(q.qslr, 1);
+    EXPECT_EQ(q.rsts, "5  ");
+    EXPECT_EQ(q.rstr, "59 ");
+    EXPECT_EQ(q.ituz, "08");
+    EXPECT_EQ(q.cqz, "4 "); // the state's zone, written after the CQ zone item
+    EXPECT_EQ(q.continent, 5);
+    EXPECT_EQ(q.grid, "FN42ab");
+    EXPECT_EQ(q.wab.trimmedright(), "SU12");
+    EXPECT_EQ(q.qth, 2);
+    EXPECT_EQ(q.prop, 3);
+    // Each part of the comment is joined with a blank, none stands before the first.
+    EXPECT_EQ(q.comments.trimmedright(), "EU-005 TX Smith, John");
+    const std::pair<int16_t, int32_t> wanted[] = {
+        {s->iotaeuropeaward, 4}, {s->tentenaward, 12345}, {s->wasaward, 42}, {0, 0}, {0, 0}};
+    for (std::size_t k = 0; k < 5; ++k) {
+        EXPECT_EQ(q.awards[k], wanted[k].first) << k;
+        EXPECT_EQ(q.entries[k], wanted[k].second) << k;
+    }
+
+    const qsorecord& r = s->qsos[2];
+    EXPECT_EQ(r.time, "09:30");
+    EXPECT_EQ(r.band, 0);
+    EXPECT_EQ(r.mode, 0); // "cw" is no mode's name
+    EXPECT_EQ(r.power, 100);
+    EXPECT_EQ(r.qsls, 0);
+    EXPECT_EQ(r.qslr, 0);
+    EXPECT_EQ(r.rsts, "599");
+    EXPECT_EQ(r.ituz, "  ");
+    EXPECT_EQ(r.continent, 0);
+    EXPECT_EQ(r.comments.trimmedright(), "AF-999 plain");
+    EXPECT_EQ(r.awards[0], s->tentenaward);
+    EXPECT_EQ(r.entries[0], 0);
+    EXPECT_EQ(r.awards[1], 0);
 }
 
 TEST_F(CsvImport, DatesOfEachFormatWithTwoDigitYearsByTheEntryRule) {
@@ -139,16 +182,17 @@ TEST_F(CsvImport, AwardValuesFillFiveSlotsAndTheRestAreCounted) {
     }
     EXPECT_EQ(q.awards[5], 0);
     EXPECT_EQ(r.awardsleftout, 2);
-    import("eu-005,TX,1,2,3,4\r\n",
-           layout({csviota, csvstate, csvtenten, csvtenten, csvtenten, csvtenten}));
+    import("eu-005,TX,1,2,3,4,20240101,W1AW\r\n", layout({csviota, csvstate, csvtenten, csvtenten,
+                                                          csvtenten, csvtenten, csvdate, csvcall}));
     EXPECT_EQ(status.last(),
               "1 records imported from CSV file. 2 award values past the five a QSO keeps were "
               "left out.");
 }
 
 TEST_F(CsvImport, ARecordWithANumberTooLargeIsSkippedAndNamed) {
-    const csvresult r = import("A1A,1\r\nB1B,99999999999\r\nC1C,3\r\nD1D,1e40\r\n",
-                               layout({csvcall, csvtenten, csvpower}, 2));
+    const csvresult r = import("A1A,1,20240101\r\nB1B,99999999999,20240101\r\nC1C,3,20240101\r\n"
+                               "D1D,1e40,20240101\r\n",
+                               layout({csvcall, csvtenten, csvdate, csvpower}, 3));
     EXPECT_EQ(r.imported, 2);
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(s->qsos[2].call.trimmedright(), "C1C");
@@ -164,7 +208,8 @@ TEST_F(CsvImport, ARecordWithANumberTooLargeIsSkippedAndNamed) {
 }
 
 TEST_F(CsvImport, AFileEndingInsideARecordKeepsTheRecordsBeforeIt) {
-    const csvresult r = import("A1A,1,x\r\nB1B,2", layout({csvcall, csvcomment, csvwab}));
+    const csvresult r =
+        import("A1A,1,x,20240101\r\nB1B,2", layout({csvcall, csvcomment, csvwab, csvdate}));
     EXPECT_TRUE(r.opened);
     EXPECT_EQ(r.imported, 1);
     EXPECT_EQ(r.error, "Error processing Record: 2, Field: 3");
@@ -194,17 +239,37 @@ TEST_F(CsvImport, BadFilesAndBadItems) {
     ASSERT_EQ(r.records.size(), 1u);
     EXPECT_EQ(r.records[0].call, "XXXXXXXXXXXX");
     EXPECT_EQ(r.records[0].comments, huge.substr(0, 60));
-    const csvread full = read("A1A\r\nB1B\r\nC1C\r\n", layout({csvcall}), 1);
-    EXPECT_EQ(full.records.size(), 1u);
-    EXPECT_EQ(full.leftout, 2);
+    // Room for one: the frame keeps the first and counts the others as left out.
+    const csvread full =
+        read("A1A,20240101\r\nB1B,20240101\r\nC1C,20240101\r\n", layout({csvcall, csvdate}));
+    importread records;
+    records.records = full.records;
+    const checkedread room = checkread(records, 1);
+    EXPECT_EQ(room.kept.size(), 1u);
+    EXPECT_EQ(room.leftout, 2);
 }
 
 TEST_F(CsvImport, ImportedTextsSurviveTheLogFile) {
     s->qsos[1].wab = "left over";
-    import("W1AW,say \"hi\"\tnow,FN42\r\nK2ABC,\"in \"\"quotes\",EU-005\r\n",
-           layout({csvcall, csvcomment, csvgridsquare}));
+    import("W1AW,say \"hi\"\tnow,FN42,20240101\r\nK2ABC,\"in \"\"quotes\",EU-005,20240101\r\n",
+           layout({csvcall, csvcomment, csvgridsquare, csvdate}));
     ASSERT_EQ(s->qsocount, 2);
     EXPECT_EQ(s->qsos[1].comments.trimmedright(), "say  hi  now");
     EXPECT_EQ(s->qsos[1].wab.trimmedright(), "");
-    expectroundtrip();
+    expectroundtrip(true);
+}
+
+TEST_F(CsvImport, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    csvlayout l = layout({csvcall, csvdate, csvtime});
+    l.hhmm = true;
+    const csvresult r = import("K1A,20240101,1200\r\nK2A,20240230,1200\r\nK3A,20240101,2575\r\n" +
+                                   std::string("K4\0A,20240101,1200\r\nK5A,0825,1200\r\n", 34),
+                               l);
+    EXPECT_EQ(r.imported, 1);
+    EXPECT_EQ(r.error, "");
+    EXPECT_EQ(status.last(),
+              "1 records imported from CSV file. 4 records were skipped. Skipped record 2 (K2A): "
+              "the date \"20240230\" is no day of the calendar; record 3 (K3A): the time \"25:75\" "
+              "is no time of day; record 4 (K4 A): the call \"K4 A\" is not one word; record 5 "
+              "(K5A): the date \"00000000\" is no day of the calendar.");
 }

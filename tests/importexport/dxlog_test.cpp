@@ -91,19 +91,24 @@ TEST_F(Dxlog, Format1ReadsTheShortRecordsFieldsOneByteLaterAndTheLongOnesAlike) 
     const fieldtexts f = {{"call", "K1ABC"},  {"key", "DL"},    {"cqzone", "14"},
                           {"qslr", "T"},      {"qsls", "T"},    {"qslvia", "QSL"},
                           {"texta", "alpha"}, {"textb", "beta"}};
+    std::vector<std::string> texts;
     for (const std::string& file :
          {dxlogfile({record119(f, format1())}), dxlogfile({record133(f)})})
-        for (const int format : {0, 1})
+        for (const int format : {0, 1}) {
             run(file, format);
-    ASSERT_EQ(s->qsocount, 4);
+            texts.push_back(status.last());
+        }
+    ASSERT_EQ(s->qsocount, 3);
     const std::string right =
         "K1ABC|Germany|4|28|14|20040825|14:30|8|1|1|100|599|579|1|1|QSL|||0|0|";
     EXPECT_EQ(fieldsof(1), right + "alpha beta");
-    // Each field begins with the last byte of the field before it.
-    EXPECT_EQ(fieldsof(2),
-              "K1ABC|Germany|4|28|1|42004082|51:43|8|0|1|100|59|957|0|0|TQSL|||0|0|alpha  beta");
+    // Read as the other format, each field begins with the last byte of the field before it:
+    // its date is no day, and the record is named instead of stored.
+    EXPECT_EQ(texts[1], "0 records imported from " + s->chosenfile +
+                            ". 1 skipped: record 1 (K1ABC): the date \"42004082\" is no day of "
+                            "the calendar.");
+    EXPECT_EQ(fieldsof(2), right + "alpha beta");
     EXPECT_EQ(fieldsof(3), right + "alpha beta");
-    EXPECT_EQ(fieldsof(4), right + "alpha beta");
 }
 
 TEST_F(Dxlog, TheCountryKeyThenThePrefixesThenTheCall) {
@@ -183,5 +188,29 @@ TEST_F(Dxlog, OtherRecordLengthsAndShortFilesAreRefused) {
                       std::to_string(size) + " bytes of 641.");
         EXPECT_EQ(status.last(), "No records imported from DXLog.");
     }
+    s->chosenfile = folder.path() + "none.dbf";
+    EXPECT_FALSE(importdxlog(*s, status, dialogs, 1).ok);
+    EXPECT_EQ(dialogs.shown.back().text,
+              "DXLog file, " + s->chosenfile +
+                  ", not found or it is corrupted.\r\nThe file does not exist.");
     EXPECT_EQ(s->qsocount, 3);
+}
+
+TEST_F(Dxlog, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    run(dxlogfile({record119({{"call", "K1A"}}), record119({{"call", "K2A"}, {"date", "20040931"}}),
+                   record119({{"call", "K3A"}, {"time", "2400"}}),
+                   record119({{"call", std::string("K4\0A", 4)}})}),
+        1);
+    ASSERT_EQ(s->qsocount, 1);
+    EXPECT_EQ(status.last(),
+              "1 records imported from " + s->chosenfile +
+                  ". 3 skipped: record 2 (K2A): the date \"20040931\" is no day of the calendar; "
+                  "record 3 (K3A): the time \"24:00\" is no time of day; record 4 (K4 A): the "
+                  "call \"K4 A\" is not one word.");
+    EXPECT_EQ(programfile("dxlogimport.log"),
+              "\"Log of DXLog import\"\r\n\"Date     Time  Call       DXCC\"\r\n"
+              "\"20040825 14:30 K1A          United States of America\"\r\n"
+              "\"Skipped record 2 (K2A): the date '20040931' is no day of the calendar\"\r\n"
+              "\"Skipped record 3 (K3A): the time '24:00' is no time of day\"\r\n"
+              "\"Skipped record 4 (K4 A): the call 'K4 A' is not one word\"\r\n");
 }

@@ -132,5 +132,32 @@ TEST_F(Logeqf, APieceAfterTheLastRecordCountsOnlyWhenItReachesTheNetNumber) {
     EXPECT_EQ(
         status.last(),
         "0 records imported from LogEQF. 1 skipped: record 1 (K1BIG): the power is too large.");
+    s->chosenfile = folder.path() + "none.log";
+    EXPECT_FALSE(importlogeqf(*s, status, dialogs).ok);
+    EXPECT_EQ(dialogs.shown.at(0).text,
+              "LogEQF file, " + s->chosenfile +
+                  " not found or it is corrupted.\r\nThe file does not exist.");
+    EXPECT_EQ(status.last(), "No records imported from " + s->chosenfile + ".");
     EXPECT_EQ(s->qsocount, 8);
+}
+
+TEST_F(Logeqf, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    run(eqffile({{{"call", "K1A"}},
+                 {{"call", "K2A"}, {"date", "20041325"}},
+                 {{"call", "K3A"}, {"time", "\xF0\x9A\x9A\xA0"}},
+                 {{"call", std::string("K4\0A", 4)}},
+                 {{"call", "K5A"}, {"time", "    "}}}));
+    ASSERT_EQ(s->qsocount, 2);
+    EXPECT_EQ(qso(1).call.trimmedright(), "K1A");
+    EXPECT_EQ(qso(2).call.trimmedright(), "K5A");
+    EXPECT_EQ(qso(2).time, "  :  "); // a record without a time keeps its blanks
+    // A NUL reads as a blank, and the time as the bytes stand.
+    const std::string skips = "record 2 (K2A): the date \"20041325\" is no day of the calendar; "
+                              "record 3 (K3A): the time \"\xF0\x9A:\x9A\xA0\" is no time of day; "
+                              "record 4 (K4 A): the call \"K4 A\" is not one word.";
+    EXPECT_EQ(status.last(), "2 records imported from LogEQF. 3 skipped: " + skips);
+    const std::string log = programfile("logeqfimport.log");
+    EXPECT_NE(log.find("\"Skipped record 4 (K4 A): the call 'K4 A' is not one word\"\r\n"),
+              std::string::npos)
+        << log;
 }

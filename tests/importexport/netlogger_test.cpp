@@ -45,6 +45,32 @@ TEST_F(NetLogger, BothPassesReadTheHandMadeExport) {
               "NoCall|None|0|||20240826|09:05|6|0|1|100|599|599|0|1||FN03||0|0|Ann Toronto   12.5");
     // ON is no state; 12.5 rounds to 12.
     EXPECT_EQ(slotsof(qso(2)), std::vector{slot(s->omissaward, 12)});
+    const qsorecord& a = qso(1);
+    EXPECT_EQ(a.date, "20240825");
+    EXPECT_EQ(a.call.trimmedright(), "K1ABC");
+    EXPECT_EQ(a.dxcc, entity("United States of America"));
+    EXPECT_EQ(a.band, 8);
+    EXPECT_EQ(a.mode, s->ssbmodeindex); // "usb"
+    EXPECT_EQ(a.rsts, "59 ");
+    EXPECT_EQ(a.rstr, "57 ");
+    EXPECT_EQ(a.grid, "FN42ab");
+    EXPECT_EQ(a.qsls, 1);
+    EXPECT_EQ(a.qslr, 0);
+    EXPECT_EQ(a.qslvia.trimmedright(), "W1QSL");
+    EXPECT_EQ(a.comments.trimmedright(), "Smith Bob Boston Middlesex hello 1234");
+    EXPECT_EQ(slotsof(a), (std::vector{slot(s->wasaward, 20), slot(s->ccnaward, 1234)}));
+    EXPECT_EQ(a.prop, 1);
+    EXPECT_EQ(a.power, 100.0f);
+    const qsorecord& b = qso(2);
+    EXPECT_EQ(b.time, "09:05");
+    EXPECT_EQ(b.call.trimmedright(), "NoCall");
+    EXPECT_EQ(b.dxcc, 0); // no entity for a QSO without a call
+    EXPECT_EQ(b.band, 6);
+    EXPECT_EQ(b.mode, 0); // "PSK31" is no mode name
+    EXPECT_EQ(b.qslr, 1);
+    EXPECT_EQ(b.comments.trimmedright(), "Ann Toronto   12.5");
+    EXPECT_EQ(slotsof(b),
+              std::vector{slot(s->omissaward, 12)}); // ON is no state; 12.5 rounds to 12
     expectroundtrip();
 }
 
@@ -78,7 +104,7 @@ TEST_F(NetLogger, TheFirstPassStartsBehindTheFirstTagOfTheFile) {
 TEST_F(NetLogger, LinesOfAnotherItemCountAndHugeNumbersAreSkippedAndNamed) {
     const std::string text = tmpline("W1AW") + "20240101,1200,K2XX,only four\r\n" +
                              tmpline("W3AW", "Geratol", "99999999999") + tmpline("W4AW", "ccn");
-    const netloggerread r = readnetlogger(*s, text, 100);
+    const netloggerread r = readnetlogger(*s, text);
     ASSERT_EQ(r.records.size(), 2u);
     EXPECT_EQ(r.records[1].call.trimmedright(), "W4AW");
     EXPECT_EQ(slotsof(r.records[1]), std::vector{slot(s->ccnaward, 7)});
@@ -107,6 +133,9 @@ TEST_F(NetLogger, AFileThatCannotBeConvertedChangesNothing) {
         EXPECT_EQ(dialogs.shown[0].title, s->apptitle + " " + s->mycall.str());
         EXPECT_EQ(status.last(), "No records imported from NetLogger");
     }
+    s->chosenfile = folder.path() + "absent.adi";
+    importnetlogger(*s, status, dialogs);
+    EXPECT_NE(dialogs.shown.back().text.find("The file does not exist."), std::string::npos);
     choose("<EOH><A:1>" + std::string(20000, 'x') + "<eor>");
     importnetlogger(*s, status, dialogs);
     EXPECT_NE(dialogs.shown.back().text.find("Line 1 is longer than 10000"), std::string::npos);
@@ -121,4 +150,47 @@ TEST_F(NetLogger, TheLogStopsAtItsCapacity) {
     EXPECT_EQ(s->qsocount, maxqsos);
     EXPECT_EQ(status.last(), "1 records imported from NetLogger. The log is full at 100000 QSOs: "
                              "1 QSOs were left out.");
+}
+
+namespace {
+
+// A QSO of the 22 values as NetLogger writes it, a blank after each value and after its end
+// of record, which ADIF allows.
+std::string blankedqso(const std::string& date, const std::string& time, const std::string& call) {
+    const std::string values[22] = {date, time,   call, "Bob", "59", "57",   "CW", "20m",
+                                    "",   "14.0", "",   "MA",  "",   "FN42", "S",  "R",
+                                    "",   "",     "",   "",    "",   ""};
+    std::string text;
+    for (std::size_t k = 0; k < 22; ++k)
+        text += "<F" + std::to_string(k) + ":" + std::to_string(values[k].size()) + ">" +
+                values[k] + " ";
+    return text + "<eor> ";
+}
+
+} // namespace
+
+TEST_F(NetLogger, BlanksAfterValuesAndAnEndOfFileMarkAreNoFault) {
+    choose("<EOH> " + blankedqso("20240101", "1200", "K1A") +
+           blankedqso("20240102", "1300", "K2A") + blankedqso("20241332", "1200", "K3A") +
+           blankedqso("20240103", "2460", "K4A") + blankedqso("20240104", "1200", "K5 A") +
+           blankedqso("20240105", "1200", std::string("K6\0A", 4)) + "\r\n\x1A");
+    EXPECT_TRUE(importnetlogger(*s, status, dialogs).ok);
+    ASSERT_EQ(s->qsocount, 3);
+    for (const int32_t k : {1, 2}) {
+        EXPECT_EQ(qso(k).qsls, 1) << k;
+        EXPECT_EQ(qso(k).qslr, 1) << k;
+        EXPECT_EQ(qso(k).grid, "FN42  ") << k;
+    }
+    EXPECT_EQ(qso(1).date, "20240101");
+    EXPECT_EQ(qso(2).date, "20240102");
+    EXPECT_EQ(qso(2).time, "13:00");
+    // The first pass drops a NUL, as it drops quotes and commas.
+    EXPECT_EQ(qso(3).call.trimmedright(), "K6A");
+    EXPECT_EQ(status.last(), "3 records imported from NetLogger. 3 skipped: QSO 3 (K3A): the date "
+                             "\"20241332\" is no day of the calendar; QSO 4 (K4A): the time "
+                             "\"24:60\" is no time of day; QSO 5 (K5 A): the call \"K5 A\" is not "
+                             "one word.");
+    EXPECT_NE(programfile("lognetlogger.log")
+                  .find("\"Skipped QSO 5 (K5 A): the call 'K5 A' is not one word\"\r\n"),
+              std::string::npos);
 }

@@ -68,5 +68,35 @@ TEST_F(Valtro, ShortFilesPiecesAndTooLargeNumbersAreSaid) {
     EXPECT_EQ(status.last(),
               "0 records imported from Valtro.log. The file of 5 bytes is shorter than its header "
               "record.");
+    s->chosenfile = folder.path() + "none.dat";
+    EXPECT_FALSE(importvaltro(*s, status, dialogs).ok);
+    EXPECT_EQ(dialogs.shown.at(0).text,
+              s->chosenfile + " not found or it is corrupted.\r\nThe file does not exist.");
+    EXPECT_EQ(status.last(), "0 No records imported from " + s->chosenfile + ".");
     EXPECT_EQ(s->qsocount, 1);
+}
+
+TEST_F(Valtro, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    run(header + valtrorecord({{"call", "K1A"}}) +
+        valtrorecord({{"call", "K2A"}, {"date", "02/30/"}}) +
+        valtrorecord({{"call", "K3A"}, {"time", "9x:70"}}) +
+        valtrorecord({{"call", std::string("K4\0A", 4)}}));
+    ASSERT_EQ(s->qsocount, 1);
+    EXPECT_EQ(status.last(),
+              "1 records imported from Valtro.log. 3 skipped: record 2 (K2A): the date "
+              "\"20040230\" is no day of the calendar; record 3 (K3A): the time \"9x:70\" is no "
+              "time of day; record 4 (K4 A): the call \"K4 A\" is not one word.");
+}
+
+TEST_F(Valtro, ALoneEndOfFileByteIsNoPieceOfARecord) {
+    run(header + valtrorecord({{"call", "K1A"}}) + "\x1A");
+    EXPECT_EQ(status.last(), "1 records imported from Valtro.log");
+    // Anything more after the last record still is one.
+    run(header + valtrorecord({{"call", "K2A"}}) + "\x1A\x1A");
+    EXPECT_EQ(status.last(), "1 records imported from Valtro.log. The last 2 bytes, too few for a "
+                             "record, were left out.");
+    run(header + valtrorecord({{"call", "K3A"}}) + "x");
+    EXPECT_EQ(status.last(), "1 records imported from Valtro.log. The last 1 bytes, too few for a "
+                             "record, were left out.");
+    EXPECT_EQ(s->qsocount, 3);
 }

@@ -27,6 +27,46 @@ TEST_F(Win1010, TheHandMadeExport) {
     EXPECT_EQ(fieldsof(4), "VE3ABC|Canada|5|??|??|20120704|23:59|0|5|1|100|5|5|1|1||||0|0|a b c d "
                            "e Abu Ail Is.");
     EXPECT_TRUE(slotsof(qso(4)).empty());
+    const qsorecord& a = qso(1);
+    EXPECT_EQ(a.call.trimmedright(), "K1ABC");
+    EXPECT_EQ(a.dxcc, entity("United States of America"));
+    EXPECT_EQ(a.cqz, "??"); // several zones, as the lookup writes them
+    EXPECT_EQ(a.continent, 5);
+    EXPECT_EQ(a.time, "09:30");
+    EXPECT_EQ(a.mode, s->ssbmodeindex); // "s"
+    EXPECT_EQ(a.date, "19991231");
+    EXPECT_EQ(a.qsls, 0);
+    EXPECT_EQ(a.qslr, 0);
+    EXPECT_EQ(a.rstr, "57 ");
+    EXPECT_EQ(a.rsts, "59 ");
+    EXPECT_EQ(slotsof(a), std::vector{slot(s->tentenaward, 1234)});
+    EXPECT_EQ(a.band, 8);
+    EXPECT_EQ(a.comments.trimmedright(), "a b c d e United States");
+    EXPECT_EQ(a.power, 100.0f);
+    const qsorecord& b = qso(2);
+    EXPECT_EQ(b.dxcc, entity("Germany"));
+    EXPECT_EQ(b.ituz, "28");
+    EXPECT_EQ(b.time, "09:30");
+    EXPECT_EQ(b.date, "20050115");
+    EXPECT_EQ(b.qsls, 1);
+    EXPECT_EQ(b.qslr, 0);
+    EXPECT_EQ(b.awards[0], 0);
+    EXPECT_EQ(b.awards[1], s->tentenvpaward);
+    EXPECT_EQ(b.entries[1], 56);
+    EXPECT_EQ(b.band, 6);
+    const qsorecord& c = qso(3); // no country name: the call's entity
+    EXPECT_EQ(c.dxcc, entity("France"));
+    EXPECT_EQ(c.mode, s->pskmodeindex);
+    EXPECT_EQ(c.date, "20100601");
+    EXPECT_EQ(c.qslr, 1);
+    EXPECT_EQ(c.band, 0); // band 0 is no band
+    EXPECT_EQ(c.comments.trimmedright(), "a b, comma c d e");
+    const qsorecord& d = qso(4); // a deleted entity's name matches nothing
+    EXPECT_EQ(d.dxcc, entity("Canada"));
+    EXPECT_EQ(d.date, "20120704");
+    EXPECT_EQ(d.mode, s->rttymodeindex);
+    EXPECT_EQ(d.band, 0);
+    EXPECT_TRUE(slotsof(d).empty());
     expectroundtrip();
 }
 
@@ -50,4 +90,31 @@ TEST_F(Win1010, ATenTenNumberTooLargeSkipsItsQso) {
     EXPECT_EQ(qso(1).call.trimmedright(), "W2AW");
     EXPECT_EQ(status.last(), "WIN 1010 CSV 1 records imported. 1 skipped: QSO 1 (W1AW): a Ten-Ten "
                              "number is too large.");
+}
+
+TEST_F(Win1010, AMissingFileIsToldWithItsName) {
+    s->chosenfile = folder.path() + "log.asc";
+    EXPECT_FALSE(importwin1010(*s, status, dialogs).ok);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "WIN 1010 CSV file, " + s->chosenfile +
+                  ", not found or it is corrupted.\r\nThe file does not exist.");
+    EXPECT_EQ(status.last(), "0 No records imported from WIN 1010 CSV file.");
+}
+
+TEST_F(Win1010, ABadDateABadTimeAndACallOfTwoWordsAreNamedNotStored) {
+    const auto qsoline = [](const std::string& call, const std::string& time,
+                            const std::string& date) {
+        return "a," + call + ",b,c," + time + ",C," + date + ",d,e,0,,5,5,0,0,20\r\n";
+    };
+    choose(qsoline("W1AW", "1200", "01/01/20") + qsoline("W2AW", "1200", "ab/cd/ef") +
+           qsoline("W3AW", "9x7", "01/01/20") +
+           qsoline(std::string("W4\0AW", 5), "1200", "01/01/20"));
+    importwin1010(*s, status, dialogs);
+    ASSERT_EQ(s->qsocount, 1);
+    EXPECT_EQ(qso(1).call.trimmedright(), "W1AW");
+    EXPECT_EQ(status.last(), "WIN 1010 CSV 1 records imported. 3 skipped: QSO 2 (W2AW): the date "
+                             "\"20efabcd\" is no day of the calendar; QSO 3 (W3AW): the time "
+                             "\"09:x7\" is no time of day; QSO 4 (W4 AW): the call \"W4 AW\" is "
+                             "not one word.");
 }

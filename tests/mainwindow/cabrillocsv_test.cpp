@@ -43,6 +43,25 @@ struct ImportForm : WindowTest {
 
 } // namespace
 
+TEST_F(ImportForm, OpensWithItsInitialChoices) {
+    begin(0);
+    open();
+    EXPECT_EQ(fromqt(form->windowTitle()), "User defined data import " + s->mycall.str());
+    for (int k = 0; k < customimport::fieldcombos; ++k)
+        EXPECT_EQ(box("myfield" + QString::number(k))->currentText(), "Ignore") << k;
+    EXPECT_EQ(box("myfield20")->count(), 21);
+    EXPECT_EQ(box("dateformatcombo")->currentText(), "YYYYMMDD");
+    EXPECT_EQ(box("timecombo")->currentText(), "HH:MM");
+    EXPECT_EQ(box("bandcombo")->currentText(), "Use Frequency");
+    EXPECT_EQ(box("defaultqth")->currentText(), "Home");
+    EXPECT_EQ(box("defaultprop")->currentText(), "Terrestrial");
+    EXPECT_EQ(box("Defaultmode")->currentText(), "CW  ");
+    EXPECT_EQ(box("Defaultmode")->count(), s->modecount + 1);
+    EXPECT_EQ(form->findChild<QLineEdit*>("defaultpower")->text(), "100");
+    EXPECT_EQ(form->findChild<QLineEdit*>("numfields")->text(), "");
+    EXPECT_EQ(form->fieldcount(), 0);
+}
+
 TEST_F(ImportForm, AFieldCountOutsideItsRangeIsRefusedOnTheForm) {
     begin(0);
     open();
@@ -88,13 +107,14 @@ TEST_F(ImportForm, ChoicesOfTheFormApplyToEveryRecord) {
     begin(0);
     open();
     type("numfields", "25");
-    choose({"Call", "Time", "Band", "Mode", "Power", "QSL Sent", "RST Sent", "State", "Comment"});
+    choose({"Call", "Time", "Band", "Mode", "Power", "QSL Sent", "RST Sent", "State", "Comment",
+            "Date"});
     box("timecombo")->setCurrentText("HHMM");
     box("bandcombo")->setCurrentText("Use Meters");
     box("defaultqth")->setCurrentText("Mobile");
     box("defaultprop")->setCurrentText("EME");
     type("defaultpower", "50");
-    const std::string dropped = ",x,x,x,x,x,x,x,x,x,x,x,x,x,x,x,x\r\n"; // items 10 to 25
+    const std::string dropped = ",20240101,x,x,x,x,x,x,x,x,x,x,x,x,x,x,x\r\n"; // items 10 to 25
     importfile("choices.csv", "w1aw,930,20,CW,0,y,5NN,TX,\"Smith, John\"" + dropped +
                                   ",1430,75,cw,12 5,YES,59+,ZZ,plain" + dropped);
     ASSERT_EQ(s->qsocount, 2);
@@ -133,9 +153,9 @@ TEST_F(ImportForm, EachDateFormatThroughTheForm) {
 TEST_F(ImportForm, AShortLastRecordKeepsTheOthersAndTheFormOpen) {
     begin(1);
     open();
-    type("numfields", "2");
-    choose({"Call", "10 -10 #"});
-    importfile("short.csv", "A1A,1\r\nB1B,99999999999\r\nC1C,3\r\nD1D");
+    type("numfields", "3");
+    choose({"Call", "10 -10 #", "Date"});
+    importfile("short.csv", "A1A,1,20240101\r\nB1B,99999999999,20240101\r\nC1C,3,20240101\r\nD1D");
     EXPECT_TRUE(form->importfailed());
     EXPECT_EQ(status(), "Error processing Record: 4, Field: 2");
     EXPECT_EQ(s->qsocount, 3);
@@ -147,7 +167,7 @@ TEST_F(ImportForm, AShortLastRecordKeepsTheOthersAndTheFormOpen) {
     EXPECT_NE(form->result(), QDialog::Accepted);
 
     // The next import of this opening starts afresh and closes the form when it succeeds.
-    importfile("good.csv", "E1E,5\r\n");
+    importfile("good.csv", "E1E,5,20240101\r\n");
     EXPECT_FALSE(form->importfailed());
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(gridcall(4), "E1E");
@@ -183,11 +203,12 @@ TEST_F(ImportForm, TheMenuItemShowsTheFormModallyUnderTheGuard) {
 
     // The form the item opens imports into the log, says so on the main status line and
     // shows the imported QSOs in the grid.
-    folder.write("calls.csv", "W1AW\r\nK2ABC\r\n");
+    folder.write("calls.csv", "W1AW,20240101\r\nK2ABC,20240102\r\n");
     dialogs.files = {folder.path() + "calls.csv"};
     whenmodal([](QWidget* w) {
-        w->findChild<QLineEdit*>("numfields")->setText("1");
+        w->findChild<QLineEdit*>("numfields")->setText("2");
         w->findChild<QComboBox*>("myfield0")->setCurrentText("Call");
+        w->findChild<QComboBox*>("myfield1")->setCurrentText("Date");
         w->findChild<QPushButton*>("doit")->click();
     });
     trigger("gomyimport");

@@ -37,6 +37,7 @@ TEST_F(NetImports, TheDigiPanAndWin1010Items) {
     dialogs.answers = {msganswer::cancel};
     trigger("win1010");
     ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Import Files");
     EXPECT_EQ(dialogs.shown[0].text,
               "In WIN 1010, export all QSOs to CSV type file, option 5.\r\n"
               "Resulting file name is likely to be log.asc.\r\n"
@@ -60,6 +61,7 @@ TEST_F(NetImports, TheDxtremeItemReadsTheProgramFolderAfterItsNotice) {
                                      "in the same directory as Tessalog\r\n"
                                      "This is a new data import routine. Please\r\n"
                                      "let me know if you have any problems.");
+    EXPECT_EQ(dialogs.shown[0].title, "Tessalog  " + s->mycall.str());
     EXPECT_EQ(dialogs.shown[0].buttons, msgbuttons::okcancel);
     EXPECT_TRUE(statuses.isEmpty());
     trigger("godxtreme");
@@ -71,11 +73,18 @@ TEST_F(NetImports, TheDxtremeItemReadsTheProgramFolderAfterItsNotice) {
 
 TEST_F(NetImports, TheQuarnlogFormImportsWithTheChosenBandModePowerAndQth) {
     begin(2);
+    auto* item = window->findChild<QAction*>("goccnbml");
+    EXPECT_EQ(item->text(), "Import from CCN QUARNLOG");
     trigger("goccnbml");
     auto* form = window->findChild<ccnquarnimport*>("ccnquarnimport");
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isVisible());
-    form->findChild<QComboBox*>("bandmode")->setCurrentIndex(9);
+    EXPECT_EQ(fromqt(form->windowTitle()),
+              "Tessalog Century Club Net QUARNLOG Import " + s->mycall.str());
+    auto* bandmode = form->findChild<QComboBox*>("bandmode");
+    EXPECT_EQ(bandmode->count(), 16);
+    EXPECT_EQ(bandmode->currentText(), "160 Meters SSB");
+    bandmode->setCurrentIndex(9);
     form->findChild<QComboBox*>("powercombo")->setCurrentIndex(1);
     form->findChild<QComboBox*>("qthcombo")->setCurrentIndex(2);
     dialogs.files = {testdata("quarnlog/export.inf")};
