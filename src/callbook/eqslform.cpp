@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "setupfiles.h"
@@ -52,6 +53,8 @@ eQSLform::eQSLform(AppState& state, Dialogs& dialogs, QWidget* parent)
     auto* boxes = new QFormLayout;
     boxes->addRow(Label1, un);
     boxes->addRow(Label2, pw);
+    labelbox(Label1, un);
+    labelbox(Label2, pw);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label3);
     layout->addLayout(boxes);

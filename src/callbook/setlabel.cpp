@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "labels.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 
 #include <QFocusEvent>
@@ -62,6 +63,8 @@ setlabel::setlabel(AppState& state, Dialogs& dialogs, QWidget* parent)
     auto* Label3 = makelabel(this, "Label3", "Labels remaining on page:");
     Label1->setWordWrap(false);
     Label3->setWordWrap(false);
+    labelbox(Label1, startlbl);
+    labelbox(Label3, remain);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label2);

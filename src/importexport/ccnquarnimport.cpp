@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "core/tables.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 #include "platform/statusline.h"
 #include "quarnlog.h"
@@ -63,12 +64,18 @@ ccnquarnimport::ccnquarnimport(AppState& state, Dialogs& dialogs, StatusLine& st
                           "Tessalog. Otherwise you will have duplicate QSOs. Export your QSOs "
                           "from QUARNLOG to the file export.inf."),
                     2, 0, 1, 3);
-    grid->addWidget(label(this, "Label1",
-                          "Select the band and mode for the QSOs you have exported from "
-                          "QUARNLOG."),
-                    3, 0);
-    grid->addWidget(label(this, "Label5", "Select the power for all QSOs"), 3, 1);
-    grid->addWidget(label(this, "Label6", "Select the QTH for all QSOs"), 3, 2);
+    const std::pair<QWidget*, QLabel*> lists[] = {
+        {bandmode, label(this, "Label1",
+                         "Select the band and mode for the QSOs you have exported from "
+                         "QUARNLOG.")},
+        {powercombo, label(this, "Label5", "Select the power for all QSOs")},
+        {qthcombo, label(this, "Label6", "Select the QTH for all QSOs")},
+    };
+    for (int column = 0; column < 3; ++column) {
+        const auto& [box, caption] = lists[column];
+        labelbox(caption, box);
+        grid->addWidget(caption, 3, column);
+    }
     grid->addWidget(bandmode, 4, 0);
     grid->addWidget(powercombo, 4, 1);
     grid->addWidget(qthcombo, 4, 2);

@@ -5,6 +5,7 @@
 #include "core/tables.h"
 #include "csvimport.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 
 #include <QComboBox>
@@ -57,8 +58,10 @@ customimport::customimport(AppState& state, Dialogs& dialogs, StatusLine& status
         const QString n = QString::number(k);
         myfield[static_cast<std::size_t>(k)] =
             named(new QComboBox(this), "myfield" + n, "Select how this filed is to be treated");
-        grid->addWidget(named(new QLabel(QString::number(k + 1), this), "fieldnumber" + n),
-                        2 + k % 7, (k / 7) * 2);
+        auto* number = named(new QLabel(QString::number(k + 1), this), "fieldnumber" + n);
+        number->setBuddy(myfield[static_cast<std::size_t>(k)]);
+        namebox(myfield[static_cast<std::size_t>(k)], "Field Contents " + number->text());
+        grid->addWidget(number, 2 + k % 7, (k / 7) * 2);
         grid->addWidget(myfield[static_cast<std::size_t>(k)], 2 + k % 7, (k / 7) * 2 + 1);
     }
 
@@ -84,8 +87,9 @@ customimport::customimport(AppState& state, Dialogs& dialogs, StatusLine& status
     };
     int row = 9;
     for (const auto& [caption, control] : settings) {
-        grid->addWidget(named(new QLabel(caption, this), "label" + control->objectName()), row, 0,
-                        1, 2);
+        auto* label = named(new QLabel(caption, this), "label" + control->objectName());
+        labelbox(label, control);
+        grid->addWidget(label, row, 0, 1, 2);
         grid->addWidget(control, row++, 2, 1, 2);
     }
     auto* doit = named(new QPushButton("Import File", this), "doit", "Click here to import file");

@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "importexport/exports.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 
 #include <QCalendarWidget>
 #include <QGridLayout>
@@ -32,6 +33,8 @@ adifdatepicker::adifdatepicker(AppState& state, Dialogs& dialogs, StatusLine& st
     startdate->setObjectName("startdate");
     enddate = new QCalendarWidget(this);
     enddate->setObjectName("enddate");
+    labelbox(begin, startdate);
+    labelbox(finish, enddate);
     auto* doall = new QPushButton("Export All QSOs", this);
     doall->setObjectName("doall");
     auto* dosome = new QPushButton("Export QSOs Based on Date", this);

@@ -40,6 +40,9 @@ awardsform::awardsform(AppState& state, Dialogs& dialogs, logbook& window, QWidg
     ms->setObjectName("ms");
     ms->setFrameShape(QFrame::StyledPanel);
 
+    // No default button: Enter in the list must not drop the unticked awards' data.
+    for (QPushButton* b : {quit, ignore})
+        b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(quit);
     buttons->addWidget(ignore);

@@ -6,9 +6,11 @@
 
 namespace tsl {
 
-flash::flash(const QString& title, QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
+flash::flash(const QString& title, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("flash");
+    // A window with its title bar, which takes no focus: the main window keeps it once shown.
     setWindowTitle(title);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
     auto* big = new QLabel(title, this);
     big->setObjectName("Label1");

@@ -5,6 +5,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
 
@@ -48,10 +49,11 @@ QLabel* makelabel(QWidget* parent, const QString& caption) {
     return l;
 }
 
-// One labelled field of the panel: the caption above the control.
+// One labelled field of the panel: the caption above the control, which names it.
 QLabel* place(QGridLayout* grid, int row, int col, QWidget* control, const QString& caption,
               int span = 1) {
     QLabel* label = makelabel(control->parentWidget(), caption);
+    labelbox(label, control);
     grid->addWidget(label, row, col, 1, span);
     grid->addWidget(control, row + 1, col, 1, span);
     return label;
@@ -194,10 +196,16 @@ void logbook::buildentrypanel(QWidget* panel) {
     for (int i = 0; i < slotcount; ++i) {
         const auto n = static_cast<std::size_t>(i);
         const QByteArray suffix = QByteArray::number(i);
-        g->addWidget(makelabel(panel, QString::number(i + 1)), 7 + i, 0);
+        QLabel* slot = makelabel(panel, QString::number(i + 1));
+        g->addWidget(slot, 7 + i, 0);
         pickaward[n] = makecombo(panel, "pickaward" + suffix, "Select Award");
         awardnumber[n] = makeedit(panel, "awardnumber" + suffix, "Enter number for award", 9);
         awardentry[n] = makecombo(panel, "awardentry" + suffix, "Select award entry");
+        // A slot's boxes are named by their column's heading and the slot's number.
+        slot->setBuddy(pickaward[n]);
+        namebox(pickaward[n], "Award " + slot->text());
+        namebox(awardnumber[n], "Award Entry " + slot->text());
+        namebox(awardentry[n], "Award Entry " + slot->text());
         g->addWidget(pickaward[n], 7 + i, 1, 1, 3);
         // The number box takes the entry list's place when it is shown.
         g->addWidget(awardentry[n], 7 + i, 4, 1, 5);

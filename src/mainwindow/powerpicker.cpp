@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 
 #include <QComboBox>
@@ -24,6 +25,7 @@ powerpicker::powerpicker(AppState& state, QWidget* parent) : QDialog(parent), st
     Label2->setObjectName("Label2");
     powercombo = new QComboBox(this);
     powercombo->setObjectName("powercombo");
+    labelbox(Label2, powercombo);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 3);

@@ -10,6 +10,7 @@
 #include "flash.h"
 #include "logbook.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/fileio.h"
 #include "platform/flexgrid.h"
 
@@ -31,6 +32,7 @@ const std::vector<std::string> ownfiles = {
 std::unique_ptr<logbook> Main(AppState& state, Dialogs& dialogs, InternetAccess& internet,
                               QrzCdLibrary& qrzcd, HamCallCdLibrary& hamcallcd,
                               const std::string& apppath) {
+    usedesktopforms();
     auto splash = std::make_unique<flash>(toqt(programtitle));
     splash->flash_Form_Load();
     state.apptitle = programtitle;

@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "netsummary.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
 
@@ -64,7 +65,9 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
 // A box with its caption above it.
 QVBoxLayout* labelled(QWidget* parent, const char* caption, QWidget* box) {
     auto* column = new QVBoxLayout;
-    column->addWidget(new QLabel(caption, parent));
+    auto* label = new QLabel(caption, parent);
+    labelbox(label, box);
+    column->addWidget(label);
     column->addWidget(box);
     return column;
 }

@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "netsummary.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -74,9 +75,13 @@ netpicker::netpicker(AppState& state, std::function<void()> opennetlogger,
     grid->addWidget(label(this, "Label1", "Select Net, Band and Mode. Then click on Do Net"), 0, 0,
                     1, 3);
     grid->addWidget(frame, 1, 0, 5, 1);
-    grid->addWidget(label(this, "Label2", "Band"), 1, 1, 1, 2);
+    auto* Label2 = label(this, "Label2", "Band");
+    auto* Label3 = label(this, "Label3", "Mode");
+    labelbox(Label2, bandsel);
+    labelbox(Label3, modesel);
+    grid->addWidget(Label2, 1, 1, 1, 2);
     grid->addWidget(bandsel, 2, 1, 1, 2);
-    grid->addWidget(label(this, "Label3", "Mode"), 3, 1, 1, 2);
+    grid->addWidget(Label3, 3, 1, 1, 2);
     grid->addWidget(modesel, 4, 1, 1, 2);
     grid->addWidget(donet, 5, 1, Qt::AlignBottom);
     grid->addWidget(goback, 5, 2, Qt::AlignBottom);

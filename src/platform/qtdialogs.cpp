@@ -4,6 +4,7 @@
 
 #include "printing.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -17,9 +18,16 @@
 
 namespace tsl {
 
+QWidget* QtDialogs::owner() const {
+    // A dialog asked for from the report window, a picker or a form comes back to it when it
+    // closes, not to the main window.
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr && active->isVisible() ? active : parent_;
+}
+
 msganswer QtDialogs::msgbox(const std::string& text, msgbuttons buttons, msgicon icon,
                             const std::string& title) {
-    QMessageBox box(parent_);
+    QMessageBox box(owner());
     box.setWindowTitle(toqt(title));
     box.setText(toqt(text).replace("\r\n", "\n"));
     switch (icon) {
@@ -70,8 +78,8 @@ msganswer QtDialogs::msgbox(const std::string& text, msgbuttons buttons, msgicon
 std::optional<std::string> QtDialogs::choosefile(const std::string& folder,
                                                  const std::string& proposedname, bool forwriting) {
     const QString start = QString::fromLocal8Bit(folder) + toqt(proposedname);
-    const QString chosen = forwriting ? QFileDialog::getSaveFileName(parent_, QString(), start)
-                                      : QFileDialog::getOpenFileName(parent_, QString(), start);
+    const QString chosen = forwriting ? QFileDialog::getSaveFileName(owner(), QString(), start)
+                                      : QFileDialog::getOpenFileName(owner(), QString(), start);
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toLocal8Bit().toStdString();
 }
@@ -85,7 +93,7 @@ printresult QtDialogs::printwithdialog(QPrinter& printer,
     if (printerchoice_) {
         if (!printerchoice_(printer)) return printresult::cancelled;
     } else {
-        QPrintDialog dialog(&printer, parent_);
+        QPrintDialog dialog(&printer, owner());
         if (dialog.exec() != QDialog::Accepted) return printresult::cancelled;
     }
     return print(printer) ? printresult::printed : printresult::failed;
@@ -105,7 +113,7 @@ printresult QtDialogs::printpage(const std::vector<std::string>& rows, int fonts
 
 std::optional<std::string> QtDialogs::inputbox(const std::string& prompt, const std::string& title,
                                                const std::string& defaultanswer, inputecho echo) {
-    QInputDialog box(parent_);
+    QInputDialog box(owner());
     box.setInputMode(QInputDialog::TextInput);
     box.setTextEchoMode(echo == inputecho::password ? QLineEdit::Password : QLineEdit::Normal);
     box.setWindowTitle(toqt(title));

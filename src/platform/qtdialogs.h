@@ -13,7 +13,8 @@ namespace tsl {
 
 class QtDialogs : public Dialogs {
   public:
-    // Message boxes are modal to the given window (none during start-up).
+    // Each dialog is modal to the window that is active when it is asked for; the given window
+    // stands in when none is (none during start-up).
     void setparent(QWidget* parent) { parent_ = parent; }
     // Stands in for the desktop's print dialog: sets up the printer offered (its paper
     // preset) as the operator would, and says whether to print. Unset, the dialog shows.
@@ -32,6 +33,9 @@ class QtDialogs : public Dialogs {
     std::optional<std::string> inputbox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultanswer,
                                         inputecho echo = inputecho::normal) override;
+
+    // The window the next dialog belongs to.
+    QWidget* owner() const;
 
   private:
     printresult printwithdialog(QPrinter& printer, const std::function<bool(QPrinter&)>& print);

@@ -5,6 +5,7 @@
 #include "haveneed.h"
 #include "numberaward.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -44,14 +45,22 @@ awardpicker::awardpicker(AppState& state, std::function<void(const Report&)> sho
     auto* grid = new QGridLayout(this);
     grid->addWidget(blurb, 0, 0, 1, 2);
     grid->addWidget(showem, 1, 0, 5, 1);
-    grid->addWidget(named(new QLabel("Band", this), "Label2"), 1, 1);
+    auto* Label2 = named(new QLabel("Band", this), "Label2");
+    auto* Label1 = named(new QLabel("Mode", this), "Label1");
+    auto* Label3 = named(new QLabel("Propagation", this), "Label3");
+    auto* Label4 = named(new QLabel("Power", this), "Label4");
+    labelbox(Label2, bandcombo);
+    labelbox(Label1, modecombo);
+    labelbox(Label3, propcombo);
+    labelbox(Label4, powercombo);
+    grid->addWidget(Label2, 1, 1);
     grid->addWidget(bandcombo, 2, 1);
-    grid->addWidget(named(new QLabel("Mode", this), "Label1"), 3, 1);
+    grid->addWidget(Label1, 3, 1);
     grid->addWidget(modecombo, 4, 1);
     auto* right = new QGridLayout;
-    right->addWidget(named(new QLabel("Propagation", this), "Label3"), 0, 0);
+    right->addWidget(Label3, 0, 0);
     right->addWidget(propcombo, 1, 0);
-    right->addWidget(named(new QLabel("Power", this), "Label4"), 2, 0);
+    right->addWidget(Label4, 2, 0);
     right->addWidget(powercombo, 3, 0);
     grid->addLayout(right, 5, 1);
     grid->addWidget(doreport, 6, 0);

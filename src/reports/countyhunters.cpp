@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "counties.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -57,6 +58,7 @@ countyhunters::countyhunters(const AppState& state, std::function<void(const Rep
     Label2->setObjectName("Label2");
     powercombo = new QComboBox(this);
     powercombo->setObjectName("powercombo");
+    labelbox(Label2, powercombo);
     auto* Label1 = new QLabel("Use the reports for Entry Awards to see counties worked for just "
                               "one State. These reports are for all 50 States.",
                               this);

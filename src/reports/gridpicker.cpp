@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "gridsquares.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/statusline.h"
 
 #include <QComboBox>
@@ -16,9 +17,11 @@ namespace {
 
 QComboBox* labelledcombo(QWidget* form, QGridLayout* layout, int row, const char* name,
                          const char* label) {
-    layout->addWidget(new QLabel(label, form), row, 0);
+    auto* caption = new QLabel(label, form);
+    layout->addWidget(caption, row, 0);
     auto* box = new QComboBox(form);
     box->setObjectName(name);
+    labelbox(caption, box);
     layout->addWidget(box, row, 1);
     return box;
 }

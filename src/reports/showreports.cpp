@@ -80,8 +80,10 @@ void showreports::addreport(const Report& report) {
     model_->setStringList(lines);
     // An open window is not loaded again: the progress text goes with every report put in.
     if (clearstatus_) clearstatus_();
+    // The operator turns to the report at once, wherever the command came from.
     show();
     raise();
+    activateWindow();
 }
 
 void showreports::goback_Click() {

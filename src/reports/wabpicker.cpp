@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/statusline.h"
 #include "wab.h"
 
@@ -15,9 +16,11 @@ namespace tsl {
 namespace {
 
 QComboBox* reportlist(QWidget* form, QGridLayout* grid) {
-    grid->addWidget(new QLabel("Report", form), 1, 0);
+    auto* caption = new QLabel("Report", form);
+    grid->addWidget(caption, 1, 0);
     auto* box = new QComboBox(form);
     box->setObjectName("reportcombo");
+    labelbox(caption, box);
     grid->addWidget(box, 1, 1);
     return box;
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/awardsform.h"
 #include "platform/codepage.h"
 #include "platform/fileio.h"
+#include "support/keyboard.h"
 #include "support/startedlog.h"
 
 #include <QDir>
@@ -151,4 +152,37 @@ TEST_F(AwardsForm, TheMenuItemOpensTheFormUnderTheModalGuard) {
     trigger("goawardstotrack");
     EXPECT_TRUE(guarded);
     EXPECT_FALSE(window->modalformopen);
+}
+
+TEST_F(AwardsForm, EnterImplementsNothingUnlessOnTheImplementButton) {
+    open(2);
+    const std::string oldfile = file("awards.dat");
+    form->show();
+    // Enter in the list after unticking an award with Space: the form stays, nothing written.
+    const auto tenten = list()->findItems("Ten-Ten #", Qt::MatchExactly);
+    ASSERT_EQ(tenten.size(), 1);
+    list()->setCurrentItem(tenten[0]);
+    focuson(list());
+    typekey(Qt::Key_Space);
+    ASSERT_EQ(tenten[0]->checkState(), Qt::Unchecked);
+    typekey(Qt::Key_Return);
+    typekey(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(file("awards.dat"), oldfile);
+    EXPECT_GT(s->tentenaward, 0);
+
+    // Enter on a button presses that button, and only it.
+    focuson(form->findChild<QPushButton*>("ignore"));
+    typekey(Qt::Key_Return);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+    EXPECT_EQ(file("awards.dat"), oldfile);
+
+    form->show();
+    focuson(form->findChild<QPushButton*>("quit"));
+    typekey(Qt::Key_Return);
+    ASSERT_EQ(dialogs.shown.size(), 1u); // the question before the data is dropped
+    EXPECT_EQ(s->tentenaward, 0);
+    EXPECT_NE(file("awards.dat"), oldfile);
 }

@@ -1,5 +1,6 @@
 #include "platform/fileio.h"
 #include "reports/showreports.h"
+#include "support/keyboard.h"
 #include "support/startedlog.h"
 
 #include <QComboBox>
@@ -129,4 +130,19 @@ TEST_F(ReportWindow, AFreshWindowTakesTheSizeTheReportSet) {
     ASSERT_NE(reports(), nullptr);
     EXPECT_EQ(s->reportfontsize, 12);
     EXPECT_EQ(reports()->listfontsize(), 12);
+}
+
+TEST_F(ReportWindow, ANewReportBringsTheOpenWindowForwardAndActive) {
+    start(2);
+    ASSERT_NE(window, nullptr);
+    trigger("goallqsos");
+    ASSERT_NE(reports(), nullptr);
+    QCoreApplication::processEvents();
+    // The operator goes back to the main window and asks for another report.
+    focuson(edit("incall"));
+    ASSERT_EQ(QApplication::activeWindow(), window.get());
+    runsummary("QRO");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), reports());
+    EXPECT_TRUE(reports()->isVisible());
 }

@@ -1,4 +1,5 @@
 #include "core/state.h"
+#include "mainwindow/flash.h"
 #include "mainwindow/logbook.h"
 #include "mainwindow/startup.h"
 #include "platform/codepage.h"
@@ -267,4 +268,21 @@ TEST_F(Startup, QrzOnlineLogsInOnceAtStartUpAndNotWithoutItsFile) {
     EXPECT_EQ(server.requests[0].query, "username=me;password=pw");
     EXPECT_EQ(s->qrzkey, "startkey");
     EXPECT_TRUE(s->qrzkeyvalid);
+}
+
+TEST_F(Startup, TheSplashIsATitledWindowThatLeavesTheFocusToTheMainWindow) {
+    {
+        flash splash(toqt(programtitle));
+        EXPECT_EQ(splash.windowType(), Qt::Window);
+        EXPECT_EQ(splash.windowTitle(), "Tessalog ");
+        EXPECT_EQ(child<QLabel>(&splash, "Label1")->text(), "Tessalog ");
+        EXPECT_EQ(child<QLabel>(&splash, "Label4")->text(), "Program loading ...");
+        // Shown, it does not take the focus (which a headless test cannot watch: every
+        // window shown there is made active).
+        EXPECT_TRUE(splash.testAttribute(Qt::WA_ShowWithoutActivating));
+    }
+    auto window = start();
+    ASSERT_NE(window, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), window.get());
 }
