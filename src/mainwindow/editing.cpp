@@ -59,8 +59,10 @@ void logbook::loadqso(int32_t index, const QString& date, const QString& time, i
     wabcombo->setEditText(toqt(q.wab.str()));
     incall->setText(toqt(q.call.str()));
 
+    // A call book that finds the call but gives no position leaves the entity's in use.
+    state_.usecountryposition = true;
     lookupcallbook(fromqt(incall->text()));
-    if (!state_.lookuphit && q.dxcc >= 0 && q.dxcc <= state_.dxcccount) {
+    if (state_.usecountryposition && q.dxcc >= 0 && q.dxcc <= state_.dxcccount) {
         const dxccrecord& e = state_.dxcctable[static_cast<std::size_t>(q.dxcc)];
         state_.dxlat = e.ns == "S" ? -e.lat : e.lat;
         state_.dxlon = e.ew == "W" ? -e.lon : e.lon;

@@ -8,7 +8,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -143,6 +143,9 @@ EntryRules::EntryRules(QWidget* window, std::function<void(const std::string&)> 
     }
     for (const char* box : checkedboxes)
         pending_[box] = false;
+    window_->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { focusmoved(now); });
 }
 
 QWidget* EntryRules::control(const QString& box) const {
@@ -240,6 +243,13 @@ void EntryRules::edited(QLineEdit* edit) {
 }
 
 bool EntryRules::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_) {
+        if (event->type() == QEvent::WindowDeactivate) windowleft();
+        // A modal form or message box blocks the window as it shows, before any change of
+        // the active window.
+        if (event->type() == QEvent::WindowBlocked) modalshown_ = true;
+        return false;
+    }
     const auto name = names_.constFind(watched);
     if (name == names_.constEnd()) return false;
     const QString box = *name;
@@ -272,7 +282,9 @@ bool EntryRules::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::FocusIn:
         if (combo != nullptr) watchcomboedit(combo);
-        if (!comboedit) focusin(edit, box, static_cast<QFocusEvent*>(event)->reason());
+        if (!comboedit)
+            focusin(static_cast<QWidget*>(watched), edit, box,
+                    static_cast<QFocusEvent*>(event)->reason());
         return false;
     case QEvent::FocusOut:
         if (!comboedit)
@@ -303,12 +315,20 @@ bool EntryRules::enterkey(const QString& box) {
     return true;
 }
 
-void EntryRules::focusin(QLineEdit* edit, const QString& box, int reason) {
+void EntryRules::focusin(QWidget* w, QLineEdit* edit, const QString& box, int reason) {
+    // A box left for the menu bar is left for good when another box gets the focus; its
+    // check runs before this box's visit begins.
+    if (away_ != nullptr && away_ != w) focusmoved(w);
+    if (away_ == w) away_ = nullptr;
+    // Coming back from a menu, or from another window to the box as it was left, is not a
+    // new visit to the box. The first activation of the window, and the return from a modal
+    // form (after which the program has often given the box the focus or a new text), are.
+    const bool back = reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||
+                      (reason == Qt::ActiveWindowFocusReason && backinbox(w, edit));
+    modalshown_ = false;
     if (ischecked(box)) pending_[box] = true;
     const auto length = selectlengths().find(box);
-    if (edit == nullptr || length == selectlengths().end()) return;
-    // Coming back from a popup or another window is not a new visit to the box.
-    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
+    if (back || edit == nullptr || length == selectlengths().end()) return;
     const int n = length->second;
     // Selected before QLineEdit's own handling, which then leaves a selection alone on Tab;
     // and again once the event is done, after a mouse click has placed the cursor.
@@ -318,13 +338,42 @@ void EntryRules::focusin(QLineEdit* edit, const QString& box, int reason) {
     });
 }
 
+bool EntryRules::backinbox(const QWidget* w, const QLineEdit* edit) const {
+    return leftin_ == w && !modalshown_ && (edit == nullptr || edit->text() == lefttext_);
+}
+
+void EntryRules::windowleft() {
+    leftin_ = window_->focusWidget();
+    const auto* edit = qobject_cast<const QLineEdit*>(leftin_.data());
+    lefttext_ = edit != nullptr ? edit->text() : QString();
+}
+
 void EntryRules::focusout(QWidget* w, const QString& box, int reason) {
     if (!ischecked(box)) return;
     // Switching windows (a message box included) does not leave the box; its check stays
     // owed and flushvalidations() catches it. A hidden box is the window going away.
     if (reason == Qt::ActiveWindowFocusReason || !w->isVisible()) return;
+    // Opening the menu bar or a menu does not leave it either: the box is left when the
+    // focus goes on from there to something else, and a command chosen there runs the
+    // checks it needs itself.
+    if (reason == Qt::MenuBarFocusReason || reason == Qt::PopupFocusReason) {
+        if (!ownspopup(w)) away_ = w;
+        return;
+    }
     // Opening its own popup hands the focus on more than once, not always as a popup reason.
     if (ownspopup(w)) return;
+    runcheck(box);
+}
+
+void EntryRules::focusmoved(QWidget* now) {
+    if (away_ == nullptr || now == nullptr || now == away_ || now->window() != window_ ||
+        qobject_cast<QMenuBar*>(now) != nullptr)
+        return;
+    const QPointer<QWidget> left = std::exchange(away_, nullptr);
+    if (left->isVisible()) runcheck(names_.value(left));
+}
+
+void EntryRules::runcheck(const QString& box) {
     const auto it = checks_.find(box);
     if (it == checks_.end() || !it->second) return;
     const std::function<void()> check = it->second;

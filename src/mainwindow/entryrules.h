@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
@@ -49,8 +50,16 @@ class EntryRules : public QObject {
     void watch(QWidget* control);
     void watchcomboedit(QComboBox* combo);
     bool enterkey(const QString& box);
-    void focusin(QLineEdit* edit, const QString& box, int reason);
+    void focusin(QWidget* control, QLineEdit* edit, const QString& box, int reason);
     void focusout(QWidget* control, const QString& box, int reason);
+    // True when the window, made active again, gives the focus back to the box it was left
+    // in, as it was left, from a window that was not modal: the box is not visited anew.
+    bool backinbox(const QWidget* control, const QLineEdit* edit) const;
+    void windowleft();
+    // The box left for the menu bar or a menu is left for good once the focus goes on to
+    // something else of the window: its check runs then.
+    void focusmoved(QWidget* now);
+    void runcheck(const QString& box);
     void edited(QLineEdit* edit);
     QString fixtext(const QString& box, const QString& text, bool& removed) const;
     QWidget* control(const QString& box) const;
@@ -64,6 +73,13 @@ class EntryRules : public QObject {
     QHash<QLineEdit*, QString> before_;
     std::map<QString, bool> pending_;
     std::map<QString, std::function<void()>> checks_;
+    // The box whose focus went to the menu bar or a menu, until it is back or left.
+    QPointer<QWidget> away_;
+    // Where the focus was when the window last gave way to another window.
+    QPointer<QWidget> leftin_;
+    QString lefttext_;
+    // A modal form or message box has shown since a box last got the focus.
+    bool modalshown_ = false;
 };
 
 } // namespace tsl

@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "logbook.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/flexgrid.h"
 
 #include <QCloseEvent>
@@ -92,9 +93,7 @@ void finder::showfound(const QString& what, const std::function<bool(const qsore
     }
     showem->settoprow(1);
     messages->setText(toqt(findcounttext(found.count, shownrows)));
-    show();
-    raise();
-    activateWindow();
+    bringforward(this);
 }
 
 void finder::finder_showem_Click() {

@@ -82,8 +82,10 @@ void logbook::storepanel(qsorecord& q) const {
 void logbook::saveqso_Click() {
     flushvalidations();
     if (trimblanks(fromqt(incall->text())).empty()) {
-        setstatus("No Call Entered");
+        // The focus moves first: the box it leaves runs its check, which may write the
+        // status line.
         incall->setFocus();
+        setstatus("No Call Entered");
         dialogs_.msgbox("No Call", msgbuttons::ok, msgicon::none, state_.apptitle);
         shownetlogger();
         return;

@@ -63,4 +63,11 @@ void namebox(QWidget* box, const QString& name) {
     box->setAccessibleName(name);
 }
 
+void bringforward(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace tsl

@@ -1,7 +1,8 @@
 #pragma once
 // Habits of desktop forms that Qt's widgets lack by themselves: Enter presses the push button
 // that has the focus, a box is known to assistive tools by the caption of its label, and a
-// plain top-level window is announced to them as a window.
+// plain top-level window is announced to them as a window; a window given new content comes
+// forward.
 
 class QLabel;
 class QString;
@@ -18,5 +19,9 @@ void usedesktopforms();
 void labelbox(QLabel* label, QWidget* box);
 // Names a box whose caption is made of more than one label (a column heading and a row).
 void namebox(QWidget* box, const QString& name);
+
+// Shows a window that new content was put into and makes it the active one, restored first
+// when the operator had minimized it.
+void bringforward(QWidget* window);
 
 } // namespace tsl

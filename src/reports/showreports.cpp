@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 #include "platform/fileio.h"
 
@@ -81,9 +82,7 @@ void showreports::addreport(const Report& report) {
     // An open window is not loaded again: the progress text goes with every report put in.
     if (clearstatus_) clearstatus_();
     // The operator turns to the report at once, wherever the command came from.
-    show();
-    raise();
-    activateWindow();
+    bringforward(this);
 }
 
 void showreports::goback_Click() {

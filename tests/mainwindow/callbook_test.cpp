@@ -1,3 +1,4 @@
+#include "mainwindow/finder.h"
 #include "platform/codepage.h"
 #include "platform/flexgrid.h"
 #include "support/callbookfiles.h"
@@ -82,4 +83,37 @@ TEST_F(CallBook, AHamCallHitKeepsTheSquareAndRouteOfAStoredQsoBeingEdited) {
     leavecall("W1XYZ");
     EXPECT_EQ(edit("gs")->text(), "FN31pr");
     EXPECT_EQ(edit("via")->text(), "N1ABC");
+}
+
+TEST_F(CallBook, AFoundCallWithoutAPositionTakesItsEntitysForALoadedQso) {
+    // VE3ABC is in the call book, which knows no position for it; VE3ZZZ is not.
+    for (const char* call : {"VE3ABC", "VE3ZZZ"}) {
+        qsorecord q = qso(call);
+        q.dxcc = static_cast<int16_t>(entity("Canada"));
+        append(q);
+    }
+    start();
+    ASSERT_NE(window, nullptr);
+    auto* grid = window->grid();
+    const auto click = [&](int row) {
+        window->showqsorow(row, row);
+        grid->setCurrentIndex(grid->model()->index(row - 1, 0));
+        emit grid->clicked(grid->model()->index(row - 1, 0));
+        return edit("distance")->text() + " " + edit("direction")->text();
+    };
+    const QString unknown = click(2);
+    ASSERT_NE(unknown, "0 0");
+    EXPECT_EQ(click(1), unknown) << "from the grid";
+    EXPECT_TRUE(lines().contains("Jean Tremblay, Advanced"));
+
+    edit("incall")->setText("VE3");
+    trigger("gofindprefix");
+    auto* found = window->findwindow()->grid();
+    ASSERT_EQ(found->text(1, 0).trimmed(), "VE3ABC");
+    window->logbook_ignore_Click();
+    found->setCurrentIndex(found->model()->index(0, 0));
+    emit found->clicked(found->model()->index(0, 0));
+    EXPECT_EQ(edit("incall")->text().trimmed(), "VE3ABC");
+    EXPECT_EQ(edit("distance")->text() + " " + edit("direction")->text(), unknown)
+        << "from the finder";
 }

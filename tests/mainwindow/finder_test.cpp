@@ -1,6 +1,7 @@
 #include "mainwindow/finder.h"
 #include "platform/codepage.h"
 #include "platform/flexgrid.h"
+#include "support/keyboard.h"
 #include "support/startedlog.h"
 
 #include <QPushButton>
@@ -125,4 +126,22 @@ TEST_F(Finder, ClosingTheFinderEndsTheFindState) {
     trigger("gofindcall");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Enter a call to find");
+}
+
+TEST_F(Finder, ASearchBringsTheOpenFinderForwardAndActive) {
+    start(2);
+    ASSERT_NE(window, nullptr);
+    edit("incall")->setText("Q1");
+    trigger("gofindcall");
+    ASSERT_NE(found(), nullptr);
+    QCoreApplication::processEvents();
+    for (bool minimized : {false, true}) {
+        if (minimized) found()->showMinimized();
+        focuson(edit("incall"));
+        ASSERT_EQ(QApplication::activeWindow(), window.get());
+        trigger("gofindcall");
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(found()->isMinimized());
+        EXPECT_EQ(QApplication::activeWindow(), found()) << minimized;
+    }
 }

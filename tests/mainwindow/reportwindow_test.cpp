@@ -145,4 +145,13 @@ TEST_F(ReportWindow, ANewReportBringsTheOpenWindowForwardAndActive) {
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), reports());
     EXPECT_TRUE(reports()->isVisible());
+
+    // Minimized by the operator, it comes back as well.
+    reports()->showMinimized();
+    focuson(edit("incall"));
+    ASSERT_EQ(QApplication::activeWindow(), window.get());
+    trigger("goallqsos");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(reports()->isMinimized());
+    EXPECT_EQ(QApplication::activeWindow(), reports());
 }
