@@ -3,6 +3,7 @@
 
 #include "core/state.h"
 #include "logbook.h"
+#include "platform/desktopforms.h"
 #include "powerpicker.h"
 #include "reports/audit.h"
 #include "reports/countyhunters.h"
@@ -28,8 +29,7 @@ void logbook::gocounties_Click() {
     if (!form)
         form = new countyhunters(
             state_, [this](const Report& r) { showreport(r); }, this);
-    form->show();
-    form->raise();
+    bringforward(form);
 }
 
 countyhunters* logbook::countywindow() const {

@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "logbook.h"
+#include "platform/desktopforms.h"
 #include "powerpicker.h"
 #include "reports/awardpicker.h"
 #include "reports/haveneed.h"
@@ -26,8 +27,7 @@ void logbook::openawardpicker(bool AppState::*kind) {
     else
         picker = new awardpicker(
             state_, [this](const Report& report) { showreport(report); }, this);
-    picker->show();
-    picker->raise();
+    bringforward(picker);
 }
 
 void logbook::godxccneed_Click() {

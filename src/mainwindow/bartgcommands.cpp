@@ -2,6 +2,7 @@
 // forward with its choices.
 
 #include "logbook.h"
+#include "platform/desktopforms.h"
 #include "reports/bartgpicker.h"
 
 namespace tsl {
@@ -11,8 +12,7 @@ void logbook::gobartg_Click() {
     if (!form)
         form = new BARTGpicker(
             state_, dialogs_, [this](const Report& report) { showreport(report); }, this);
-    form->show();
-    form->raise();
+    bringforward(form);
 }
 
 } // namespace tsl

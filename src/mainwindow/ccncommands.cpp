@@ -2,6 +2,7 @@
 
 #include "logbook.h"
 #include "nets/ccnpicker.h"
+#include "platform/desktopforms.h"
 
 namespace tsl {
 
@@ -10,9 +11,7 @@ void logbook::logbook_goccn1_Click() {
     if (!picker)
         picker = new ccnpicker(
             state_, *this, [this](const Report& report) { showreport(report); }, this);
-    picker->show();
-    picker->raise();
-    picker->activateWindow();
+    bringforward(picker);
 }
 
 // A picker closed with Return is on its way out even before it is deleted.

@@ -5,6 +5,7 @@
 #include "nets/geratol.h"
 #include "nets/hhhpicker.h"
 #include "nets/omisspicker.h"
+#include "platform/desktopforms.h"
 #include "reports/report.h"
 
 namespace tsl {
@@ -17,8 +18,7 @@ template <class Picker> void showpicker(logbook& window, AppState& state, Picker
         open ? open
              : new Picker(
                    state, window, [&window](const Report& r) { window.showreport(r); }, &window);
-    picker->show();
-    picker->raise();
+    bringforward(picker);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // form, or brings it forward when it is open already.
 
 #include "logbook.h"
+#include "platform/desktopforms.h"
 #include "reports/arlhsform.h"
 #include "reports/gridpicker.h"
 #include "reports/wabpicker.h"
@@ -15,8 +16,7 @@ template <class Form> void openreportform(logbook* window, AppState& state, cons
     if (!form)
         form = new Form(
             state, *window, [window](const Report& report) { window->showreport(report); }, window);
-    form->show();
-    form->raise();
+    bringforward(form);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "core/state.h"
 #include "logbook.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 
 #include <QComboBox>
@@ -62,8 +63,7 @@ void logbook::openquicklabels() {
     if (!quicklabels_)
         quicklabels_ =
             new quicklabels([this] { requestqsolabel(); }, [this] { requestaddresslabel(); }, this);
-    quicklabels_->show();
-    quicklabels_->raise();
+    bringforward(quicklabels_);
 }
 
 quicklabels* logbook::quicklabelswindow() const {

@@ -12,6 +12,7 @@
 #include "logbook.h"
 #include "platform/accesskeymenubar.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
 #include "powerpicker.h"
@@ -313,8 +314,7 @@ bool logbook::chooseexportfile() {
 void logbook::goexportadif_Click() {
     if (!chooseexportfile()) return;
     if (!datepicker_) datepicker_ = new adifdatepicker(state_, dialogs_, *this, this);
-    datepicker_->show();
-    datepicker_->raise();
+    bringforward(datepicker_);
 }
 
 adifdatepicker* logbook::datepicker() const {

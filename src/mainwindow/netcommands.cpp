@@ -7,6 +7,7 @@
 #include "nets/netlogger.h"
 #include "nets/netpicker.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,9 +26,7 @@ void logbook::logbook_gonets_Click() {
             [this] { return !netlogger_.isNull(); }, this);
         connect(netpicker_, &netpicker::unloaded, this, [this] { netpicker_ = nullptr; });
     }
-    netpicker_->show();
-    netpicker_->raise();
-    netpicker_->activateWindow();
+    bringforward(netpicker_);
 }
 
 void logbook::shownetlogger() {
@@ -41,9 +40,7 @@ void logbook::shownetlogger() {
             this);
         connect(netlogger_, &netlogger::unloaded, this, [this] { netlogger_ = nullptr; });
     }
-    netlogger_->show();
-    netlogger_->raise();
-    netlogger_->activateWindow();
+    bringforward(netlogger_);
 }
 
 void logbook::takenetcall(const std::string& call, int16_t band, int16_t mode) {
@@ -54,9 +51,7 @@ void logbook::takenetcall(const std::string& call, int16_t band, int16_t mode) {
         selectindex(modesel, mode);
     }
     incall->setText(toqt(call));
-    show();
-    raise();
-    activateWindow();
+    bringforward(this);
     incall->setFocus();
     rules_->setpending("incall");
 }

@@ -8,6 +8,7 @@
 #include "importexport/netlogger.h"
 #include "importexport/win1010.h"
 #include "logbook.h"
+#include "platform/desktopforms.h"
 #include "platform/dialogs.h"
 
 namespace tsl {
@@ -54,8 +55,7 @@ void logbook::goccnbml_Click() {
                 showqsorows();
             },
             this);
-    form->show();
-    form->raise();
+    bringforward(form);
 }
 
 } // namespace tsl

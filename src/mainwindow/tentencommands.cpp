@@ -2,6 +2,7 @@
 // again as it was loaded.
 
 #include "logbook.h"
+#include "platform/desktopforms.h"
 #include "reports/tentenpicker.h"
 
 namespace tsl {
@@ -11,8 +12,7 @@ void logbook::gototenten_Click() {
     if (!form)
         form = new tentenpicker(
             state_, [this](const Report& report) { showreport(report); }, this);
-    form->show();
-    form->raise();
+    bringforward(form);
 }
 
 } // namespace tsl

@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "platform/codepage.h"
+#include "platform/desktopforms.h"
 #include "tentenchapters.h"
 
 #include <QGroupBox>
@@ -97,8 +98,7 @@ void tentenpicker::openchapters() {
     QWidget* owner = parentWidget() ? parentWidget() : this;
     auto* form = owner->findChild<tentenchapters*>("tentenchapters", Qt::FindDirectChildrenOnly);
     if (!form) form = new tentenchapters(state_, show_, owner);
-    form->show();
-    form->raise();
+    bringforward(form);
 }
 
 } // namespace tsl

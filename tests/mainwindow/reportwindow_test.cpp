@@ -3,6 +3,7 @@
 #include "support/keyboard.h"
 #include "support/startedlog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -154,4 +155,26 @@ TEST_F(ReportWindow, ANewReportBringsTheOpenWindowForwardAndActive) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(reports()->isMinimized());
     EXPECT_EQ(QApplication::activeWindow(), reports());
+}
+
+TEST_F(ReportWindow, EveryModelessFormAskedForAgainComesForwardFromTheTaskbar) {
+    start(2);
+    ASSERT_NE(window, nullptr);
+    for (const char* item :
+         {"gogrids", "gowab", "gobartg", "gonets", "gonumawards", "gocounties"}) {
+        focuson(edit("incall"));
+        trigger(item);
+        QCoreApplication::processEvents();
+        QWidget* form = QApplication::activeWindow();
+        ASSERT_NE(form, nullptr) << item;
+        ASSERT_NE(form, window.get()) << item;
+        form->showMinimized();
+        focuson(edit("incall"));
+        ASSERT_EQ(QApplication::activeWindow(), window.get()) << item;
+        trigger(item);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(form->isMinimized()) << item;
+        EXPECT_EQ(QApplication::activeWindow(), form) << item;
+        form->close();
+    }
 }
