@@ -326,6 +326,7 @@ void EntryRules::focusin(QWidget* w, QLineEdit* edit, const QString& box, int re
     const bool back = reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||
                       (reason == Qt::ActiveWindowFocusReason && backinbox(w, edit));
     modalshown_ = false;
+    if (!back) flushed_.erase(box);
     if (ischecked(box)) pending_[box] = true;
     const auto length = selectlengths().find(box);
     if (back || edit == nullptr || length == selectlengths().end()) return;
@@ -362,6 +363,7 @@ void EntryRules::focusout(QWidget* w, const QString& box, int reason) {
     }
     // Opening its own popup hands the focus on more than once, not always as a popup reason.
     if (ownspopup(w)) return;
+    if (takeflushed(box)) return;
     runcheck(box);
 }
 
@@ -370,7 +372,7 @@ void EntryRules::focusmoved(QWidget* now) {
         qobject_cast<QMenuBar*>(now) != nullptr)
         return;
     const QPointer<QWidget> left = std::exchange(away_, nullptr);
-    if (left->isVisible()) runcheck(names_.value(left));
+    if (left->isVisible() && !takeflushed(names_.value(left))) runcheck(names_.value(left));
 }
 
 void EntryRules::runcheck(const QString& box) {
@@ -405,7 +407,24 @@ void EntryRules::flushvalidations() {
         if (it == checks_.end() || !it->second) continue;
         const std::function<void()> check = it->second;
         check();
+        flushed_[box] = valueof(box);
     }
+}
+
+bool EntryRules::takeflushed(const QString& box) {
+    const auto it = flushed_.find(box);
+    if (it == flushed_.end()) return false;
+    const bool same = it->second == valueof(box);
+    flushed_.erase(it);
+    return same;
+}
+
+QString EntryRules::valueof(const QString& box) const {
+    const QWidget* w = control(box);
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w)) return edit->text();
+    if (const auto* list = qobject_cast<const QComboBox*>(w))
+        return QString::number(list->currentIndex()) + ":" + list->currentText();
+    return {};
 }
 
 } // namespace tsl

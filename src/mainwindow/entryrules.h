@@ -60,6 +60,11 @@ class EntryRules : public QObject {
     // something else of the window: its check runs then.
     void focusmoved(QWidget* now);
     void runcheck(const QString& box);
+    // What the box holds: a line edit's text, a list's position and text.
+    QString valueof(const QString& box) const;
+    // True when the box's check ran in a flush and the box still holds what it held then;
+    // either way the flush is forgotten.
+    bool takeflushed(const QString& box);
     void edited(QLineEdit* edit);
     QString fixtext(const QString& box, const QString& text, bool& removed) const;
     QWidget* control(const QString& box) const;
@@ -75,6 +80,10 @@ class EntryRules : public QObject {
     std::map<QString, std::function<void()>> checks_;
     // The box whose focus went to the menu bar or a menu, until it is back or left.
     QPointer<QWidget> away_;
+    // The boxes whose checks a command has run while they were not left, with their values
+    // then: leaving one unchanged owes no second run (a second call-book lookup, say, at
+    // every Save). A new visit to the box forgets it.
+    std::map<QString, QString> flushed_;
     // Where the focus was when the window last gave way to another window.
     QPointer<QWidget> leftin_;
     QString lefttext_;

@@ -4,6 +4,10 @@
 #include "support/callbookfiles.h"
 #include "support/startedlog.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace tsl;
@@ -116,4 +120,35 @@ TEST_F(CallBook, AFoundCallWithoutAPositionTakesItsEntitysForALoadedQso) {
     EXPECT_EQ(edit("incall")->text().trimmed(), "VE3ABC");
     EXPECT_EQ(edit("distance")->text() + " " + edit("direction")->text(), unknown)
         << "from the finder";
+}
+
+TEST_F(CallBook, ASaveFromTheCallBoxLooksTheCallUpOnce) {
+    LocalServer server;
+    start();
+    ASSERT_NE(window, nullptr);
+    internet.pointat(server);
+    s->callbooksource = 5;
+    server.answer("W1XYZ" + std::string(1, static_cast<char>(184)) + "Hiram\n");
+    window->show();
+    window->activateWindow();
+    QLineEdit* call = edit("incall");
+    call->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(call, "W1XYZ");
+    window->saveqso_Click();
+    QApplication::processEvents();
+    EXPECT_EQ(server.requests.size(), 1u);
+    EXPECT_EQ(s->qsocount, 1);
+    EXPECT_EQ(QApplication::focusWidget(), edit("showdate"));
+
+    // A call changed after a command ran the check is looked up again when the box is left.
+    call->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(call, "W1ABC");
+    window->flushvalidations();
+    EXPECT_EQ(server.requests.size(), 2u);
+    QTest::keyClicks(call, "D");
+    edit("showdate")->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(server.requests.size(), 3u);
 }
