@@ -524,7 +524,11 @@ void QsoFileWriter::line(std::string& out, const qsorecord& q) {
     // The comment loses the blanks at its ends as it is written, line ends and tabs turned
     // into blanks first, so it reads back as it was written.
     std::string_view comments = q.comments.view();
-    if (comments.find_first_of(std::string_view("\"\r\n\t\0", 5)) != std::string_view::npos) {
+    // One test per character: find_first_of would search the five characters for each.
+    const auto unquotable = [](char c) {
+        return c == '"' || c == '\r' || c == '\n' || c == '\t' || c == '\0';
+    };
+    if (std::any_of(comments.begin(), comments.end(), unquotable)) {
         comments_ = ListWriter::quotable(comments);
         comments = comments_;
     }
