@@ -2,6 +2,7 @@
 
 #include "numbers.h"
 
+#include <array>
 #include <limits>
 
 namespace tsl {
@@ -129,16 +130,27 @@ std::optional<float> ListReader::single() {
     return static_cast<float>(*n);
 }
 
+const std::array<char, 256>& ListWriter::quotablebytes() {
+    static const std::array<char, 256> written = [] {
+        std::array<char, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[static_cast<std::size_t>(b)] = static_cast<char>(b);
+        t['"'] = '\'';
+        for (unsigned char c : {'\r', '\n', '\t', '\0'})
+            t[c] = ' ';
+        return t;
+    }();
+    return written;
+}
+
 void ListWriter::appendquotable(std::string& out, std::string_view value) {
+    // One look-up a byte, with no branch.
+    const auto& written = quotablebytes();
     const std::size_t at = out.size();
-    out += value;
-    for (std::size_t i = at; i < out.size(); ++i) {
-        char& c = out[i];
-        if (c == '"')
-            c = '\'';
-        else if (c == '\r' || c == '\n' || c == '\t' || c == '\0')
-            c = ' ';
-    }
+    out.resize(at + value.size());
+    char* to = out.data() + at;
+    for (char c : value)
+        *to++ = written[static_cast<unsigned char>(c)];
 }
 
 std::string ListWriter::quotable(std::string_view value) {

@@ -11,6 +11,7 @@
 // point as decimal mark, each line ended by CR LF. A text to be quoted can never break its
 // line: a double quote in it is written as a single quote, CR, LF, TAB and NUL as blanks.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -58,6 +59,9 @@ class ListWriter {
     ListWriter& endline();
     const std::string& bytes() const { return bytes_; }
 
+    // Each byte as it stands between the quotes of a written item: a double quote becomes a
+    // single quote, CR, LF, TAB and NUL blanks, every other byte is itself.
+    static const std::array<char, 256>& quotablebytes();
     // The text as it stands between the quotes of a written item.
     static std::string quotable(std::string_view value);
     // Appends that text to out.

@@ -428,6 +428,7 @@ class QuotedTable {
         for (int i = 0; i < count; ++i) {
             std::string item;
             quoteditem(item, name(i));
+            longest_ = std::max(longest_, item.size());
             items_.push_back(std::move(item));
         }
     }
@@ -436,9 +437,35 @@ class QuotedTable {
                           ? static_cast<std::size_t>(index)
                           : 0];
     }
+    std::size_t longest() const { return longest_; }
 
   private:
     std::vector<std::string> items_;
+    std::size_t longest_ = 0;
+};
+
+// Writes a line's items straight into room made for them: the writer makes room for the
+// longest line it can write before it writes one, so no item looks for room.
+class LineBytes {
+  public:
+    explicit LineBytes(char* to) : to_(to), written_(ListWriter::quotablebytes()) {}
+    char* end() const { return to_; }
+
+    void plain(std::string_view text) {
+        std::memcpy(to_, text.data(), text.size());
+        to_ += text.size();
+    }
+    void quoted(std::string_view text) {
+        *to_++ = '"';
+        for (char c : text)
+            *to_++ = written_[static_cast<unsigned char>(c)];
+        *to_++ = '"';
+        *to_++ = ',';
+    }
+
+  private:
+    char* to_;
+    const std::array<char, 256>& written_;
 };
 
 class QsoFileWriter {
@@ -465,9 +492,28 @@ class QsoFileWriter {
                      }),
           awards_(s.awardcount + 1, [&](int i) -> std::string_view {
               return s.awardtable[static_cast<std::size_t>(i)].name;
-          }) {}
+          }) {
+        // The longest slot value: an entry name, or a number of up to 11 characters.
+        std::size_t entry = 11;
+        for (const std::string& name : s.awardentries)
+            entry = std::max(entry, name.size());
+        std::size_t qth = 0;
+        for (const char* name : qthnames)
+            qth = std::max(qth, std::strlen(name));
+        // Every item but the power, a text with its quotes and comma, and CR LF.
+        using r = qsorecord;
+        const std::size_t texts =
+            decltype(r::date)::width() + decltype(r::time)::width() + decltype(r::rsts)::width() +
+            decltype(r::rstr)::width() + decltype(r::qslvia)::width() + decltype(r::call)::width() +
+            decltype(r::ituz)::width() + decltype(r::cqz)::width() + decltype(r::grid)::width() +
+            decltype(r::comments)::width() + qth + 5 * entry + decltype(r::wab)::width();
+        longest_ = texts + 3 * 17 + bands_.longest() + modes_.longest() + props_.longest() +
+                   2 * std::strlen("\"YES\",") + continents_.longest() + countries_.longest() +
+                   std::strlen("\"M\",") + 5 * awards_.longest() + 2;
+    }
 
-    void line(std::string& out, const qsorecord& q);
+    // Writes the QSO's line at out[used], making room for it first; used moves past it.
+    void line(std::string& out, std::size_t& used, const qsorecord& q);
 
   private:
     const std::string& power(float watts) {
@@ -497,42 +543,55 @@ class QsoFileWriter {
 
     const AppState& s_;
     QuotedTable bands_, modes_, props_, continents_, countries_, awards_;
-    std::string comments_;
+    std::size_t longest_ = 0;
     bool haspower_ = false;
     float lastwatts_ = 0;
     std::string powertext_;
 };
 
-void QsoFileWriter::line(std::string& out, const qsorecord& q) {
-    quoteditem(out, q.date.view());
-    quoteditem(out, q.time.view());
-    out += bands_[q.band];
-    out += modes_[q.mode];
-    out += props_[q.prop];
-    out += power(q.power);
-    quoteditem(out, q.rsts.view());
-    quoteditem(out, q.rstr.view());
-    out += q.qsls != 0 ? "\"YES\"," : "\"NO\",";
-    out += q.qslr != 0 ? "\"YES\"," : "\"NO\",";
-    quoteditem(out, q.qslvia.view());
-    quoteditem(out, q.call.view());
-    quoteditem(out, q.ituz.view());
-    quoteditem(out, q.cqz.view());
-    quoteditem(out, q.grid.view());
-    out += continents_[q.continent];
-    out += countries_[q.dxcc];
+void QsoFileWriter::line(std::string& out, std::size_t& used, const qsorecord& q) {
+    const std::string& powertext = power(q.power);
+    const std::size_t room = longest_ + powertext.size();
+    // Room grows by half what there is, so a whole file grows in a few steps and a
+    // single line takes only its own.
+    if (out.size() - used < room) out.resize(used + std::max(room, out.size() / 2));
+    LineBytes line(out.data() + used);
+    line.quoted(q.date.view());
+    line.quoted(q.time.view());
+    line.plain(bands_[q.band]);
+    line.plain(modes_[q.mode]);
+    line.plain(props_[q.prop]);
+    line.plain(powertext);
+    line.quoted(q.rsts.view());
+    line.quoted(q.rstr.view());
+    line.plain(q.qsls != 0 ? "\"YES\"," : "\"NO\",");
+    line.plain(q.qslr != 0 ? "\"YES\"," : "\"NO\",");
+    line.quoted(q.qslvia.view());
+    line.quoted(q.call.view());
+    line.quoted(q.ituz.view());
+    line.quoted(q.cqz.view());
+    line.quoted(q.grid.view());
+    line.plain(continents_[q.continent]);
+    line.plain(countries_[q.dxcc]);
     // The comment loses the blanks at its ends as it is written, line ends and tabs turned
     // into blanks first, so it reads back as it was written.
     std::string_view comments = q.comments.view();
-    if (comments.find_first_of(std::string_view("\"\r\n\t\0", 5)) != std::string_view::npos) {
-        comments_ = ListWriter::quotable(comments);
-        comments = comments_;
+    char madequotable[sizeof q.comments];
+    // One test per character: find_first_of would search the five characters for each.
+    const auto unquotable = [](char c) {
+        return c == '"' || c == '\r' || c == '\n' || c == '\t' || c == '\0';
+    };
+    if (std::any_of(comments.begin(), comments.end(), unquotable)) {
+        const auto& written = ListWriter::quotablebytes();
+        for (std::size_t i = 0; i < comments.size(); ++i)
+            madequotable[i] = written[static_cast<unsigned char>(comments[i])];
+        comments = std::string_view(madequotable, comments.size());
     }
-    quoteditem(out, trimmedview(comments));
-    out += q.gender != 0 ? "\"F\"," : "\"M\",";
-    quoteditem(out, qthnames[q.qth >= 0 && static_cast<std::size_t>(q.qth) < qthnames.size()
-                                 ? static_cast<std::size_t>(q.qth)
-                                 : 0]);
+    line.quoted(trimmedview(comments));
+    line.plain(q.gender != 0 ? "\"F\"," : "\"M\",");
+    line.quoted(qthnames[q.qth >= 0 && static_cast<std::size_t>(q.qth) < qthnames.size()
+                             ? static_cast<std::size_t>(q.qth)
+                             : 0]);
     // A slot whose award or entry lies outside its table is written as an empty slot.
     std::array<std::optional<std::string_view>, 5> values;
     std::array<char, 5 * 12> numbers{};
@@ -540,19 +599,23 @@ void QsoFileWriter::line(std::string& out, const qsorecord& q) {
         if (static_cast<int>(k) <= s_.awardslots)
             values[k] = slotvalue(q.awards[k], q.entries[k], &numbers[k * 12]);
     for (std::size_t k = 0; k < 5; ++k)
-        out += awards_[values[k] ? q.awards[k] : 0];
+        line.plain(awards_[values[k] ? q.awards[k] : 0]);
     for (std::size_t k = 0; k < 5; ++k)
-        quoteditem(out, values[k].value_or("0"));
-    quoteditem(out, q.wab.view());
-    out.back() = '\r'; // the last item's comma
-    out.push_back('\n');
+        line.quoted(values[k].value_or("0"));
+    line.quoted(q.wab.view());
+    char* end = line.end();
+    end[-1] = '\r'; // the last item's comma
+    *end++ = '\n';
+    used = static_cast<std::size_t>(end - out.data());
 }
 
 } // namespace
 
 std::string qsodataline(const AppState& s, const qsorecord& q) {
     std::string line;
-    QsoFileWriter(s).line(line, q);
+    std::size_t used = 0;
+    QsoFileWriter(s).line(line, used, q);
+    line.resize(used);
     return line;
 }
 
@@ -560,11 +623,13 @@ std::string qsofiletext(const AppState& s) {
     QsoFileWriter writer(s);
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(std::max(s.qsocount, 0)) * 260);
+    std::size_t used = 0;
     for (int32_t i = 1; i <= s.qsocount; ++i) {
         const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
         if (q.deleted == "D") continue;
-        writer.line(bytes, q);
+        writer.line(bytes, used, q);
     }
+    bytes.resize(used);
     return bytes;
 }
 

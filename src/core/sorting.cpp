@@ -1,8 +1,8 @@
 #include "sorting.h"
 
 #include "numbers.h"
-#include "platform/codepage.h"
 #include "quicksort.h"
+#include "sortkeys.h"
 #include "state.h"
 
 #include <algorithm>
@@ -43,25 +43,6 @@ std::string sortnumbertext(int32_t numerator, int32_t divisor) {
 }
 
 namespace {
-
-// The code page's bytes in the order of their characters' Unicode values: keys written
-// with these ranks compare byte by byte exactly as their characters do.
-const std::array<unsigned char, 256>& characterorder() {
-    static const std::array<unsigned char, 256> order = [] {
-        std::array<int, 256> bytes{};
-        for (int b = 0; b < 256; ++b)
-            bytes[static_cast<std::size_t>(b)] = b;
-        std::sort(bytes.begin(), bytes.end(), [](int a, int b) {
-            return unicodeof(static_cast<unsigned char>(a)) <
-                   unicodeof(static_cast<unsigned char>(b));
-        });
-        std::array<unsigned char, 256> rank{};
-        for (std::size_t k = 0; k < 256; ++k)
-            rank[static_cast<std::size_t>(bytes[k])] = static_cast<unsigned char>(k);
-        return rank;
-    }();
-    return order;
-}
 
 // The text keys of a range of records, built once, one after the other in one buffer.
 class TextKeys {
@@ -109,11 +90,11 @@ class NumberTexts {
     std::unordered_map<int32_t, std::string> texts_;
 };
 
-// Sorts lo..hi of the log by the scheme, given the ranks of the records' keys. The QSO
+// Sorts lo..hi of the log by the scheme, given the records' keys (or their ranks). The QSO
 // last clicked for editing is followed to wherever the sort moves it, so that a later
 // update or delete acts on that QSO and not on its old index.
-void sortbyranks(AppState& s, int32_t lo, std::vector<int32_t> ranks) {
-    const schemeorder order = quicksortorder(std::move(ranks), lo);
+template <class Key> void sortbykeys(AppState& s, int32_t lo, std::vector<Key> keys) {
+    const schemeorder order = quicksortorder(std::move(keys), lo);
     const auto n = static_cast<int32_t>(order.from.size());
     const int32_t hi = lo + n - 1;
     if (s.editindex >= lo && s.editindex <= hi)
@@ -140,9 +121,9 @@ void sortbytext(AppState& s, int32_t lo, int32_t hi, std::size_t typical, Key ke
         key(s.qsos[static_cast<std::size_t>(i)], keys);
         keys.end();
     }
-    sortbyranks(s, lo, rankkeys(static_cast<int32_t>(n), [&](int32_t a, int32_t b) {
-                    return keys.less(a, b);
-                }));
+    sortbykeys(s, lo, rankkeys(static_cast<int32_t>(n), [&](int32_t a, int32_t b) {
+                   return keys.less(a, b);
+               }));
 }
 
 // A text key made of a field and then the date and time.
@@ -181,9 +162,7 @@ void sortbydxcc(AppState& s, int32_t lo, int32_t hi) {
         const qsorecord& q = s.qsos[static_cast<std::size_t>(i)];
         keys.push_back(60.0 * q.dxcc + leadingnumber(q.time.view().substr(3, 2)));
     }
-    sortbyranks(s, lo, rankkeys(static_cast<int32_t>(keys.size()), [&](int32_t a, int32_t b) {
-                    return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
-                }));
+    sortbykeys(s, lo, std::move(keys));
 }
 
 void sortbyvia(AppState& s, int32_t lo, int32_t hi) {
@@ -270,12 +249,7 @@ void sorttable(std::vector<Row>& table, int32_t lo, int32_t hi, Key rowkey) {
     keys.reserve(static_cast<std::size_t>(hi - lo + 1));
     for (int32_t i = lo; i <= hi; ++i)
         keys.push_back(rowkey(table[static_cast<std::size_t>(i)]));
-    const schemeorder order = quicksortorder(rankkeys(hi - lo + 1,
-                                                      [&](int32_t a, int32_t b) {
-                                                          return keys[static_cast<std::size_t>(a)] <
-                                                                 keys[static_cast<std::size_t>(b)];
-                                                      }),
-                                             lo);
+    const schemeorder order = quicksortorder(std::move(keys), lo);
     applyorder(order, lo, [&](int32_t i) -> Row& { return table[static_cast<std::size_t>(i)]; });
 }
 

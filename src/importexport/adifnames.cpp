@@ -1,8 +1,9 @@
 #include "adifnames.h"
 
+#include "core/recordtext.h"
 #include "core/state.h"
-
 #include "core/text.h"
+
 #include <array>
 
 namespace tsl {
@@ -64,6 +65,12 @@ int16_t adifband(const AppState& s, std::string_view name) {
     for (int16_t b = 1; b <= s.bandcount; ++b)
         if (sameletters(name, adifbandname(s, b))) found = b;
     return found;
+}
+
+std::string adifmodename(const AppState& s, int16_t mode) {
+    if (!modename(s, mode)) return {};
+    const std::string name = trimblanks(s.modetable[static_cast<std::size_t>(mode)].shortname);
+    return sameletters(name, "SCTV") ? "SSTV" : name;
 }
 
 int16_t adifmode(const AppState& s, std::string_view name) {

@@ -83,9 +83,7 @@ std::string adifline(const AppState& s, const qsorecord& q) {
         if (isiotaaward(s, q.awards[k]))
             line += tag("IOTA", slotentry(s, q.awards[k], q.entries[k]).substr(0, 6));
     line += zonetag("ITUZ", q.ituz.str());
-    line += trimmedtag("MODE", modename(s, q.mode)
-                                   ? s.modetable[static_cast<std::size_t>(q.mode)].shortname
-                                   : std::string());
+    line += trimmedtag("MODE", adifmodename(s, q.mode));
     line += trimmedtag("OPERATOR", normalizecall(s.mycall.str()));
     line += trimmedtag("PROP_MODE", propname(s, q.prop)
                                         ? s.proptable[static_cast<std::size_t>(q.prop)].code

@@ -2,9 +2,8 @@
 // What the net reports read from a QSO: its call split at the last "/", the value of the
 // award slot that holds an award, the QSL word, and the work-list sort they share.
 
-#include "core/quicksort.h"
+#include "core/sortkeys.h"
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,17 +40,9 @@ std::string padded(std::string_view text, std::size_t width);
 // exchange through entry 0, which never holds a report entry.
 template <class Entry, class Key>
 void sortworklist(std::vector<Entry>& work, int32_t lo, int32_t hi, Key key) {
-    auto compare = [&](int32_t a, int32_t b) {
-        const auto order =
-            key(work[static_cast<std::size_t>(a)]) <=> key(work[static_cast<std::size_t>(b)]);
-        return order < 0 ? -1 : (order > 0 ? 1 : 0);
-    };
-    auto swap = [&](int32_t a, int32_t b) {
-        work[0] = work[static_cast<std::size_t>(a)];
-        work[static_cast<std::size_t>(a)] = work[static_cast<std::size_t>(b)];
-        work[static_cast<std::size_t>(b)] = work[0];
-    };
-    quicksortscheme(lo, hi, compare, swap);
+    sorttablerows(work, lo, hi, key, [](std::vector<Entry>& list, int32_t a, int32_t b) {
+        swapthroughrowzero(list, a, b);
+    });
 }
 
 } // namespace tsl

@@ -4,49 +4,12 @@
 #include "core/sorting.h"
 #include "core/state.h"
 #include "core/text.h"
-#include "platform/codepage.h"
 #include "reportfilter.h"
-
-#include <array>
 
 namespace tsl {
 
 int32_t pickermidpoint(int32_t lo, int32_t hi) {
     return sortmidpoint(lo, hi);
-}
-
-namespace {
-
-// Each byte's place among the code page's characters in the order of their codes.
-const std::array<uint8_t, 256>& coderanks() {
-    static const std::array<uint8_t, 256> ranks = [] {
-        std::array<uint8_t, 256> r{};
-        for (int b = 0; b < 256; ++b) {
-            int below = 0;
-            for (int c = 0; c < 256; ++c)
-                if (unicodeof(static_cast<unsigned char>(c)) <
-                    unicodeof(static_cast<unsigned char>(b)))
-                    ++below;
-            r[static_cast<std::size_t>(b)] = static_cast<uint8_t>(below);
-        }
-        return r;
-    }();
-    return ranks;
-}
-
-} // namespace
-
-pickerkey pickerkeyof(std::string_view text) {
-    const auto& ranks = coderanks();
-    pickerkey k;
-    for (std::size_t i = 0; i < 16; ++i) {
-        const uint64_t rank = i < text.size() ? ranks[static_cast<unsigned char>(text[i])] : 0;
-        if (i < 8)
-            k.high |= rank << (8 * (7 - i));
-        else
-            k.low |= rank << (8 * (15 - i));
-    }
-    return k;
 }
 
 std::string pickerfilterwords(const AppState& s, int band, int mode, int prop, int power) {

@@ -3,14 +3,12 @@
 // the sort of their work tables by a text key.
 
 #include "core/fixedtext.h"
-#include "core/quicksort.h"
+#include "core/sortkeys.h"
 #include "report.h"
 
-#include <compare>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace tsl {
@@ -21,21 +19,11 @@ struct AppState;
 // pickers' sorts, the same as the log's.
 int32_t pickermidpoint(int32_t lo, int32_t hi);
 
-// A key text of one fixed width (at most 16 characters) as two numbers that order as the
-// texts do by character code, trailing blanks included. Comparing numbers keeps long runs
-// of equal keys, which cost the quicksort a comparison per pair, quick.
-struct pickerkey {
-    uint64_t high = 0;
-    uint64_t low = 0;
-    auto operator<=>(const pickerkey&) const = default;
-};
-pickerkey pickerkeyof(std::string_view text);
-
-// Exchanges rows a and b of a work table through its swap space, row 0.
-template <class Row> void swapthroughrowzero(std::vector<Row>& table, int32_t a, int32_t b) {
-    table[0] = table[static_cast<std::size_t>(a)];
-    table[static_cast<std::size_t>(a)] = table[static_cast<std::size_t>(b)];
-    table[static_cast<std::size_t>(b)] = table[0];
+// A key text of at most 16 characters as two numbers that order as the texts do by their
+// characters, trailing blanks included.
+using pickerkey = textkey;
+inline pickerkey pickerkeyof(std::string_view text) {
+    return textkeyof(text);
 }
 
 // Sorts rows lo..hi of a picker's work table ascending by key(row) with the program's one
@@ -43,21 +31,7 @@ template <class Row> void swapthroughrowzero(std::vector<Row>& table, int32_t a,
 // table sorts nothing.
 template <class Row, class Key, class Swap>
 void sortpickertable(std::vector<Row>& table, int32_t lo, int32_t hi, Key key, Swap swaprows) {
-    if (lo >= hi || lo < 1 || static_cast<std::size_t>(hi) >= table.size()) return;
-    std::vector<pickerkey> keys;
-    keys.reserve(static_cast<std::size_t>(hi - lo + 1));
-    for (int32_t r = lo; r <= hi; ++r)
-        keys.push_back(pickerkeyof(key(table[static_cast<std::size_t>(r)])));
-    auto at = [&](int32_t r) -> pickerkey& { return keys[static_cast<std::size_t>(r - lo)]; };
-    auto compare = [&](int32_t a, int32_t b) {
-        const auto order = at(a) <=> at(b);
-        return order < 0 ? -1 : (order > 0 ? 1 : 0);
-    };
-    auto swap = [&](int32_t a, int32_t b) {
-        swaprows(table, a, b);
-        std::swap(at(a), at(b));
-    };
-    quicksortscheme(lo, hi, compare, swap);
+    sorttablerows(table, lo, hi, key, swaprows);
 }
 
 // The filter words of a picker report's title: "Band=" ... " Mode=" ... " Propagation="

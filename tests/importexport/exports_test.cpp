@@ -259,3 +259,17 @@ TEST_F(TodaysReaders, TheExportIsPlainAdifAndImportsBackWhole) {
         EXPECT_EQ(now.comments.trimmedright(), was.comments.trimmedright()) << k;
     }
 }
+
+TEST_F(TodaysReaders, SlowScanTelevisionGoesOutAsSstvAndComesBackAsSctv) {
+    s->qsos[1].mode = 6;
+    ASSERT_EQ(s->modetable[6].name, "SCTV");
+    std::string expected = todaysadif;
+    expected.replace(expected.find("<MODE:2>FM"), 10, "<MODE:4>SSTV");
+    const exporttext text = adiftext(*s, false, " ", " ");
+    EXPECT_EQ(text.bytes, expected);
+    folder.write("out.adi", text.bytes);
+    s->chosenfile = folder.path() + "out.adi";
+    ASSERT_EQ(importadif(*s, status, dialogs).imported, 3);
+    EXPECT_EQ(s->qsos[4].mode, 6);
+    EXPECT_EQ(s->qsos[5].mode, s->qsos[2].mode);
+}
