@@ -4,6 +4,8 @@
 #include "core/state.h"
 #include "platform/codepage.h"
 
+#include "support/plainscheme.h"
+
 #include <gtest/gtest.h>
 
 #include <pthread.h>
@@ -56,36 +58,15 @@ namespace {
 
 using exchanges = std::vector<std::pair<int32_t, int32_t>>;
 
-// The scheme's steps as plainly written, every step comparing.
-void plainscheme(std::vector<int>& keys, int32_t lo, int32_t hi, exchanges& made) {
-    auto swap = [&](int32_t a, int32_t b) {
-        made.emplace_back(a, b);
-        std::swap(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
-    };
+// The scheme's steps as plainly written, every step comparing, each exchange recorded.
+void plainexchanges(std::vector<int>& keys, int32_t lo, int32_t hi, exchanges& made) {
     auto key = [&](int32_t k) { return keys[static_cast<std::size_t>(k)]; };
-    if (lo >= hi) return;
-    if (hi - lo == 1) {
-        if (key(lo) > key(hi)) swap(lo, hi);
-        return;
-    }
-    swap(hi, sortmidpoint(lo, hi));
-    int32_t i = lo;
-    int32_t j = hi;
-    do {
-        while (i < j && key(i) <= key(hi))
-            ++i;
-        while (j > i && key(j) >= key(hi))
-            --j;
-        if (i < j) swap(i, j);
-    } while (i < j);
-    swap(i, hi);
-    if (i - lo >= hi - i) {
-        plainscheme(keys, i + 1, hi, made);
-        plainscheme(keys, lo, i - 1, made);
-    } else {
-        plainscheme(keys, lo, i - 1, made);
-        plainscheme(keys, i + 1, hi, made);
-    }
+    test::plainscheme(
+        lo, hi, [&](int32_t a, int32_t b) { return key(a) < key(b) ? -1 : (key(a) > key(b)); },
+        [&](int32_t a, int32_t b) {
+            made.emplace_back(a, b);
+            std::swap(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
+        });
 }
 
 struct countedsort {
@@ -120,7 +101,7 @@ TEST(QuicksortScheme, MakesThePlainSchemesExchangesOnRunsOfEqualKeys) {
             fast.keys[k] = static_cast<int>(random() % distinct);
         std::vector<int> plain = fast.keys;
         exchanges expected;
-        plainscheme(plain, 1, static_cast<int32_t>(n), expected);
+        plainexchanges(plain, 1, static_cast<int32_t>(n), expected);
         fast.run();
         ASSERT_EQ(fast.made, expected) << "round " << round;
         ASSERT_EQ(fast.keys, plain);
@@ -297,37 +278,13 @@ TEST(WorkTableSorts, EachTableByItsFirstField) {
     EXPECT_EQ(detail[1].prefix, "3B6 ");
 }
 
+using tsl::test::plainscheme;
+
 namespace {
 
 // The scheme as plainly as it can be written: keys formed afresh at every comparison,
 // compared character by character by Unicode value, whole records exchanged through
 // element 0, the edited QSO followed through every exchange.
-
-void plainscheme(int32_t lo, int32_t hi, const std::function<int(int32_t, int32_t)>& cmp,
-                 const std::function<void(int32_t, int32_t)>& swap) {
-    if (lo >= hi) return;
-    if (hi - lo == 1) {
-        if (cmp(lo, hi) > 0) swap(lo, hi);
-        return;
-    }
-    swap(hi, sortmidpoint(lo, hi));
-    int32_t i = lo, j = hi;
-    do {
-        while (i < j && cmp(i, hi) <= 0)
-            ++i;
-        while (j > i && cmp(j, hi) >= 0)
-            --j;
-        if (i < j) swap(i, j);
-    } while (i < j);
-    swap(i, hi);
-    if (i - lo < hi - i) {
-        plainscheme(lo, i - 1, cmp, swap);
-        plainscheme(i + 1, hi, cmp, swap);
-    } else {
-        plainscheme(i + 1, hi, cmp, swap);
-        plainscheme(lo, i - 1, cmp, swap);
-    }
-}
 
 void slowsort(AppState& s, int32_t lo, int32_t hi,
               const std::function<int(const qsorecord&, const qsorecord&)>& compare) {

@@ -11,6 +11,8 @@
 #include "reports/gridsquares.h"
 #include "reports/wab.h"
 
+#include "support/plainscheme.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -40,37 +42,14 @@ int plaincompare(int32_t a, int32_t b) {
 // through row 0.
 template <class Row, class Key>
 void plainsort(std::vector<Row>& t, int32_t lo, int32_t hi, const Key& key) {
-    auto swap = [&](int32_t a, int32_t b) {
-        t[0] = t[static_cast<std::size_t>(a)];
-        t[static_cast<std::size_t>(a)] = t[static_cast<std::size_t>(b)];
-        t[static_cast<std::size_t>(b)] = t[0];
-    };
-    auto cmp = [&](int32_t a, int32_t b) {
-        return plaincompare(key(t[static_cast<std::size_t>(a)]),
-                            key(t[static_cast<std::size_t>(b)]));
-    };
-    if (lo >= hi) return;
-    if (hi - lo == 1) {
-        if (cmp(lo, hi) > 0) swap(lo, hi);
-        return;
-    }
-    swap(hi, sortmidpoint(lo, hi));
-    int32_t i = lo, j = hi;
-    do {
-        while (i < j && cmp(i, hi) <= 0)
-            ++i;
-        while (j > i && cmp(j, hi) >= 0)
-            --j;
-        if (i < j) swap(i, j);
-    } while (i < j);
-    swap(i, hi);
-    if (i - lo < hi - i) {
-        plainsort(t, lo, i - 1, key);
-        plainsort(t, i + 1, hi, key);
-    } else {
-        plainsort(t, i + 1, hi, key);
-        plainsort(t, lo, i - 1, key);
-    }
+    auto row = [&](int32_t k) -> Row& { return t[static_cast<std::size_t>(k)]; };
+    test::plainscheme(
+        lo, hi, [&](int32_t a, int32_t b) { return plaincompare(key(row(a)), key(row(b))); },
+        [&](int32_t a, int32_t b) {
+            t[0] = row(a);
+            row(a) = row(b);
+            row(b) = t[0];
+        });
 }
 
 // Keys of one table: a few distinct texts of characters whose byte order and character
