@@ -164,20 +164,11 @@ std::string temporarypath(const std::string& path) {
 }
 
 bool iswriteleftover(std::string_view name, std::string_view ownname) {
-    if (name.size() <= ownname.size() || !name.starts_with(ownname)) return false;
+    if (!name.starts_with(ownname)) return false;
     std::string_view rest = name.substr(ownname.size());
-    const bool ours = rest.starts_with(partialmark);
-    if (ours)
-        rest.remove_prefix(partialmark.size());
-    else if (rest.starts_with('.'))
-        rest.remove_prefix(1);
-    else
-        return false;
-    if (rest.size() != randomletters || !std::ranges::all_of(rest, isletterordigit)) return false;
-    // The writer of earlier versions drew letters of both cases: a name of one case (a
-    // "before" or "BACKUP" of the user's) is not one of its files.
-    return ours || (std::ranges::any_of(rest, [](char c) { return c >= 'a' && c <= 'z'; }) &&
-                    std::ranges::any_of(rest, [](char c) { return c >= 'A' && c <= 'Z'; }));
+    if (!rest.starts_with(partialmark)) return false;
+    rest.remove_prefix(partialmark.size());
+    return rest.size() == randomletters && std::ranges::all_of(rest, isletterordigit);
 }
 
 void removewriteleftovers(const std::string& folder, const std::vector<std::string>& ownnames) {

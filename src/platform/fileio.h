@@ -45,8 +45,9 @@ std::string writeprivatefile(const std::string& path, const std::string& bytes);
 std::string temporarypath(const std::string& path);
 
 // True when the file name (without its folder) is a temporary file of a write of the file
-// ownname that was cut off before its rename: the writer's own names, and those the writer
-// of earlier versions left (ownname, a dot, six letters and digits of mixed case).
+// ownname that was cut off before its rename: ownname, ".tessalog-partial-" and six letters
+// and digits. Nothing else is: other names after ownname and a dot ("qsodata.dat.Backup")
+// are as often the user's own copies, and no one can tell them apart.
 bool iswriteleftover(std::string_view name, std::string_view ownname);
 
 // Removes from the folder every file that is such a leftover of one of the files named,

@@ -233,21 +233,23 @@ TEST_F(Startup, TheQrzCdSourceAsksTheLibraryForItsDrive) {
 }
 
 TEST_F(Startup, LeftoversOfCutOffWritesGoAndEveryOtherFileStays) {
-    const char* leftovers[] = {"netlist.dat.YkTxbU", "eqsl.ini.iqWpVK",
-                               "qsodata.dat.Q1w2E3", "tsl.ini.tessalog-partial-x9Y8z7",
-                               "hamcall.ini.aBcDeF", "qsodata.bak.ZZzz00"};
-    const char* kept[] = {"qsodata.bak",        "qsodata.dat.backup", "netlist.dat.before",
-                          "qsodata.dat.BACKUP", "dxcc.dat.YkTxbU",    "qsodata-kept.dat.YkTxbU",
-                          "tsl.ini.old"};
+    const char* leftovers[] = {"qsodata.dat.tessalog-partial-Ab12Cd",
+                               "tsl.ini.tessalog-partial-x9Y8z7"};
+    // The user's copies, names of the earlier writer's shape among them.
+    const char* kept[] = {"qsodata.dat.Backup", "qsodata.dat.Copy01", "tsl.ini.MyCopy",
+                          "awards.dat.Xmas24",  "qsldata.ini.Old123", "netlist.dat.YkTxbU",
+                          "qsodata.dat.backup", "dxcc.dat.YkTxbU",    "qsodata-kept.dat.YkTxbU"};
     for (const char* name : leftovers)
         folder.write(name, "x");
     for (const char* name : kept)
-        folder.write(name, "x");
+        folder.write(name, std::string("the user's ") + name + "\r\n\x01\xff");
     ASSERT_NE(start(), nullptr);
     for (const char* name : leftovers)
         EXPECT_FALSE(fileexists(folder.path() + name)) << name;
     for (const char* name : kept)
-        EXPECT_TRUE(fileexists(folder.path() + name)) << name;
+        EXPECT_EQ(readwholefile(folder.path() + name),
+                  std::string("the user's ") + name + "\r\n\x01\xff")
+            << name;
 }
 
 TEST_F(Startup, QrzOnlineLogsInOnceAtStartUpAndNotWithoutItsFile) {

@@ -140,18 +140,16 @@ TEST(FileIo, OnlyTheWritersTemporaryFilesAreTakenForLeftovers) {
         EXPECT_TRUE(iswriteleftover(name, "qsodata.dat")) << name;
         EXPECT_FALSE(iswriteleftover(name, "qsodata.da")) << name;
     }
-    // What the writer of earlier versions left: the name, a dot, six of mixed case.
-    for (const auto& [name, own] :
-         {std::pair{"netlist.dat.YkTxbU", "netlist.dat"}, std::pair{"eqsl.ini.iqWpVK", "eqsl.ini"},
-          std::pair{"tsl.ini.a1B2c3", "tsl.ini"},
-          std::pair{"qsodata.dat.tessalog-partial-0a9Zz1", "qsodata.dat"}})
-        EXPECT_TRUE(iswriteleftover(name, own)) << name;
-    // The user's files.
+    EXPECT_TRUE(iswriteleftover("qsodata.dat.tessalog-partial-0a9Zz1", "qsodata.dat"));
+    // Everything else is the user's: names of the earlier writer's shape among them, since
+    // nothing tells them from a copy of the user's.
     for (const char* name :
-         {"qsodata.dat", "qsodata.bak", "qsodata.dat.backup", "qsodata.dat.before",
-          "qsodata.dat.BACKUP", "qsodata.dat.123456", "qsodata.dat.abc123", "qsodata.dat.Ab1Cd",
-          "qsodata.dat.Ab1Cd2e", "qsodata.dat.Ab-Cd2", "qsodata.datXYkTxbU", "qsodata.dat..YkTxb",
-          "old.qsodata.dat.YkTxbU", "qsodata.dat.tessalog-partial-0a9Z", "qsodata.dat.bak.YkTxbU"})
+         {"qsodata.dat", "qsodata.bak", "qsodata.dat.backup", "qsodata.dat.Backup",
+          "qsodata.dat.Copy01", "qsodata.dat.YkTxbU", "qsodata.dat.BACKUP", "qsodata.dat.123456",
+          "qsodata.dat.Ab1Cd", "qsodata.datXYkTxbU", "old.qsodata.dat.YkTxbU",
+          "qsodata.dat.tessalog-partial-0a9Z", "qsodata.dat.tessalog-partial-0a9Zz12",
+          "qsodata.dat.tessalog-partial-0a9-z1", "qsodata.dattessalog-partial-0a9Zz1",
+          "qsodata.dat.bak.YkTxbU"})
         EXPECT_FALSE(iswriteleftover(name, "qsodata.dat")) << name;
 }
 
@@ -165,14 +163,16 @@ TEST(FileIo, RemovingLeftoversLeavesEveryOtherFile) {
                      .toStdString(),
                  "x");
     QDir dir(QString::fromStdString(folder.path()));
-    ASSERT_TRUE(dir.mkdir("qsodata.dat.QwErTy"));
-    ASSERT_TRUE(QFile::link(dir.filePath("qsodata.bak"), dir.filePath("eqsl.ini.AbCdEf")));
+    ASSERT_TRUE(dir.mkdir("qsodata.dat.tessalog-partial-QwErTy"));
+    ASSERT_TRUE(
+        QFile::link(dir.filePath("qsodata.bak"), dir.filePath("eqsl.ini.tessalog-partial-AbCdEf")));
     removewriteleftovers(folder.path(), {"qsodata.dat", "netlist.dat", "eqsl.ini", "tsl.ini"});
     QStringList left = entries(folder.path());
     left.sort();
-    EXPECT_EQ(left, (QStringList{"eqsl.ini.AbCdEf", "netlist.dat.before", "other.dat.YkTxbU",
-                                 "qsodata.bak", "qsodata.dat", "qsodata.dat.QwErTy",
-                                 "qsodata.dat.backup"}));
+    EXPECT_EQ(left, (QStringList{"eqsl.ini.iqWpVK", "eqsl.ini.tessalog-partial-AbCdEf",
+                                 "netlist.dat.YkTxbU", "netlist.dat.before", "other.dat.YkTxbU",
+                                 "qsodata.bak", "qsodata.dat", "qsodata.dat.backup",
+                                 "qsodata.dat.tessalog-partial-QwErTy"}));
 }
 
 TEST(FileIo, APrivateFileIsTheOwnersAndARewriteKeepsAFilesPermissions) {
