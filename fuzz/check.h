@@ -33,6 +33,21 @@ inline bool near(float a, float b) {
     return std::fabs(a - b) <= 1e-6f * std::max(1.0f, std::fabs(a));
 }
 
+// A Maidenhead locator of 4, 6 or 8 characters, read against its pattern: "R" a letter A-R,
+// "X" a letter A-X (either case), "9" a digit.
+inline bool maidenhead(const std::string& text) {
+    static const std::string pattern = "RR99XX99";
+    if (text.size() != 4 && text.size() != 6 && text.size() != 8) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+        const bool ok =
+            pattern[i] == '9' ? c >= '0' && c <= '9' : upper >= 'A' && upper <= pattern[i];
+        if (!ok) return false;
+    }
+    return true;
+}
+
 // A refused input says why.
 template <class P> bool refused(const P& parsed) {
     if (parsed) return false;

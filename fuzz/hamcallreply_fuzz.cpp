@@ -1,17 +1,36 @@
 // A HamCall tagged record: its fields hold no tag and no control character and at most
-// 200 characters, and laid out again (the call, each field behind its tag, a last byte) they
-// read the same. A record refused holds no tag.
+// 200 characters, its locator is a Maidenhead locator or empty, and laid out again (the call,
+// each field behind its tag, a last byte) they read the same. A record refused holds no tag.
+// A reply of the online service is a record only when it begins with a call: 3 to 12
+// letters, digits and "/" up to the first tag.
 
 #include "callbook/hamcall.h"
 #include "check.h"
+
+#include <algorithm>
+#include <cctype>
 
 using namespace tsl;
 using namespace tsl::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes = bytesof(data, size);
+    const auto reply = readhamcallreply(bytes);
     const auto first = readhamcallrecord(bytes);
+    if (!refused(reply)) {
+        check(static_cast<bool>(first) && reply->fields == first->fields, "a reply is a record");
+        const std::size_t tag = static_cast<std::size_t>(
+            std::find_if(bytes.begin(), bytes.end(),
+                         [](char c) { return static_cast<unsigned char>(c) >= 181; }) -
+            bytes.begin());
+        check(tag >= 3 && tag <= 12, "a reply begins with a call of 3 to 12 characters");
+        for (std::size_t i = 0; i < tag; ++i) {
+            const char c = bytes[i];
+            check(std::isalnum(static_cast<unsigned char>(c)) || c == '/', "a call's character");
+        }
+    }
     if (refused(first)) {
+        check(refused(reply), "a reply that is no record is refused");
         for (const char c : bytes)
             check(static_cast<unsigned char>(c) < 181, "a record with a tag is read");
         return 0;
@@ -23,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(u >= 0x20 && u != 0x7f && u < 181, "no control character and no tag");
         }
     }
+    check((*first)[202].empty() || maidenhead((*first)[202]), "a locator or none");
     for (int n = 0; n < 181; ++n)
         check((*first)[n].empty(), "no tag numbers a field below 181");
     std::string again = (*first)[181];

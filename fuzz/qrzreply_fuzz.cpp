@@ -1,7 +1,7 @@
 // QRZ online replies: a key is at most 200 bytes and stands in the reply behind "<Key>";
 // the texts of a Callsign element hold no control character and at most 200 characters, and
-// laid out again as XML (escaped, in UTF-8) they read the same. A reply refused holds no
-// "<Callsign>".
+// laid out again as XML (escaped, in UTF-8) they read the same; the locator is a Maidenhead
+// locator or empty. A reply refused holds no "<Callsign>".
 
 #include "callbook/qrzonline.h"
 #include "check.h"
@@ -55,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(bytes.find("<Callsign>") == std::string::npos, "a Callsign element is read");
         return 0;
     }
+    check(first->grid.empty() || maidenhead(first->grid), "a locator or none");
     std::string again = "<QRZDatabase><Callsign>";
     for (const auto& [name, member] : elements) {
         const std::string& text = (*first).*member;

@@ -1,5 +1,6 @@
 #include "hamcall.h"
 
+#include "core/geography.h"
 #include "core/helpers.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -9,6 +10,8 @@
 #include "platform/hamcallcd.h"
 #include "platform/internet.h"
 
+#include <algorithm>
+
 namespace tsl {
 
 namespace {
@@ -17,6 +20,14 @@ constexpr const char* notfoundline = "Call not found in HamCall Database";
 
 bool istag(char c) {
     return static_cast<unsigned char>(c) >= 181;
+}
+
+bool iscall(std::string_view text) {
+    const auto callcharacter = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               c == '/';
+    };
+    return text.size() >= 3 && text.size() <= 12 && std::ranges::all_of(text, callcharacter);
 }
 
 void showfailure(const AppState& s, Dialogs& dialogs) {
@@ -72,7 +83,16 @@ Parsed<hamcallrecord> readhamcallrecord(std::string_view bytes) {
         r.fields[tag] = showntext(bytes.substr(i + 1, j - 1));
         i += j;
     } while (i + 1 < length);
+    r.fields[202] = maidenheadlocator(r.fields[202]);
     return r;
+}
+
+Parsed<hamcallrecord> readhamcallreply(std::string_view bytes) {
+    // The text before the first tag itself: a tag 181 later in the reply would replace it.
+    const auto tag = std::ranges::find_if(bytes, istag);
+    if (!iscall(bytes.substr(0, static_cast<std::size_t>(tag - bytes.begin()))))
+        return parseerror{"The reply begins with no call."};
+    return readhamcallrecord(bytes);
 }
 
 std::string hamcallrequest(const AppState& s, const std::string& call) {
@@ -127,8 +147,8 @@ void lookuphamcallonline(AppState& s, const callbookservices& services, const st
         out.lines.push_back(notfoundline);
         return;
     }
-    const auto record = readhamcallrecord(bytes);
-    // A reply that is no record gives no address either.
+    const auto record = readhamcallreply(bytes);
+    // A reply that is no record (a sign-in page of a hotel's network, say) sets nothing.
     if (!record) return showfailure(s, services.dialogs);
     s.callbookfound = true;
     fillfromrecord(s, *record, out);

@@ -24,8 +24,14 @@ struct hamcallrecord {
 };
 
 // Reads a tagged record of any length. The last byte of the record belongs to no field.
-// Refused when it holds no tag.
+// Refused when it holds no tag. Field 202 is kept only when it is a Maidenhead locator
+// (blanks around it taken off), else it is empty, as in a record without it.
 Parsed<hamcallrecord> readhamcallrecord(std::string_view bytes);
+
+// Reads a reply of the online service as a tagged record: refused also when the text before
+// the first tag is not a call (one word of 3 to 12 letters, digits and "/"), so that a page
+// of some other server that happens to hold a byte of 181 or above is no record.
+Parsed<hamcallrecord> readhamcallreply(std::string_view bytes);
 
 // The path and query of the online lookup of a cleaned call: the log-in of "hamcall.ini"
 // and the call, each percent-encoded.

@@ -1,5 +1,6 @@
 #include "qrzonline.h"
 
+#include "core/geography.h"
 #include "core/helpers.h"
 #include "core/state.h"
 #include "localfiles.h"
@@ -124,6 +125,7 @@ Parsed<qrzrecord> readqrzreply(std::string_view xml) {
         store(r, name, text);
         if (name == "url" || last) break;
     }
+    r.grid = maidenheadlocator(r.grid);
     return r;
 }
 

@@ -16,7 +16,8 @@ class InternetAccess;
 
 // The child elements of a Callsign element that the lookup uses, as texts in the program's
 // code page: character references decoded, what the code page cannot hold as "?", control
-// characters as blanks, each cut to its first 200 characters.
+// characters as blanks, each cut to its first 200 characters. The locator is kept only when
+// it is a Maidenhead locator (without blanks around it), else it is empty.
 struct qrzrecord {
     std::string call, fname, name, addr1, addr2, state, zip, country, county, email, grid, lond,
         latd, url;

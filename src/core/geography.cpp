@@ -2,6 +2,7 @@
 
 #include "numbers.h"
 #include "state.h"
+#include "text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,26 @@ constexpr double pi = 3.14159265358979323846;
 int16_t whole16(double value) {
     return toint16(value).value_or(0);
 }
+
+bool letterupto(char c, char last) {
+    const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    return upper >= 'A' && upper <= last;
+}
+
+bool digit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
+
+std::string maidenheadlocator(std::string_view text) {
+    const std::string_view t = trimmedview(text);
+    const std::size_t n = t.size();
+    if (n != 4 && n != 6 && n != 8) return {};
+    if (!letterupto(t[0], 'R') || !letterupto(t[1], 'R') || !digit(t[2]) || !digit(t[3])) return {};
+    if (n >= 6 && (!letterupto(t[4], 'X') || !letterupto(t[5], 'X'))) return {};
+    if (n == 8 && (!digit(t[6]) || !digit(t[7]))) return {};
+    return std::string(t);
+}
 
 void makegridsquare(AppState& s, const std::string& longitude, const std::string& latitude) {
     // The numbers as the call book's other readers take them: blanks inside are skipped,

@@ -1,13 +1,12 @@
 #include "qtinternet.h"
 
 #include "codepage.h"
+#include "httpreply.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QSslSocket>
 #include <QTimer>
 #include <QUrl>
 
@@ -60,56 +59,85 @@ class InputShutter : public QObject {
 UrlReply QtInternet::OpenURL(const std::string& url) {
     UrlReply result;
     const QUrl target = QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode);
-    if (!target.isValid() || target.host().isEmpty()) {
+    const QString scheme = target.scheme().toLower();
+    if (!target.isValid() || target.host().isEmpty() || (scheme != "http" && scheme != "https")) {
         result.failure = urlfailure::noconnection;
         return result;
     }
-    QNetworkAccessManager manager;
-    // A redirection would carry the log-ins in the query to another host: it stays a failure.
-    manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    QNetworkReply* reply = manager.get(QNetworkRequest(target));
-    // The reply is held no further than one byte past the longest taken.
-    reply->setReadBufferSize(static_cast<qint64>(maxreplybytes) + 1);
+    const bool secure = scheme == "https";
+    const auto port = static_cast<quint16>(target.port(secure ? 443 : 80));
+    // One request on its own connection, closed by the server after the reply. Nothing is
+    // sent again when the connection fails: a save may not reach eQSL twice.
+    QByteArray path = target.path(QUrl::FullyEncoded).toLatin1();
+    if (path.isEmpty()) path = "/";
+    if (target.hasQuery()) path += "?" + target.query(QUrl::FullyEncoded).toLatin1();
+    QByteArray host = target.host(QUrl::FullyEncoded).toLatin1();
+    if (host.contains(':')) host = "[" + host + "]";
+    if (target.port() >= 0) host += ":" + QByteArray::number(target.port());
+    const QByteArray request = "GET " + path + " HTTP/1.1\r\nHost: " + host +
+                               "\r\nUser-Agent: Tessalog\r\nAccept: */*\r\n"
+                               "Connection: close\r\n\r\n";
+
+    QSslSocket socket;
+    // Qt reads from the connection no further ahead than this; the reader bounds the rest.
+    socket.setReadBufferSize(64 * 1024);
+    HttpReplyReader reader;
     bool timedout = false;
-    bool toolong = false;
+    bool connectionfailed = false;
     {
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
             timedout = true;
-            reply->abort();
             loop.quit();
         });
-        const auto measure = [&] {
-            const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-            if (reply->bytesAvailable() > static_cast<qint64>(maxreplybytes) ||
-                (length.isValid() && length.toULongLong() > maxreplybytes)) {
-                toolong = true;
-                reply->abort();
-                loop.quit();
+        const auto readsome = [&] {
+            char piece[16 * 1024];
+            while (reader.current() == HttpReplyReader::state::reading) {
+                const qint64 n = socket.read(piece, sizeof piece);
+                if (n <= 0) break;
+                reader.take(std::string_view(piece, static_cast<std::size_t>(n)));
             }
+            if (reader.current() != HttpReplyReader::state::reading) loop.quit();
         };
-        QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, measure);
-        QObject::connect(reply, &QNetworkReply::readyRead, &loop, measure);
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        const auto connected = [&] { socket.write(request); };
+        QObject::connect(&socket, secure ? &QSslSocket::encrypted : &QSslSocket::connected, &loop,
+                         connected);
+        QObject::connect(&socket, &QSslSocket::readyRead, &loop, readsome);
+        QObject::connect(&socket, &QSslSocket::disconnected, &loop, [&] {
+            readsome();
+            reader.end();
+            loop.quit();
+        });
+        QObject::connect(&socket, &QSslSocket::errorOccurred, &loop,
+                         [&](QAbstractSocket::SocketError error) {
+                             // The server's close after the reply is how a reply without a
+                             // length ends; every other error ends the request.
+                             if (error == QAbstractSocket::RemoteHostClosedError) return;
+                             readsome();
+                             if (reader.current() == HttpReplyReader::state::reading)
+                                 connectionfailed = true;
+                             loop.quit();
+                         });
         InputShutter shutter;
         timer.start(timeout_);
-        if (!reply->isFinished()) loop.exec();
+        if (secure)
+            socket.connectToHostEncrypted(target.host(), port);
+        else
+            socket.connectToHost(target.host(), port);
+        loop.exec();
     }
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    result.status = status.isValid() ? status.toInt() : 0;
-    if (timedout)
-        result.failure = urlfailure::timedout;
-    else if (toolong || reply->bytesAvailable() > static_cast<qint64>(maxreplybytes))
-        result.failure = urlfailure::toolong;
-    else if (result.status != 0 && (result.status < 200 || result.status > 299))
-        result.failure = urlfailure::httpstatus;
-    else if (reply->error() != QNetworkReply::NoError || result.status == 0)
-        result.failure = urlfailure::noconnection;
-    else {
-        result.bytes = reply->readAll().toStdString();
+    socket.abort();
+    result.status = reader.status();
+    if (reader.current() == HttpReplyReader::state::done) {
+        result.bytes = reader.body();
         result.body = fromutf8(result.bytes);
+    } else if (reader.current() == HttpReplyReader::state::failed) {
+        result.failure = reader.failure();
+    } else {
+        result.failure =
+            timedout && !connectionfailed ? urlfailure::timedout : urlfailure::noconnection;
     }
     return result;
 }

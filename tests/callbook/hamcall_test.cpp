@@ -205,6 +205,73 @@ TEST_F(HamCall, ErrorAndNotFoundRepliesAndFailuresFindNothing) {
     EXPECT_EQ(messages(), std::vector<std::string>{failure});
 }
 
+TEST_F(HamCall, AReplyThatBeginsWithNoCallIsAFailedRequestThatSetsNothing) {
+    // A hotel's sign-in page: status 200, UTF-8 bytes of 181 and above in "—" and "©".
+    const std::string signin = "<!DOCTYPE html><html><head><title>Guest Wi-Fi \xe2\x80\x94 "
+                               "Sign in</title></head><body><p>\xc2\xa9 2026 Hotel</p></body>"
+                               "</html>\n";
+    const std::string rest = tag(184) + "Hiram" + tag(202) + "FN31pr" + tag(208) + "N1ABC\n";
+    for (const std::string& reply :
+         {signin, rest, "W1" + rest, "W1AWXYZ/QRP/M" + rest, "W1 AW" + rest, " W1AW" + rest,
+          "W1AW\r\n" + rest, "<p>" + tag(181) + "W1AW" + rest, "W1-AW" + rest, "K\xd8XYZ" + rest}) {
+        dialogs.shown.clear();
+        server.answer(reply);
+        const auto r = look("W1AW");
+        EXPECT_EQ(messages(), std::vector<std::string>{failure}) << reply;
+        EXPECT_TRUE(r.lines.empty()) << reply;
+        EXPECT_FALSE(r.gs || r.via || r.slot0 || r.slot1) << reply;
+        EXPECT_FALSE(r.callbookfound || s->lookuphit) << reply;
+        EXPECT_EQ(r.address.name, "") << reply;
+    }
+    // A call of 3 and of 12 characters, with "/" and either case, begins a record.
+    for (const std::string call : {"K1X", "w1aw", "VP2V/W1AW/QR", "3D2AB"}) {
+        server.answer(call + rest);
+        EXPECT_TRUE(look(call).callbookfound) << call;
+    }
+}
+
+TEST_F(HamCall, AHeadOfFiftyMegabytesIsAFailedRequest) {
+    server.answerlonghead(w1awrecord(), 50'000'000);
+    const auto r = look("W1AW");
+    EXPECT_EQ(messages(), std::vector<std::string>{failure});
+    EXPECT_TRUE(r.lines.empty());
+    EXPECT_FALSE(r.callbookfound || s->lookuphit);
+    // The client stopped taking the head long before its end.
+    EXPECT_LT(server.bodysent(), 5'000'000u);
+}
+
+TEST_F(HamCall, ALocatorThatIsNoLocatorCountsAsNone) {
+    // "FN" NUL "32" would show as "FN 32": the record is read as one without a locator.
+    server.answer("W1AW" + tag(184) + "Hiram" + tag(185) + "P" + tag(186) + "Maxim" + tag(202) +
+                  std::string("FN\0"
+                              "32",
+                              5) +
+                  tag(208) + "N1ABC" + "\n");
+    auto r = look("W1AW");
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(r.lines.at(0), "Hiram P Maxim");
+    EXPECT_EQ(r.lines.at(3), " 0E 0N       ");
+    EXPECT_EQ(r.gs, "");
+    EXPECT_EQ(s->gridsquare, "      ");
+    EXPECT_EQ(r.via, "N1ABC");
+    EXPECT_TRUE(r.callbookfound && s->lookuphit);
+
+    // A locator sent with blanks or a control character around it is kept without them.
+    server.answer("W1AW" + tag(202) + std::string("\tFN31pr\0", 8) + tag(209) + "USA\n");
+    r = look("W1AW");
+    EXPECT_EQ(r.gs, "FN31pr");
+    EXPECT_EQ(s->gridsquare, "FN31pr");
+    // The CD's records are read by the same rule.
+    s->callbooksource = 2;
+    const std::string record = "W1AW" + tag(202) + "FN31pr4" + tag(209) + "USA\n";
+    hamcallcd.answer = static_cast<int16_t>(record.size());
+    hamcallcd.record = record;
+    r = look("W1AW");
+    EXPECT_TRUE(r.callbookfound);
+    EXPECT_EQ(r.gs, "");
+    EXPECT_EQ(s->gridsquare, "      ");
+}
+
 TEST_F(HamCall, TheCdIsAskedWithItsFolderTheCleanedCallAndTheRoomOfTheRecord) {
     s->callbooksource = 2;
     hamcallcd.answer = static_cast<int16_t>(w1awrecord().size());

@@ -138,6 +138,33 @@ TEST_F(Qrz, WithoutAPositionTheFourthLineHoldsCountyAndLocator) {
     EXPECT_EQ(r.gs, "");
 }
 
+TEST_F(Qrz, ALocatorIsTakenWithoutBlanksAndOnlyWhenItIsOne) {
+    const auto withgrid = [](const std::string& grid) {
+        return reply("<call>W1AW</call><county>Hartford</county><grid>" + grid +
+                     "</grid><latd>41.71</latd><lond>-72.73</lond>");
+    };
+    // A NUL or blanks around a locator: the locator, and no trailing blank in the line.
+    for (const std::string& sent : {std::string("FN31pr\0", 7), std::string(" FN31pr "),
+                                    std::string("FN31pr&#0;"), std::string("\tFN31pr\r\n")}) {
+        server.answer(withgrid(sent));
+        const auto r = look("W1AW");
+        EXPECT_EQ(r.gs, "FN31pr") << sent;
+        EXPECT_EQ(r.lines.at(3), "Hartford 72.73W 41.71N FN31pr") << sent;
+    }
+    // Anything else is a record without a locator.
+    for (const std::string& sent : {std::string("FN\0"
+                                                "32",
+                                                5),
+                                    std::string("FN31p"), std::string("ZZ99"),
+                                    std::string("<b>FN31</b>"), std::string("unknown")}) {
+        server.answer(withgrid(sent));
+        const auto r = look("W1AW");
+        EXPECT_EQ(r.gs, "") << sent;
+        EXPECT_EQ(r.lines.at(3), "Hartford 72.73W 41.71N ") << sent;
+        EXPECT_TRUE(r.callbookfound) << sent;
+    }
+}
+
 TEST_F(Qrz, TextsAreDecodedIntoTheCodePage) {
     server.answer(reply("<call>DL1ABC</call><fname>J&#252;rgen &amp; Co</fname>"
                         "<name>M\xc3\xbcller &lt;&#x4E2D;&gt;</name><addr1>\xe4\xb8\xad"

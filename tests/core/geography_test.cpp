@@ -70,3 +70,17 @@ TEST(GridSquare, FromZipCodePosition) {
     EXPECT_EQ(s->dxlonwest, 0);
     EXPECT_EQ(s->dxlatnorth, 0);
 }
+
+TEST(GridSquare, ACallBooksLocatorIsKeptOnlyWhenItIsOne) {
+    // Kept as sent, without the blanks around it.
+    for (const auto& [sent, kept] :
+         {std::pair{"FN31pr", "FN31pr"}, std::pair{"fn31PR", "fn31PR"}, std::pair{" FN31 ", "FN31"},
+          std::pair{"RR99xx", "RR99xx"}, std::pair{"AA00AA00", "AA00AA00"},
+          std::pair{"JO62qm45 ", "JO62qm45"}})
+        EXPECT_EQ(maidenheadlocator(sent), kept) << sent;
+    // Anything else counts as none.
+    for (const char* sent :
+         {"", "  ", "FN", "FN3", "FN 32", "FN31p", "FN31pr4", "FN31pr4x", "SN31", "FS31", "FN31py",
+          "FN31yp", "1N31", "FNA1", "FN31pr 45", "FN31\xe4r", "FN31pr\t", "AA00AA00AA"})
+        EXPECT_EQ(maidenheadlocator(sent), "") << sent;
+}

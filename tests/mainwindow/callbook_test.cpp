@@ -152,3 +152,39 @@ TEST_F(CallBook, ASaveFromTheCallBoxLooksTheCallUpOnce) {
     QApplication::processEvents();
     EXPECT_EQ(server.requests.size(), 3u);
 }
+
+TEST_F(CallBook, AHamCallReplyThatIsNoRecordLeavesTheTypedSquareAndShowsNoAddress) {
+    LocalServer server;
+    start();
+    ASSERT_NE(window, nullptr);
+    internet.pointat(server);
+    s->callbooksource = 5;
+    const auto tag = [](int field) { return std::string(1, static_cast<char>(field)); };
+    // A hotel network's sign-in page, status 200, with UTF-8 "—" and "©" in it.
+    server.answer("<html><title>Guest Wi-Fi \xe2\x80\x94 Sign in</title><p>\xc2\xa9 Hotel "
+                  "<a href=\"/go\">Continue</a></p></html>\n");
+    // The route typed before the call stays; a new call clears the square before the lookup.
+    edit("via")->setText("K1VIA");
+    dialogs.shown.clear();
+    leavecall("W1AW");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Internet access timed out.\r\nYou may not be connected to "
+                                     "the internet\r\nor the HamCall Server is busy.");
+    EXPECT_EQ(edit("via")->text(), "K1VIA");
+    EXPECT_EQ(edit("gs")->text(), "");
+    for (const QString& line : lines())
+        EXPECT_FALSE(line.contains("Guest") || line.contains("Hotel") || line.trimmed() == ",")
+            << line.toStdString();
+
+    // A record whose locator is "FN" NUL "32": the name line, and no square at all.
+    dialogs.shown.clear();
+    server.answer("W1AW" + tag(184) + "Hiram" + tag(185) + "P" + tag(186) + "Maxim" + tag(202) +
+                  std::string("FN\0"
+                              "32",
+                              5) +
+                  "\n");
+    leavecall("W1AW");
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(lines().contains("Hiram P Maxim"));
+    EXPECT_EQ(edit("gs")->text(), "");
+}

@@ -2,7 +2,12 @@
 #include "platform/qtinternet.h"
 #include "support/localserver.h"
 
+#include <QFile>
 #include <QPushButton>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +110,69 @@ TEST_F(Internet, HostileAnswersAreFailures) {
     EXPECT_TRUE(elsewhere.requests.empty());
     EXPECT_EQ(server.requests.size(), 2u);
 
+    // A connection reset before the answer ends the request: it is not sent again.
     server.reset();
     EXPECT_EQ(get("/x").failure, urlfailure::noconnection);
+    EXPECT_EQ(server.requests.size(), 3u);
+}
+
+TEST_F(Internet, AHeadBeyond64KilobytesIsAFailureAsALongBodyIs) {
+    internet.settimeout(20s); // a head cut short ends well before this
+    server.answerlonghead("Result: 1 out of 1", 60'000);
+    const UrlReply whole = get("/x");
+    ASSERT_TRUE(whole.ok());
+    EXPECT_EQ(whole.body, "Result: 1 out of 1");
+
+    // 50 MB of one header line: the request fails without the client taking the head in.
+    for (const std::size_t size : {std::size_t{70'000}, std::size_t{50'000'000}}) {
+        const std::size_t before = server.bodysent();
+        server.answerlonghead("Result: 1 out of 1", size);
+        const UrlReply huge = get("/x");
+        EXPECT_EQ(huge.failure, urlfailure::toolong) << size;
+        EXPECT_TRUE(huge.body.empty()) << size;
+        EXPECT_LT(server.bodysent() - before, 5'000'000u) << size;
+    }
+}
+
+TEST_F(Internet, AnHttpsRequestIsNeverSentInClearText) {
+    // The server waits for a request in clear text; the client waits for its TLS handshake.
+    server.answer("ok");
+    const std::string url = "https" + server.url().substr(4) + "/x?password=secret";
+    const UrlReply r = internet.OpenURL(url);
+    EXPECT_EQ(r.failure, urlfailure::timedout);
+    EXPECT_TRUE(r.body.empty());
+    // Nothing but http and https is asked for.
+    EXPECT_EQ(internet.OpenURL("ftp" + server.url().substr(4) + "/x").failure,
+              urlfailure::noconnection);
+    EXPECT_TRUE(server.requests.empty());
+}
+
+TEST_F(Internet, AServerWhoseCertificateIsNotTrustedIsAskedNothing) {
+    // A server of 127.0.0.1 with a certificate it signed itself, which no one trusts.
+    const auto bytes = [](const char* name) {
+        QFile f(QString(TESSALOG_TESTDATA_DIR) + "/tls/" + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+    config.setLocalCertificate(QSslCertificate(bytes("untrusted.crt")));
+    config.setPrivateKey(QSslKey(bytes("untrusted.key"), QSsl::Rsa));
+    ASSERT_FALSE(config.localCertificate().isNull());
+    ASSERT_FALSE(config.privateKey().isNull());
+    QSslServer tls;
+    tls.setSslConfiguration(config);
+    ASSERT_TRUE(tls.listen(QHostAddress::LocalHost));
+    int handshakes = 0;
+    QByteArray received;
+    QObject::connect(&tls, &QSslServer::startedEncryptionHandshake, [&] { ++handshakes; });
+    // A connection is handed over once its handshake has succeeded.
+    QObject::connect(&tls, &QSslServer::pendingConnectionAvailable, [&] {
+        while (QTcpSocket* socket = tls.nextPendingConnection())
+            QObject::connect(socket, &QIODevice::readyRead,
+                             [socket, &received] { received += socket->readAll(); });
+    });
+    const UrlReply r = internet.OpenURL("https://127.0.0.1:" + std::to_string(tls.serverPort()) +
+                                        "/x?password=secret");
+    EXPECT_EQ(r.failure, urlfailure::noconnection);
+    EXPECT_EQ(handshakes, 1);
+    EXPECT_TRUE(received.isEmpty());
 }

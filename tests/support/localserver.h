@@ -2,8 +2,8 @@
 // A small HTTP server on 127.0.0.1 standing in for the online services. It records each
 // request's path and query and answers every request as scripted: a body, an HTTP error,
 // silence (the connection is taken and never answered) or nothing at all (the port closed);
-// or as a hostile server would: a body of many megabytes, a body that never ends, a
-// redirection, or a connection reset.
+// or as a hostile server would: a body of many megabytes, a header line of many megabytes,
+// a body that never ends, a redirection, or a connection reset.
 // It runs in the test's own thread, inside the event loop of the request being waited for.
 
 #include "platform/qtinternet.h"
@@ -70,6 +70,13 @@ class LocalServer {
         mode_ = announced ? mode::longannounced : mode::longunannounced;
         longsize_ = size;
     }
+    // A head whose one header line holds size bytes, sent as fast as the client takes them,
+    // and then the body.
+    void answerlonghead(const std::string& body, std::size_t size) {
+        answer(body);
+        mode_ = mode::longhead;
+        longsize_ = size;
+    }
     // The head, then a few bytes of body every 20 ms, never ending.
     void answerendlessly() {
         answer("");
@@ -131,7 +138,15 @@ class LocalServer {
                 head(200, mode_ == mode::longannounced
                               ? "Content-Length: " + std::to_string(longsize_) + "\r\n"
                               : "")));
-            feed(socket, std::make_shared<std::size_t>(0));
+            feed(socket, std::make_shared<std::size_t>(0), "");
+            break;
+        case mode::longhead:
+            socket->write("HTTP/1.1 200 OK\r\nX-Filler: ");
+            feed(socket, std::make_shared<std::size_t>(0),
+                 "\r\n" +
+                     head(200, "Content-Length: " + std::to_string(body_.size()) + "\r\n")
+                         .substr(17) +
+                     body_);
             break;
         case mode::endless: {
             socket->write(QByteArray::fromStdString(head(200, "") + body_));
@@ -161,24 +176,29 @@ class LocalServer {
         }
     }
 
-    // The long body in pieces, each written once the client has taken most of the last.
-    void feed(QTcpSocket* socket, std::shared_ptr<std::size_t> done) {
-        const auto more = [this, socket, done] {
+    // The long body (or header line) in pieces, each written once the client has taken most
+    // of the last; then the tail, and the end of the connection.
+    void feed(QTcpSocket* socket, std::shared_ptr<std::size_t> done, const std::string& tail) {
+        const auto more = [this, socket, done, tail] {
             while (socket->state() == QAbstractSocket::ConnectedState &&
                    socket->bytesToWrite() < 256 * 1024 && *done < longsize_) {
-                std::string piece = *done == 0 ? body_ : std::string();
+                std::string piece = *done == 0 && mode_ != mode::longhead ? body_ : std::string();
                 piece.resize(std::min<std::size_t>(64 * 1024, longsize_ - *done), 'x');
                 socket->write(piece.data(), static_cast<qint64>(piece.size()));
                 *done += piece.size();
                 sent_ += piece.size();
             }
-            if (*done == longsize_) socket->disconnectFromHost();
+            if (*done == longsize_ && socket->state() == QAbstractSocket::ConnectedState) {
+                socket->write(tail.data(), static_cast<qint64>(tail.size()));
+                *done += 1;
+                socket->disconnectFromHost();
+            }
         };
         QObject::connect(socket, &QTcpSocket::bytesWritten, socket, more);
         more();
     }
 
-    enum class mode { body, longannounced, longunannounced, endless, redirect, reset };
+    enum class mode { body, longannounced, longunannounced, longhead, endless, redirect, reset };
 
     QTcpServer server_;
     quint16 port_ = 0;
