@@ -47,6 +47,14 @@ std::optional<std::string> checkeddate(const std::string& text, bool dayfirst, i
     return t;
 }
 
+std::optional<std::string> reordereddate(const std::string& text, bool wasdayfirst,
+                                         int currentyear) {
+    const auto date = checkeddate(text, wasdayfirst, currentyear);
+    if (!date) return std::nullopt;
+    // "mm/dd/yyyy" and "dd/mm/yyyy" differ only in which of the first two fields is which.
+    return date->substr(3, 2) + (*date)[2] + date->substr(0, 2) + date->substr(5);
+}
+
 std::optional<std::string> checkedtime(const std::string& text) {
     const std::string t = trimblanks(text);
     std::string hh, mm;

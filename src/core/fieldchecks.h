@@ -13,6 +13,12 @@ namespace tsl {
 // Nothing when the text is not such a date.
 std::optional<std::string> checkeddate(const std::string& text, bool dayfirst, int currentyear);
 
+// The date box text, a date in the order it was written in (day first when wasdayfirst),
+// written again in the other order: the same day, in the separators typed. Nothing when the
+// text is no date in its order.
+std::optional<std::string> reordereddate(const std::string& text, bool wasdayfirst,
+                                         int currentyear);
+
 // The four-digit year of a two-digit one (0..99): up to the current year's two digits it
 // is 20yy, a later one 19yy.
 int fourdigityear(int twodigits, int currentyear);

@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "entryrules.h"
+#include "finder.h"
 #include "logbook.h"
 #include "platform/codepage.h"
 
@@ -28,6 +29,15 @@ void logbook::showdate_LostFocus() {
         setstatus("Error in date. Reenter the date.");
     }
     rules_->clearpending("showdate");
+}
+
+void logbook::showdateorder(bool wasdayfirst) {
+    if (const auto date =
+            reordereddate(fromqt(showdate->text()), wasdayfirst, state_.utcnow.date().year()))
+        showdate->setText(toqt(*date));
+    for (int row = 1; row < state_.gridrowsused; ++row)
+        showqsorow(row + state_.pageoffset, row);
+    if (finder_) finder_->showdates();
 }
 
 void logbook::showtime_LostFocus() {

@@ -96,6 +96,14 @@ void finder::showfound(const QString& what, const std::function<bool(const qsore
     bringforward(this);
 }
 
+void finder::showdates() {
+    for (int r = 1; r <= shownrows; ++r)
+        if (const int32_t i = state_.findlist[static_cast<std::size_t>(r)]; i > 0)
+            showem->settext(
+                r, 1,
+                toqt(griddatetext(state_, state_.qsos[static_cast<std::size_t>(i)].date.str())));
+}
+
 void finder::finder_showem_Click() {
     const int r = showem->currentrow();
     if (r < 1 || r > shownrows) return;

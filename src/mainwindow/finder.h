@@ -30,6 +30,8 @@ class finder : public QWidget {
     void finder_showem_Click();
     void finder_showem_KeyPress(int16_t& keyascii);
     void finder_goback_Click();
+    // Writes the listed QSOs' dates again, in the date order now set.
+    void showdates();
 
     FlexGrid* grid() const { return showem; }
     QString messagestext() const;

@@ -84,6 +84,9 @@ class logbook : public QMainWindow, public StatusLine {
     // The checks that run when a box loses the focus, and again before a save or a find
     // for a box that still holds a pending check.
     void showdate_LostFocus();
+    // The date order has changed: the date box's date, the grid's rows and the finder's
+    // are written again in the new order, so that what they show is read as the same day.
+    void showdateorder(bool wasdayfirst);
     void showtime_LostFocus();
     void dxcccombo_LostFocus();
     void gs_LostFocus();

@@ -136,8 +136,10 @@ void setup::setup_londir_Click() {
 }
 
 void setup::setup_datecombo_Click() {
-    if (datecombo->currentIndex() >= 0)
-        state_.dateformatflag = static_cast<int16_t>(datecombo->currentIndex());
+    if (datecombo->currentIndex() < 0) return;
+    const bool wasdayfirst = state_.dateformatflag != 0;
+    state_.dateformatflag = static_cast<int16_t>(datecombo->currentIndex());
+    if (wasdayfirst != (state_.dateformatflag != 0)) window_.showdateorder(wasdayfirst);
 }
 
 void setup::setup_umpick_Click() {
@@ -146,6 +148,14 @@ void setup::setup_umpick_Click() {
 }
 
 void setup::setup_return_Click() {
+    leave(false);
+}
+
+void setup::reject() {
+    leave(true);
+}
+
+void setup::leave(bool evenunwritten) {
     // Enter presses Return without leaving the box: its value is taken first, as leaving it
     // would take it.
     takefocusedbox();
@@ -159,7 +169,9 @@ void setup::setup_return_Click() {
         dialogs_.msgbox("The settings could not be written to tsl.ini: " + problem +
                             "\r\nThe old settings file is unchanged.",
                         msgbuttons::ok, msgicon::critical, state_.apptitle);
-        return;
+        // Return stays to let the operator try again; Escape and the frame still close,
+        // so that a folder that cannot be written does not hold the form open for good.
+        if (!evenunwritten) return;
     }
     accept();
 }

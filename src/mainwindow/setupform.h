@@ -30,11 +30,16 @@ class setup : public QDialog {
     void setup_umpick_Click();
     // Writes "tsl.ini" and closes the form; a failed write keeps the form open.
     void setup_return_Click();
+    // Escape and the frame's close act as Return: the values the boxes have already put in
+    // force are written too, so the next start does not go back on them.
+    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Return's work; a failed write keeps the form open unless evenunwritten.
+    void leave(bool evenunwritten);
     // Shows the refusal of an offset outside -24..+24 hours and puts the kept one back.
     bool offsetrefused();
     // Runs the lost-focus rule of the box that has the focus.

@@ -30,6 +30,20 @@ TEST(DateCheck, StoredDateTakesTheFieldsByOrder) {
     EXPECT_EQ(storeddatetext("25.12.2004", true), "20041225");
 }
 
+TEST(DateCheck, ADateIsWrittenAgainInTheOtherOrderAsTheSameDay) {
+    EXPECT_EQ(reordereddate("12/07/2026", false, 2026), "07/12/2026");
+    EXPECT_EQ(reordereddate("07/12/2026", true, 2026), "12/07/2026");
+    EXPECT_EQ(reordereddate(" 7.12.26", true, 2026), "12.07.2026");
+    EXPECT_EQ(reordereddate("2/29/04", false, 2026), "29/02/2004");
+    // Back again gives the text first written, and both store the same day.
+    const std::string there = *reordereddate("12/25/2004", false, 2026);
+    EXPECT_EQ(storeddatetext(there, true), storeddatetext("12/25/2004", false));
+    EXPECT_EQ(reordereddate(there, true, 2026), "12/25/2004");
+    // What is no date in the order it was written in is left as it is.
+    for (const char* bad : {"25/12/2004", "", "12/07", "yesterday"})
+        EXPECT_FALSE(reordereddate(bad, false, 2026)) << bad;
+}
+
 TEST(TimeCheck, NormalisesToHoursAndMinutes) {
     EXPECT_EQ(checkedtime("930"), "09:30");
     EXPECT_EQ(checkedtime("5"), "00:05");

@@ -1,9 +1,12 @@
+#include "mainwindow/finder.h"
 #include "mainwindow/setupform.h"
 #include "platform/codepage.h"
 #include "platform/fileio.h"
+#include "platform/flexgrid.h"
 #include "support/startedlog.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -145,4 +148,88 @@ TEST_F(SetupForm, EnterInABoxStoresItsValueInTheFile) {
     EXPECT_EQ(dialogs.shown[0].text.substr(0, 11), "GMT Offset:");
     EXPECT_EQ(ini(), "\"W1NEW \",80.5,\"W\",42.36,\"N\",2.5,0,1,\"Tnx\"\r\n");
     EXPECT_EQ(s->gmtoffset, 2.5f);
+}
+
+TEST_F(SetupForm, ChangingTheDateOrderKeepsTheDayOfTheDateBoxTheGridAndTheFinder) {
+    s->localnow = [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 30)); };
+    append(qso("W1OLD", "20260712")); // 12 July: "07/12/2026" month first
+    open();
+    form.reset();
+    auto* grid = window->findChild<FlexGrid*>("showem");
+    ASSERT_EQ(grid->text(1, 0), "07/12/2026");
+    edit("incall")->setText("W1OLD");
+    trigger("gofindcall");
+    ASSERT_NE(window->findwindow(), nullptr);
+    ASSERT_EQ(window->findwindow()->grid()->text(1, 1), "07/12/2026");
+
+    // The operator types a call, changes the order in Setup, and saves.
+    const auto saveunder = [&](int order, const char* call) {
+        edit("incall")->setFocus();
+        edit("incall")->setText(call);
+        whenmodal([order](QWidget* f) {
+            f->findChild<QComboBox*>("datecombo")->setCurrentIndex(order);
+            f->findChild<QPushButton*>("return")->click();
+        });
+        trigger("gosetup");
+        window->saveqso_Click();
+        return s->qsos[static_cast<std::size_t>(s->qsocount)].date.str();
+    };
+    EXPECT_EQ(saveunder(1, "W1DAY"), "20261207");
+    EXPECT_EQ(s->qsocount, 2);
+    EXPECT_EQ(grid->text(1, 0), "12/07/2026"); // day first now: 12 July
+    EXPECT_EQ(window->findwindow()->grid()->text(1, 1), "12/07/2026");
+    EXPECT_EQ(saveunder(0, "W1MON"), "20261207");
+    EXPECT_EQ(grid->text(1, 0), "07/12/2026");
+    EXPECT_EQ(grid->text(2, 0), "12/07/2026"); // 7 December, month first
+    EXPECT_EQ(grid->text(3, 0), "12/07/2026");
+
+    // A date typed by the operator is kept as the same day; what is no date stays as typed.
+    edit("showdate")->setText("1/5/2026"); // 5 January
+    whenmodal([](QWidget* f) {
+        f->findChild<QComboBox*>("datecombo")->setCurrentIndex(1);
+        f->findChild<QPushButton*>("return")->click();
+    });
+    trigger("gosetup");
+    EXPECT_EQ(edit("showdate")->text(), "05/01/2026");
+    edit("showdate")->setText("soon");
+    whenmodal([](QWidget* f) {
+        f->findChild<QComboBox*>("datecombo")->setCurrentIndex(0);
+        f->findChild<QPushButton*>("return")->click();
+    });
+    trigger("gosetup");
+    EXPECT_EQ(edit("showdate")->text(), "soon");
+}
+
+TEST_F(SetupForm, EscapeAndTheFrameWriteWhatTheBoxesPutInForce) {
+    open();
+    form.reset();
+    whenmodal([](QWidget* f) {
+        auto* call = f->findChild<QLineEdit*>("yourcall");
+        call->setFocus();
+        call->selectAll();
+        QTest::keyClicks(call, "w1new");
+        QTest::keyClick(call, Qt::Key_Escape);
+    });
+    trigger("gosetup");
+    EXPECT_EQ(s->mycall.str(), "W1NEW ");
+    EXPECT_EQ(ini(), "\"W1NEW \",71.06,\"W\",42.36,\"N\",-5,0,1,\"Tnx\"\r\n");
+
+    whenmodal([](QWidget* f) {
+        f->findChild<QComboBox*>("datecombo")->setCurrentIndex(1);
+        f->findChild<QLineEdit*>("qsoms")->setText("73");
+        f->close();
+    });
+    trigger("gosetup");
+    EXPECT_EQ(ini(), "\"W1NEW \",71.06,\"W\",42.36,\"N\",-5,1,1,\"73\"\r\n");
+
+    // A settings file that cannot be written is told; Escape still closes the form.
+    s->apppath = folder.path() + "gone/";
+    dialogs.shown.clear();
+    whenmodal([](QWidget* f) {
+        QTest::keyClick(f->findChild<QLineEdit*>("yourcall"), Qt::Key_Escape);
+        EXPECT_FALSE(f->isVisible());
+    });
+    trigger("gosetup");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("could not be written"), std::string::npos);
 }
