@@ -15,9 +15,9 @@ struct AppState;
 void makegridsquare(AppState& state, const std::string& longitude, const std::string& latitude);
 
 // A locator as a call book sends it, without leading and trailing blanks, when it is a
-// Maidenhead locator: two letters A-R and two digits, then optionally two letters A-X,
-// and after those optionally two more digits; letters of either case. Anything else gives an empty
-// text, as a record without a locator does.
+// Maidenhead locator: two letters A-R and two digits, then optionally two letters A-X, and
+// after those optionally two more digits; letters of either case. Anything else gives an
+// empty text, as a record without a locator does.
 std::string maidenheadlocator(std::string_view text);
 
 // Arc-cosine in radians, 0 to pi; arguments outside -1..1 are taken as -1 or 1.

@@ -149,18 +149,16 @@ HttpReplyReader::state HttpReplyReader::readhead() {
                 if (!n || (length && *length != *n)) return fail(urlfailure::noconnection);
                 length = n;
             } else if (sametext(name, "Transfer-Encoding")) {
-                const auto comma = value.rfind(',');
-                const std::string_view last =
-                    trimmed(comma == std::string_view::npos ? value : value.substr(comma + 1));
-                // Only chunks are read; a body in any other coding cannot be.
-                if (!sametext(last, "chunked") || comma != std::string_view::npos)
-                    return fail(urlfailure::noconnection);
+                // Only plain chunks are read; a body in any other coding cannot be.
+                if (!sametext(value, "chunked")) return fail(urlfailure::noconnection);
                 chunked = true;
             }
         }
-        if (status_ == 204) {
+        if (status_ == 204 || (!chunked && length == std::size_t{0})) {
             state_ = state::done;
-        } else if (chunked) {
+            return state_;
+        }
+        if (chunked) {
             part_ = part::chunksize;
         } else if (length) {
             if (*length > maxreplybytes) return fail(urlfailure::toolong);
@@ -168,11 +166,6 @@ HttpReplyReader::state HttpReplyReader::readhead() {
             remaining_ = *length;
         } else {
             part_ = part::toclose;
-        }
-        if (state_ == state::done) return state_;
-        if (part_ == part::sized && remaining_ == 0) {
-            state_ = state::done;
-            return state_;
         }
         return readbody();
     }

@@ -83,7 +83,6 @@ UrlReply QtInternet::OpenURL(const std::string& url) {
     socket.setReadBufferSize(64 * 1024);
     HttpReplyReader reader;
     bool timedout = false;
-    bool connectionfailed = false;
     {
         QEventLoop loop;
         QTimer timer;
@@ -116,8 +115,6 @@ UrlReply QtInternet::OpenURL(const std::string& url) {
                              // length ends; every other error ends the request.
                              if (error == QAbstractSocket::RemoteHostClosedError) return;
                              readsome();
-                             if (reader.current() == HttpReplyReader::state::reading)
-                                 connectionfailed = true;
                              loop.quit();
                          });
         InputShutter shutter;
@@ -136,8 +133,8 @@ UrlReply QtInternet::OpenURL(const std::string& url) {
     } else if (reader.current() == HttpReplyReader::state::failed) {
         result.failure = reader.failure();
     } else {
-        result.failure =
-            timedout && !connectionfailed ? urlfailure::timedout : urlfailure::noconnection;
+        // The reply did not end: the time ran out, or the connection failed.
+        result.failure = timedout ? urlfailure::timedout : urlfailure::noconnection;
     }
     return result;
 }
